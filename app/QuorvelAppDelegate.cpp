@@ -1,0 +1,52 @@
+#include "app/QuorvelAppDelegate.h"
+#include "app/Appearance.h"
+#include "about/AboutViewController.h"
+#include "map/MapViewController.h"
+#include "report/QuorvelFirstViewController.h"
+#include "templates/SettingsKeys.h"
+#include "templates/TemplatesTableViewController.h"
+#include "platform/Log.h"
+#include "platform/NavigationController.h"
+#include "platform/NotificationCenter.h"
+#include "platform/TabBarController.h"
+#include "platform/UserDefaults.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+bool QuorvelAppDelegate::applicationDidFinishLaunchingWithOptions(Application* application, const QVariantMap&)
+{
+    application->setStatusBarStyle(1, true);
+    Appearance::apply();
+    NSLog("didFinishLaunchingWithOptions");
+    // Not flushed: the report screen writes "current" and flushes when it first appears.
+    UserDefaults::standardUserDefaults().setString(MessageSource::Last, SettingsKeys::Last);
+    return true;
+}
+
+void QuorvelAppDelegate::applicationDidEnterBackground(Application*)
+{
+    NotificationCenter::defaultCenter().postNotificationName(QStringLiteral("closingApplication"));
+}
+
+void QuorvelAppDelegate::applicationWillTerminate(Application*)
+{
+    NotificationCenter::defaultCenter().postNotificationName(QStringLiteral("closingApplication"));
+}
+
+MainLayout loadMainLayout()
+{
+    auto* window = new QWidget;
+    window->setObjectName(QStringLiteral("window"));
+    window->setWindowTitle(QStringLiteral("Quorvel"));
+    window->resize(360, 640);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* tabs = new TabBarController(window);
+    layout->addWidget(tabs);
+    tabs->addTab(new QuorvelFirstViewController, QStringLiteral("Position"));
+    tabs->addTab(new NavigationController(new TemplatesTableViewController), QStringLiteral("Templates"));
+    tabs->addTab(new MapViewController, QStringLiteral("Map"));
+    tabs->addTab(new AboutViewController, QStringLiteral("About"));
+    return {window, tabs};
+}

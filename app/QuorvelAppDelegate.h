@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Application.h"
+
+class QuorvelAppDelegate : public ApplicationDelegate {
+public:
+    bool applicationDidFinishLaunchingWithOptions(Application* application, const QVariantMap& options) override;
+    // Going to the background and quitting both store the message being written, so it
+    // is there again at the next start.
+    void applicationDidEnterBackground(Application* application) override;
+    void applicationWillTerminate(Application* application) override;
+};
+
+// The window and its four tabs.
+MainLayout loadMainLayout();

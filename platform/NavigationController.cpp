@@ -1,0 +1,135 @@
+#include "platform/NavigationController.h"
+#include "platform/NavigationBar.h"
+
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+NavigationController::NavigationController(ViewController* root, QWidget* parent) : ViewController(parent)
+{
+    view();
+    stack_.append(root);
+    pages_->addWidget(root);
+    refreshBar();
+}
+
+void NavigationController::loadView(QWidget* view)
+{
+    auto* layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    bar_ = new NavigationBar(view);
+    pages_ = new QStackedWidget(view);
+    layout->addWidget(bar_);
+    layout->addWidget(pages_, 1);
+    connect(bar_, &NavigationBar::backRequested, this, [this] { popViewControllerAnimated(true); });
+}
+
+void NavigationController::showTop(ViewController* from, ViewController* to, bool animated)
+{
+    const bool visible = isAppearing();
+    if (visible && from)
+        from->beginAppearanceTransition(false, animated);
+    if (visible)
+        to->beginAppearanceTransition(true, animated);
+    else
+        to->loadViewIfNeeded();
+    if (pages_->indexOf(to) < 0)
+        pages_->addWidget(to);
+    pages_->setCurrentWidget(to);
+    refreshBar();
+    if (visible && from)
+        from->endAppearanceTransition();
+    if (visible)
+        to->endAppearanceTransition();
+}
+
+void NavigationController::pushViewController(ViewController* controller, bool animated)
+{
+    ViewController* from = topViewController();
+    stack_.append(controller);
+    pages_->addWidget(controller);
+    showTop(from, controller, animated);
+}
+
+ViewController* NavigationController::popViewControllerAnimated(bool animated)
+{
+    if (stack_.size() < 2)
+        return nullptr;
+    ViewController* from = stack_.takeLast();
+    showTop(from, stack_.last(), animated);
+    pages_->removeWidget(from);
+    from->deleteLater();
+    return from;
+}
+
+void NavigationController::popToViewController(ViewController* controller, bool animated)
+{
+    while (stack_.size() > 1 && topViewController() != controller)
+        popViewControllerAnimated(animated);
+}
+
+void NavigationController::registerSegue(const QString& identifier, std::function<ViewController*()> make, bool unwindToRoot)
+{
+    segues_[identifier] = SegueEntry{std::move(make), unwindToRoot};
+}
+
+bool NavigationController::performSegueWithIdentifier(const QString& identifier, ViewController* source)
+{
+    auto it = segues_.find(identifier);
+    if (it == segues_.end())
+        return false;
+    ViewController* destination = it->second.unwindToRoot ? stack_.first() : it->second.make();
+    StoryboardSegue segue{identifier, source, destination};
+    if (auto* participant = dynamic_cast<SegueParticipant*>(source))
+        participant->prepareForSegue(segue);
+    emit prepareForSegue(segue);
+    if (it->second.unwindToRoot)
+        popToViewController(destination, true);
+    else
+        pushViewController(destination, true);
+    return true;
+}
+
+void NavigationController::refreshBar()
+{
+    ViewController* top = topViewController();
+    bar_->setTopItem(top ? top->navigationItem() : nullptr);
+    bar_->setBackVisible(stack_.size() > 1);
+}
+
+void NavigationController::viewWillAppear(bool animated)
+{
+    if (auto* c = topViewController())
+        c->beginAppearanceTransition(true, animated);
+}
+
+void NavigationController::viewDidAppear(bool)
+{
+    if (auto* c = topViewController())
+        c->endAppearanceTransition();
+}
+
+void NavigationController::viewWillDisappear(bool animated)
+{
+    if (auto* c = topViewController())
+        c->beginAppearanceTransition(false, animated);
+}
+
+void NavigationController::viewDidDisappear(bool)
+{
+    if (auto* c = topViewController())
+        c->endAppearanceTransition();
+}
+
+void NavigationController::didReceiveMemoryWarning()
+{
+    for (ViewController* c : std::as_const(stack_))
+        c->didReceiveMemoryWarning();
+}
+
+bool NavigationController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation)
+{
+    auto* c = topViewController();
+    return c ? c->shouldAutorotateToInterfaceOrientation(orientation)
+             : orientation == InterfaceOrientation::Portrait;
+}

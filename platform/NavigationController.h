@@ -1,0 +1,72 @@
+#pragma once
+// A stack of screens under one navigation bar, with push, pop and segues by identifier.
+
+#include "platform/ViewController.h"
+
+#include <QList>
+#include <functional>
+#include <map>
+
+class NavigationBar;
+class QStackedWidget;
+
+// What a segue hands to prepareForSegue before its destination shows.
+struct StoryboardSegue {
+    QString identifier;
+    ViewController* source = nullptr;
+    ViewController* destinationViewController = nullptr;
+};
+
+class NavigationController : public ViewController {
+    Q_OBJECT
+public:
+    explicit NavigationController(ViewController* root, QWidget* parent = nullptr);
+
+    NavigationBar* navigationBar() const { return bar_; }
+    QList<ViewController*> viewControllers() const { return stack_; }
+    ViewController* topViewController() const { return stack_.isEmpty() ? nullptr : stack_.last(); }
+
+    void pushViewController(ViewController* controller, bool animated);
+    // Pops and destroys the top screen; the root is never popped.
+    ViewController* popViewControllerAnimated(bool animated);
+    void popToViewController(ViewController* controller, bool animated);
+
+    // A segue makes its destination with `make`; `show` says how it appears: pushed, or
+    // (with unwindToRoot) back to the root screen, which is then shown as the destination.
+    void registerSegue(const QString& identifier, std::function<ViewController*()> make, bool unwindToRoot = false);
+    // Performs the segue: the source's prepareForSegue runs before the destination shows.
+    bool performSegueWithIdentifier(const QString& identifier, ViewController* source);
+
+    void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+    void didReceiveMemoryWarning() override;
+    bool shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation) override;
+
+signals:
+    void prepareForSegue(const StoryboardSegue& segue);
+
+protected:
+    void loadView(QWidget* view) override;
+
+private:
+    void showTop(ViewController* from, ViewController* to, bool animated);
+    void refreshBar();
+
+    struct SegueEntry {
+        std::function<ViewController*()> make;
+        bool unwindToRoot = false;
+    };
+    NavigationBar* bar_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QList<ViewController*> stack_;
+    std::map<QString, SegueEntry> segues_;
+};
+
+// Screens that take part in segues implement this.
+class SegueParticipant {
+public:
+    virtual ~SegueParticipant() = default;
+    virtual void prepareForSegue(const StoryboardSegue& segue) = 0;
+};

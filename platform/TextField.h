@@ -1,0 +1,73 @@
+#pragma once
+// One-line and multi-line text controls that report editing to a delegate, as the
+// platform's text field and text view do.
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+class TextField;
+class TextView;
+
+class TextFieldDelegate {
+public:
+    virtual ~TextFieldDelegate() = default;
+    virtual void textFieldDidBeginEditing(TextField*) {}
+    virtual bool textFieldShouldEndEditing(TextField*) { return true; }
+    virtual void textFieldDidEndEditing(TextField*) {}
+};
+
+class TextViewDelegate {
+public:
+    virtual ~TextViewDelegate() = default;
+    virtual void textViewDidBeginEditing(TextView*) {}
+    virtual void textViewDidEndEditing(TextView*) {}
+};
+
+enum class KeyboardType { Default = 0, PhonePad = 5, EmailAddress = 7 };
+
+class TextField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextField(QWidget* parent = nullptr);
+    void setDelegate(TextFieldDelegate* delegate) { delegate_ = delegate; }
+    TextFieldDelegate* delegate() const { return delegate_; }
+    KeyboardType keyboardType() const { return keyboardType_; }
+    // The keyboard type becomes the input method hints of the field.
+    void setKeyboardType(KeyboardType type);
+    bool isFirstResponder() const { return hasFocus(); }
+    bool becomeFirstResponder();
+    bool resignFirstResponder();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    TextFieldDelegate* delegate_ = nullptr;
+    KeyboardType keyboardType_ = KeyboardType::Default;
+    bool editing_ = false;
+};
+
+class TextView : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TextView(QWidget* parent = nullptr);
+    void setDelegate(TextViewDelegate* delegate) { delegate_ = delegate; }
+    QString text() const { return toPlainText(); }
+    // Sets the text only when it differs, so that the cursor and undo history survive
+    // refills that change nothing.
+    void setText(const QString& text);
+    // The layer's border, as width, colour and corner radius.
+    void setBorder(qreal width, const QColor& color, qreal cornerRadius);
+    bool isFirstResponder() const { return hasFocus(); }
+    bool becomeFirstResponder();
+    bool resignFirstResponder();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    TextViewDelegate* delegate_ = nullptr;
+    bool editing_ = false;
+};

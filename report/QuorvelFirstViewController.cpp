@@ -1,0 +1,181 @@
+#include "report/QuorvelFirstViewController.h"
+#include "platform/LocalizedText.h"
+#include "platform/Log.h"
+#include "platform/NavigationBar.h"
+#include "platform/SegmentedControl.h"
+#include "platform/TabBarController.h"
+#include "ui_ReportScreen.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+QuorvelFirstViewController::QuorvelFirstViewController(QWidget* parent) : ViewController(parent)
+{
+    setObjectName(QStringLiteral("QuorvelFirstViewController"));
+}
+
+QuorvelFirstViewController::~QuorvelFirstViewController()
+{
+    delete ui_;
+}
+
+void QuorvelFirstViewController::loadView(QWidget* view)
+{
+    delete ui_;
+    ui_ = new Ui::ReportScreen;
+    ui_->setupUi(view);
+    navBar = ui_->navBar;
+    positionLabel = ui_->positionLabel;
+    coordBtn = ui_->coordBtn;
+    Latitude = ui_->Latitude;
+    Longitude = ui_->Longitude;
+    AMSL = ui_->AMSL;
+    AddressLabel = ui_->AddressLabel;
+    Message = ui_->Message;
+    phoneNumber = ui_->phoneNumber;
+    contactsButton = ui_->contactsButton;
+    sendButton = ui_->sendButton;
+    SMSLabel = ui_->SMSLabel;
+    MessageSegment = ui_->MessageSegment;
+
+    // Actions and delegates, as the layout wires them.
+    phoneNumber->setDelegate(this);
+    Message->setDelegate(this);
+    connect(MessageSegment.data(), &SegmentedControl::valueChanged, this, &QuorvelFirstViewController::messageTypeChanged);
+    connect(phoneNumber.data(), &QLineEdit::returnPressed, this, [this] { phoneNumberReturn(phoneNumber); });
+    view->installEventFilter(this);
+}
+
+void QuorvelFirstViewController::viewDidLoad()
+{
+    ViewController::viewDidLoad();
+    NSLog("FVC: viewDidLoad");
+    if (navBar)
+        navBar->topItem()->setTitle(localizedText("QUORVEL_NAVBAR_TITLE"));
+    if (TabBarController* tabs = tabBarController()) {
+        tabs->setItemTitle(0, localizedText("QUORVEL_TABBAR_TITLE"));
+        tabs->setItemTitle(1, localizedText("TEMPLATES_TABBAR_TITLE"));
+        tabs->setItemTitle(2, localizedText("MAP_TABBAR_TITLE"));
+        tabs->setItemTitle(3, localizedText("ABOUT_TABBAR_TITLE"));
+    }
+    if (positionLabel) positionLabel->setText(localizedText("CURRENTPOSITION"));
+    if (Latitude) Latitude->setText(localizedText("LATITUDE"));
+    if (Longitude) Longitude->setText(localizedText("LONGITUDE"));
+    if (AMSL) AMSL->setText(localizedText("AMSL"));
+    if (AddressLabel) AddressLabel->setText(localizedText("LOCATION"));
+    if (SMSLabel) SMSLabel->setText(localizedText("SMSLABEL"));
+    if (Message) Message->setBorder(2.0, QColor(128, 128, 128), 8.0);
+    navigationItem()->setHidesBackButton(true);
+    if (phoneNumber) {
+        phoneNumber->setPlaceholderText(localizedText("contactPhone"));
+        phoneNumber->setKeyboardType(KeyboardType::PhonePad);
+    }
+}
+
+void QuorvelFirstViewController::viewWillAppear(bool animated)
+{
+    ViewController::viewWillAppear(animated);
+    loadSettings();
+}
+
+void QuorvelFirstViewController::viewDidAppear(bool animated)
+{
+    ViewController::viewDidAppear(animated);
+}
+
+void QuorvelFirstViewController::viewWillDisappear(bool animated)
+{
+    ViewController::viewWillDisappear(animated);
+}
+
+void QuorvelFirstViewController::viewDidDisappear(bool animated)
+{
+    ViewController::viewDidDisappear(animated);
+}
+
+void QuorvelFirstViewController::viewDidUnload()
+{
+    Latitude = nullptr;
+    Longitude = nullptr;
+    AMSL = nullptr;
+    AddressLabel = nullptr;
+    Message = nullptr;
+    phoneNumber = nullptr;
+    sendButton = nullptr;
+    SMSLabel = nullptr;
+    positionLabel = nullptr;
+    contactsButton = nullptr;
+    coordBtn = nullptr;
+    MessageSegment = nullptr;
+    navBar = nullptr;
+    ViewController::viewDidUnload();
+}
+
+void QuorvelFirstViewController::didReceiveMemoryWarning()
+{
+    ViewController::didReceiveMemoryWarning();
+}
+
+bool QuorvelFirstViewController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation)
+{
+    return orientation != InterfaceOrientation::PortraitUpsideDown;
+}
+
+void QuorvelFirstViewController::textFieldDidBeginEditing(TextField* textField)
+{
+    NSLog("V POLI: textFieldDidBeginEditing");
+    if (textField == phoneNumber)
+        shiftView(-165);
+}
+
+bool QuorvelFirstViewController::textFieldShouldEndEditing(TextField*)
+{
+    return true;
+}
+
+void QuorvelFirstViewController::textFieldDidEndEditing(TextField* textField)
+{
+    NSLog("V POLI: textFieldDidEndEditing");
+    if (textField == phoneNumber)
+        shiftView(165);
+}
+
+void QuorvelFirstViewController::textViewDidBeginEditing(TextView*)
+{
+    NSLog("V POLI: textViewDidBeginEditing");
+    shiftView(-165);
+}
+
+void QuorvelFirstViewController::textViewDidEndEditing(TextView*)
+{
+    NSLog("V POLI: textViewDidEndEditing");
+    shiftView(165);
+}
+
+void QuorvelFirstViewController::phoneNumberReturn(TextField* sender)
+{
+    NSLog("V POLI: phoneNumberReturn");
+    if (sender)
+        sender->resignFirstResponder();
+}
+
+void QuorvelFirstViewController::backgroundTouched()
+{
+    if (phoneNumber && phoneNumber->isFirstResponder())
+        phoneNumber->resignFirstResponder();
+    else if (Message && Message->isFirstResponder())
+        Message->resignFirstResponder();
+}
+
+void QuorvelFirstViewController::shiftView(int dy)
+{
+    if (QWidget* v = isViewLoaded() ? view() : nullptr)
+        v->move(v->x(), v->y() + dy);
+}
+
+bool QuorvelFirstViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isViewLoaded() && watched == view() && event->type() == QEvent::MouseButtonPress)
+        backgroundTouched();
+    return ViewController::eventFilter(watched, event);
+}

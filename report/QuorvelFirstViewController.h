@@ -1,0 +1,82 @@
+#pragma once
+// The report screen: position, message and recipient come together here and the message
+// is sent.
+
+#include "platform/TextField.h"
+#include "platform/ViewController.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <optional>
+
+class NavigationBar;
+class QLabel;
+class QPushButton;
+class SegmentedControl;
+
+namespace Ui {
+class ReportScreen;
+}
+
+class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate {
+    Q_OBJECT
+public:
+    explicit QuorvelFirstViewController(QWidget* parent = nullptr);
+    ~QuorvelFirstViewController() override;
+
+    // Life.
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+    void viewDidUnload() override;
+    void didReceiveMemoryWarning() override;
+    bool shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation) override;
+
+    // Message composition.
+    void updateMessageTextWithCoordinates(std::optional<QStringList> coordinates, std::optional<QString> locality);
+    void loadSettings();
+    void storeLastUsedMessage();
+    void messageTypeChanged();
+
+    // Editing.
+    void textFieldDidBeginEditing(TextField* textField) override;
+    bool textFieldShouldEndEditing(TextField* textField) override;
+    void textFieldDidEndEditing(TextField* textField) override;
+    void textViewDidBeginEditing(TextView* textView) override;
+    void textViewDidEndEditing(TextView* textView) override;
+    void phoneNumberReturn(TextField* sender);
+    void backgroundTouched();
+
+    // Plain state.
+    double lastLatitude = 0;
+    double lastLongitude = 0;
+    std::optional<QString> lastUsedMessage;
+    QStringList messageTemplates;
+    quint32 selectedMessageTemplateIndex = 0;
+
+    // Outlets, from the screen's layout; they read as empty once the view is unloaded.
+    QPointer<NavigationBar> navBar;
+    QPointer<QLabel> positionLabel;
+    QPointer<QPushButton> coordBtn;
+    QPointer<QLabel> Latitude;
+    QPointer<QLabel> Longitude;
+    QPointer<QLabel> AMSL;
+    QPointer<QLabel> AddressLabel;
+    QPointer<TextView> Message;
+    QPointer<TextField> phoneNumber;
+    QPointer<QPushButton> contactsButton;
+    QPointer<QPushButton> sendButton;
+    QPointer<QLabel> SMSLabel;
+    QPointer<SegmentedControl> MessageSegment;
+
+protected:
+    void loadView(QWidget* view) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void shiftView(int dy);
+
+    Ui::ReportScreen* ui_ = nullptr;
+};

@@ -1,0 +1,198 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>Quorvel</name>
+    <message id="QUORVEL_NAVBAR_TITLE">
+        <source>QUORVEL_NAVBAR_TITLE</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message id="QUORVEL_TABBAR_TITLE">
+        <source>QUORVEL_TABBAR_TITLE</source>
+        <translation>Poloha</translation>
+    </message>
+    <message id="TEMPLATES_TABBAR_TITLE">
+        <source>TEMPLATES_TABBAR_TITLE</source>
+        <translation>Šablony</translation>
+    </message>
+    <message id="MAP_TABBAR_TITLE">
+        <source>MAP_TABBAR_TITLE</source>
+        <translation>Mapa</translation>
+    </message>
+    <message id="ABOUT_TABBAR_TITLE">
+        <source>ABOUT_TABBAR_TITLE</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message id="CURRENTPOSITION">
+        <source>CURRENTPOSITION</source>
+        <translation>Současná poloha</translation>
+    </message>
+    <message id="LATITUDE">
+        <source>LATITUDE</source>
+        <translation>Zeměpisná šířka</translation>
+    </message>
+    <message id="LONGITUDE">
+        <source>LONGITUDE</source>
+        <translation>Zeměpisná délka</translation>
+    </message>
+    <message id="AMSL">
+        <source>AMSL</source>
+        <translation>Nadmořská výška</translation>
+    </message>
+    <message id="LOCATION">
+        <source>LOCATION</source>
+        <translation>Místo</translation>
+    </message>
+    <message id="SMSLABEL">
+        <source>SMSLABEL</source>
+        <translation>Příjemce</translation>
+    </message>
+    <message id="contactPhone">
+        <source>contactPhone</source>
+        <translation>Telefonní číslo</translation>
+    </message>
+    <message id="contactEmail">
+        <source>contactEmail</source>
+        <translation>E-mailová adresa</translation>
+    </message>
+    <message id="ChooseGPSFormat">
+        <source>ChooseGPSFormat</source>
+        <translation>Vyberte formát souřadnic</translation>
+    </message>
+    <message id="EmailSubject">
+        <source>EmailSubject</source>
+        <translation>Kde jsem</translation>
+    </message>
+    <message id="Error">
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>Informace</translation>
+    </message>
+    <message id="GettingLocationFailed">
+        <source>GettingLocationFailed</source>
+        <translation>Polohu se nepodařilo zjistit.</translation>
+    </message>
+    <message id="UnknownLocation">
+        <source>UnknownLocation</source>
+        <translation>Poloha zatím není známa. Zvolte formát znovu, až se zobrazí.</translation>
+    </message>
+    <message id="DeviceNotConfigured">
+        <source>DeviceNotConfigured</source>
+        <translation>Toto zařízení neumí posílat SMS. Nejprve nastavte modem nebo spárovaný telefon.</translation>
+    </message>
+    <message id="DeviceNotConfiguredEmail">
+        <source>DeviceNotConfiguredEmail</source>
+        <translation>V tomto zařízení není nastaven žádný e-mailový účet.</translation>
+    </message>
+    <message id="SMSSendingCanceled">
+        <source>SMSSendingCanceled</source>
+        <translation>Odeslání SMS bylo zrušeno.</translation>
+    </message>
+    <message id="SMSSendingFailed">
+        <source>SMSSendingFailed</source>
+        <translation>Zprávu se nepodařilo odeslat.</translation>
+    </message>
+    <message id="SMSSent">
+        <source>SMSSent</source>
+        <translation>SMS byla odeslána.</translation>
+    </message>
+    <message id="SMSNotSent">
+        <source>SMSNotSent</source>
+        <translation>SMS nebyla odeslána.</translation>
+    </message>
+    <message id="EmailSendingCanceled">
+        <source>EmailSendingCanceled</source>
+        <translation>Odeslání e-mailu bylo zrušeno.</translation>
+    </message>
+    <message id="EmailSaved">
+        <source>EmailSaved</source>
+        <translation>E-mail byl uložen jako koncept.</translation>
+    </message>
+    <message id="EmailSent">
+        <source>EmailSent</source>
+        <translation>E-mail byl odeslán.</translation>
+    </message>
+    <message id="EmailNotSent">
+        <source>EmailNotSent</source>
+        <translation>E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="MessageDefaultTemplate1">
+        <source>MessageDefaultTemplate1</source>
+        <translation>Jsem na [] poblíž {}.</translation>
+    </message>
+    <message id="MessageDefaultTemplate2">
+        <source>MessageDefaultTemplate2</source>
+        <translation>Vyzvedni mě prosím tady: [] ({}).</translation>
+    </message>
+    <message id="MessageDefaultTemplate3">
+        <source>MessageDefaultTemplate3</source>
+        <translation>Potřebuji pomoc! Moje poloha je [], poblíž {}.</translation>
+    </message>
+    <message id="TEMPLATES_NAVBAR_TITLE">
+        <source>TEMPLATES_NAVBAR_TITLE</source>
+        <translation>Šablony</translation>
+    </message>
+    <message id="MESSAGE_DETAIL_NAVBAR_TITLE">
+        <source>MESSAGE_DETAIL_NAVBAR_TITLE</source>
+        <translation>Šablona</translation>
+    </message>
+    <message id="USEBUTTON">
+        <source>USEBUTTON</source>
+        <translation>Použít</translation>
+    </message>
+    <message id="SAVEBUTTON">
+        <source>SAVEBUTTON</source>
+        <translation>Uložit</translation>
+    </message>
+    <message id="HELP1">
+        <source>HELP1</source>
+        <translation>Hranaté závorky [] se nahradí vašimi souřadnicemi.</translation>
+    </message>
+    <message id="HELP2">
+        <source>HELP2</source>
+        <translation>Složené závorky {} se nahradí názvem místa, kde jste.</translation>
+    </message>
+    <message id="MAP_NAVBAR_TITLE">
+        <source>MAP_NAVBAR_TITLE</source>
+        <translation>Mapa</translation>
+    </message>
+    <message id="MAP_TYPE">
+        <source>MAP_TYPE</source>
+        <translation>Typ mapy</translation>
+    </message>
+    <message id="ABOUT_NAVBAR_TITLE">
+        <source>ABOUT_NAVBAR_TITLE</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message id="QUORVEL">
+        <source>QUORVEL</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message id="ABOUT_DESCRIPTION">
+        <source>ABOUT_DESCRIPTION</source>
+        <translation>Quorvel dá někomu vědět, kde jste. Sleduje vaši polohu, ukazuje ji ve třech formátech souřadnic s nadmořskou výškou a nejbližším místem a posílá ji SMS nebo e-mailem.
+
+Názvy míst: GeoNames (geonames.org), licence CC BY 4.0.
+Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Database License.</translation>
+    </message>
+    <message id="AUTHOR">
+        <source>AUTHOR</source>
+        <translation>Autoři: vývojáři Quorvelu</translation>
+    </message>
+    <message id="VERSION">
+        <source>VERSION</source>
+        <translation>Verze 0.1.0</translation>
+    </message>
+    <message id="VERSION_TIMESTAMP">
+        <source>VERSION_TIMESTAMP</source>
+        <translation>Sestaveno 9. prosince 2026</translation>
+    </message>
+    <message id="DOWNLOAD_DESCRIPTION">
+        <source>DOWNLOAD_DESCRIPTION</source>
+        <translation>Nejnovější verze a její zdrojový kód jsou na https://quorvel.example.org/</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,198 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>Quorvel</name>
+    <message id="QUORVEL_NAVBAR_TITLE">
+        <source>QUORVEL_NAVBAR_TITLE</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message id="QUORVEL_TABBAR_TITLE">
+        <source>QUORVEL_TABBAR_TITLE</source>
+        <translation>Position</translation>
+    </message>
+    <message id="TEMPLATES_TABBAR_TITLE">
+        <source>TEMPLATES_TABBAR_TITLE</source>
+        <translation>Templates</translation>
+    </message>
+    <message id="MAP_TABBAR_TITLE">
+        <source>MAP_TABBAR_TITLE</source>
+        <translation>Map</translation>
+    </message>
+    <message id="ABOUT_TABBAR_TITLE">
+        <source>ABOUT_TABBAR_TITLE</source>
+        <translation>About</translation>
+    </message>
+    <message id="CURRENTPOSITION">
+        <source>CURRENTPOSITION</source>
+        <translation>Current position</translation>
+    </message>
+    <message id="LATITUDE">
+        <source>LATITUDE</source>
+        <translation>Latitude</translation>
+    </message>
+    <message id="LONGITUDE">
+        <source>LONGITUDE</source>
+        <translation>Longitude</translation>
+    </message>
+    <message id="AMSL">
+        <source>AMSL</source>
+        <translation>Altitude</translation>
+    </message>
+    <message id="LOCATION">
+        <source>LOCATION</source>
+        <translation>Locality</translation>
+    </message>
+    <message id="SMSLABEL">
+        <source>SMSLABEL</source>
+        <translation>Recipient</translation>
+    </message>
+    <message id="contactPhone">
+        <source>contactPhone</source>
+        <translation>Phone number</translation>
+    </message>
+    <message id="contactEmail">
+        <source>contactEmail</source>
+        <translation>E-mail address</translation>
+    </message>
+    <message id="ChooseGPSFormat">
+        <source>ChooseGPSFormat</source>
+        <translation>Choose a coordinate format</translation>
+    </message>
+    <message id="EmailSubject">
+        <source>EmailSubject</source>
+        <translation>Where I am</translation>
+    </message>
+    <message id="Error">
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message id="GettingLocationFailed">
+        <source>GettingLocationFailed</source>
+        <translation>Your position could not be determined.</translation>
+    </message>
+    <message id="UnknownLocation">
+        <source>UnknownLocation</source>
+        <translation>Your position is not known yet. Choose the format again once it is shown.</translation>
+    </message>
+    <message id="DeviceNotConfigured">
+        <source>DeviceNotConfigured</source>
+        <translation>This device cannot send text messages. Set up a modem or a paired phone first.</translation>
+    </message>
+    <message id="DeviceNotConfiguredEmail">
+        <source>DeviceNotConfiguredEmail</source>
+        <translation>No e-mail account is set up on this device.</translation>
+    </message>
+    <message id="SMSSendingCanceled">
+        <source>SMSSendingCanceled</source>
+        <translation>Sending the text message was cancelled.</translation>
+    </message>
+    <message id="SMSSendingFailed">
+        <source>SMSSendingFailed</source>
+        <translation>The message could not be sent.</translation>
+    </message>
+    <message id="SMSSent">
+        <source>SMSSent</source>
+        <translation>The text message was sent.</translation>
+    </message>
+    <message id="SMSNotSent">
+        <source>SMSNotSent</source>
+        <translation>The text message was not sent.</translation>
+    </message>
+    <message id="EmailSendingCanceled">
+        <source>EmailSendingCanceled</source>
+        <translation>Sending the e-mail was cancelled.</translation>
+    </message>
+    <message id="EmailSaved">
+        <source>EmailSaved</source>
+        <translation>The e-mail was saved as a draft.</translation>
+    </message>
+    <message id="EmailSent">
+        <source>EmailSent</source>
+        <translation>The e-mail was sent.</translation>
+    </message>
+    <message id="EmailNotSent">
+        <source>EmailNotSent</source>
+        <translation>The e-mail was not sent.</translation>
+    </message>
+    <message id="MessageDefaultTemplate1">
+        <source>MessageDefaultTemplate1</source>
+        <translation>I am at [] near {}.</translation>
+    </message>
+    <message id="MessageDefaultTemplate2">
+        <source>MessageDefaultTemplate2</source>
+        <translation>Please pick me up here: [] ({}).</translation>
+    </message>
+    <message id="MessageDefaultTemplate3">
+        <source>MessageDefaultTemplate3</source>
+        <translation>I need help! My position is [], near {}.</translation>
+    </message>
+    <message id="TEMPLATES_NAVBAR_TITLE">
+        <source>TEMPLATES_NAVBAR_TITLE</source>
+        <translation>Templates</translation>
+    </message>
+    <message id="MESSAGE_DETAIL_NAVBAR_TITLE">
+        <source>MESSAGE_DETAIL_NAVBAR_TITLE</source>
+        <translation>Template</translation>
+    </message>
+    <message id="USEBUTTON">
+        <source>USEBUTTON</source>
+        <translation>Use</translation>
+    </message>
+    <message id="SAVEBUTTON">
+        <source>SAVEBUTTON</source>
+        <translation>Save</translation>
+    </message>
+    <message id="HELP1">
+        <source>HELP1</source>
+        <translation>Square brackets [] are replaced by your coordinates.</translation>
+    </message>
+    <message id="HELP2">
+        <source>HELP2</source>
+        <translation>Curly braces {} are replaced by the name of the place you are in.</translation>
+    </message>
+    <message id="MAP_NAVBAR_TITLE">
+        <source>MAP_NAVBAR_TITLE</source>
+        <translation>Map</translation>
+    </message>
+    <message id="MAP_TYPE">
+        <source>MAP_TYPE</source>
+        <translation>Map type</translation>
+    </message>
+    <message id="ABOUT_NAVBAR_TITLE">
+        <source>ABOUT_NAVBAR_TITLE</source>
+        <translation>About</translation>
+    </message>
+    <message id="QUORVEL">
+        <source>QUORVEL</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message id="ABOUT_DESCRIPTION">
+        <source>ABOUT_DESCRIPTION</source>
+        <translation>Quorvel tells somebody else where you are. It follows your position, shows it in three coordinate formats with the altitude and the nearest place, and sends it by text message or e-mail.
+
+Place names: GeoNames (geonames.org), licensed under CC BY 4.0.
+Map data: © OpenStreetMap contributors, available under the Open Database License.</translation>
+    </message>
+    <message id="AUTHOR">
+        <source>AUTHOR</source>
+        <translation>By the Quorvel developers</translation>
+    </message>
+    <message id="VERSION">
+        <source>VERSION</source>
+        <translation>Version 0.1.0</translation>
+    </message>
+    <message id="VERSION_TIMESTAMP">
+        <source>VERSION_TIMESTAMP</source>
+        <translation>Built on 9 December 2026</translation>
+    </message>
+    <message id="DOWNLOAD_DESCRIPTION">
+        <source>DOWNLOAD_DESCRIPTION</source>
+        <translation>The latest version and its source are at https://quorvel.example.org/</translation>
+    </message>
+</context>
+</TS>

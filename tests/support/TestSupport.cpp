@@ -1,0 +1,37 @@
+#include "support/TestSupport.h"
+#include "platform/UserDefaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QStandardPaths>
+
+LogCapture::LogCapture()
+{
+    Log::setEchoToStandardError(qEnvironmentVariableIsSet("QUORVEL_TEST_LOG"));
+    previous_ = Log::setSink([this](const QString& m) { lines_.append(m); });
+}
+
+LogCapture::~LogCapture()
+{
+    Log::setSink(std::move(previous_));
+    Log::setEchoToStandardError(true);
+}
+
+void initTestEnvironment()
+{
+    // A folder of this process's own, so that tests running side by side never share a
+    // store (the standard paths' test mode would give them all the same one).
+    static QTemporaryDir home;
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(var, (home.path() + QLatin1Char('/') + QString::fromLatin1(var)).toLocal8Bit());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    qputenv("TZ", "UTC");
+}
+
+void resetStandardStore()
+{
+    UserDefaults& store = UserDefaults::standardUserDefaults();
+    QFile::remove(store.path());
+    store.reload();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What most tests need: the log captured line by line, and a clean settings store in a
+// temporary folder.
+
+#include "platform/Log.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Collects every log message while it lives; standard error stays quiet meanwhile.
+class LogCapture {
+public:
+    LogCapture();
+    ~LogCapture();
+    const QStringList& lines() const { return lines_; }
+    bool contains(const QString& line) const { return lines_.contains(line); }
+    // Index of the first line equal to `line` at or after `from`, or -1.
+    qsizetype indexOf(const QString& line, qsizetype from = 0) const { return lines_.indexOf(line, from); }
+    void clear() { lines_.clear(); }
+
+private:
+    QStringList lines_;
+    Log::Sink previous_;
+};
+
+// Empties the application's settings store.
+void resetStandardStore();
+
+// Pins locale and time zone, and points the per-user locations at a temporary folder of
+// this process. Call first, before anything opens the settings store.
+void initTestEnvironment();

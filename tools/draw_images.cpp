@@ -1,0 +1,76 @@
+// Draws the bar images of the global look into resources/images. Run by hand when the
+// look changes: draw_images <folder>.
+
+#include <QApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QImage>
+
+namespace {
+
+QImage canvas(int w, int h)
+{
+    QImage img(w * 2, h * 2, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(2.0);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+void save(const QImage& img, const QString& folder, const QString& name)
+{
+    // Stored at the logical size so that the style sheet's slices are in points.
+    img.scaled(img.width() / 2, img.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+
+    {   // navbar_bg: deep blue with a light top edge and a dark bottom line.
+        QImage img = canvas(8, 44);
+        QPainter p(&img);
+        QLinearGradient g(0, 0, 0, 44);
+        g.setColorAt(0, QColor(0x3b, 0x5c, 0x86));
+        g.setColorAt(1, QColor(0x1f, 0x36, 0x55));
+        p.fillRect(QRectF(0, 0, 8, 44), g);
+        p.fillRect(QRectF(0, 0, 8, 1), QColor(255, 255, 255, 70));
+        p.fillRect(QRectF(0, 43, 8, 1), QColor(0, 0, 0, 120));
+        p.end();
+        save(img, folder, QStringLiteral("navbar_bg"));
+    }
+    auto button = [&](bool back, const QString& name) {
+        QImage img = canvas(30, 30);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        const QRectF r(back ? 10.5 : 0.5, 0.5, back ? 19 : 29, 29);
+        if (back) {
+            path.moveTo(r.right() - 5, r.top());
+            path.lineTo(r.left() + 1, r.top());
+            path.lineTo(0.5, 15);
+            path.lineTo(r.left() + 1, r.bottom());
+            path.lineTo(r.right() - 5, r.bottom());
+            path.quadTo(r.right(), r.bottom(), r.right(), r.bottom() - 5);
+            path.lineTo(r.right(), r.top() + 5);
+            path.quadTo(r.right(), r.top(), r.right() - 5, r.top());
+        } else {
+            path.addRoundedRect(r, 5, 5);
+        }
+        QLinearGradient g(0, 0, 0, 30);
+        g.setColorAt(0, QColor(0x4d, 0x70, 0x9c));
+        g.setColorAt(1, QColor(0x27, 0x42, 0x66));
+        p.fillPath(path, g);
+        p.setPen(QPen(QColor(0x14, 0x24, 0x3a), 1));
+        p.drawPath(path);
+        p.end();
+        save(img, folder, name);
+    };
+    button(true, QStringLiteral("button_back"));
+    button(false, QStringLiteral("button_normal"));
+    return 0;
+}
