@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 struct LocationCoordinate2D {
