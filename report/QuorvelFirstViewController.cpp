@@ -9,7 +9,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-QuorvelFirstViewController::QuorvelFirstViewController(QWidget* parent) : ViewController(parent)
+QuorvelFirstViewController::QuorvelFirstViewController(ReportServices services, QWidget* parent)
+    : ViewController(parent), services_(std::move(services))
 {
     setObjectName(QStringLiteral("QuorvelFirstViewController"));
 }

@@ -3,6 +3,7 @@
 // is sent.
 
 #include "platform/TextField.h"
+#include "report/ReportServices.h"
 #include "platform/ViewController.h"
 
 #include <QPointer>
@@ -21,7 +22,7 @@ class ReportScreen;
 class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate {
     Q_OBJECT
 public:
-    explicit QuorvelFirstViewController(QWidget* parent = nullptr);
+    explicit QuorvelFirstViewController(ReportServices services = {}, QWidget* parent = nullptr);
     ~QuorvelFirstViewController() override;
 
     // Life.
@@ -78,5 +79,6 @@ protected:
 private:
     void shiftView(int dy);
 
+    ReportServices services_;
     Ui::ReportScreen* ui_ = nullptr;
 };
