@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
@@ -68,12 +69,18 @@ void TextField::focusOutEvent(QFocusEvent* event)
 TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_)
+            text_ = toPlainText();
+    });
 }
 
 void TextView::setText(const QString& text)
 {
-    if (toPlainText() == text)
+    if (text_ == text)
         return;
+    text_ = text;
+    const QScopedValueRollback<bool> guard(settingText_, true);
     // Keep the cursor where the user had it, as far as the new text allows.
     const bool focused = hasFocus();
     const int position = textCursor().position();

@@ -53,7 +53,9 @@ class TextView : public QPlainTextEdit {
 public:
     explicit TextView(QWidget* parent = nullptr);
     void setDelegate(TextViewDelegate* delegate) { delegate_ = delegate; }
-    QString text() const { return toPlainText(); }
+    // The text as last set, to the character, until the user edits it: the document
+    // itself turns CR, CRLF, U+2028 and U+2029 into plain line breaks.
+    QString text() const { return text_; }
     // Sets the text only when it differs, so that the cursor and undo history survive
     // refills that change nothing.
     void setText(const QString& text);
@@ -70,4 +72,6 @@ protected:
 private:
     TextViewDelegate* delegate_ = nullptr;
     bool editing_ = false;
+    bool settingText_ = false;
+    QString text_;
 };

@@ -122,12 +122,19 @@ void UserDefaults::ensureLoaded()
         values_ = *parsed;
         return;
     }
+    // Invalid UTF-8 inside a value makes the JSON reader refuse the whole document; read it
+    // with the bad bytes replaced instead, so that nothing else is lost.
+    auto repaired = parse(QString::fromUtf8(bytes).toUtf8());
     // Keep what the user had: the damaged document goes aside, unchanged, before the
     // first write can replace it.
     const QString aside = path_ + QStringLiteral(".damaged-")
                           + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    if (QFile::copy(path_, aside)) {
-        damagedAside_ = true;
+    const bool kept = QFile::copy(path_, aside);
+    if (repaired) {
+        values_ = *repaired;
+        NSLog("UserDefaults: %@ holds text that is not valid UTF-8; read it with the bad bytes replaced, original kept as %@",
+              path_, kept ? aside : QStringLiteral("(not copied)"));
+    } else if (kept) {
         NSLog("UserDefaults: %@ could not be read as a settings document; kept it as %@ and started afresh", path_, aside);
     } else {
         NSLog("UserDefaults: %@ could not be read as a settings document and could not be copied aside", path_);

@@ -50,6 +50,5 @@ private:
     QString path_;
     bool loaded_ = false;
     bool dirty_ = false;
-    bool damagedAside_ = false;
     QMap<QString, QVariant> values_;
 };

@@ -8,14 +8,12 @@
 
 LogCapture::LogCapture()
 {
-    Log::setEchoToStandardError(qEnvironmentVariableIsSet("QUORVEL_TEST_LOG"));
     previous_ = Log::setSink([this](const QString& m) { lines_.append(m); });
 }
 
 LogCapture::~LogCapture()
 {
     Log::setSink(std::move(previous_));
-    Log::setEchoToStandardError(true);
 }
 
 void initTestEnvironment()
@@ -25,6 +23,8 @@ void initTestEnvironment()
     static QTemporaryDir home;
     for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
         qputenv(var, (home.path() + QLatin1Char('/') + QString::fromLatin1(var)).toLocal8Bit());
+    // The log stays off standard error unless asked for, so failures are easy to read.
+    Log::setEchoToStandardError(qEnvironmentVariableIsSet("QUORVEL_TEST_LOG"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     qputenv("TZ", "UTC");
 }

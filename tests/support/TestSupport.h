@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// Collects every log message while it lives; standard error stays quiet meanwhile.
+// Collects every log message while it lives.
 class LogCapture {
 public:
     LogCapture();

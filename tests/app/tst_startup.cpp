@@ -1,0 +1,148 @@
+#include "app/QuorvelAppDelegate.h"
+#include "report/QuorvelFirstViewController.h"
+#include "templates/SettingsKeys.h"
+#include "platform/Application.h"
+#include "platform/Images.h"
+#include "platform/LocalizedText.h"
+#include "platform/NavigationBar.h"
+#include "platform/TabBarController.h"
+#include "platform/UserDefaults.h"
+#include "support/TestSupport.h"
+
+#include <QtTest>
+#include <QApplication>
+#include <QProcess>
+
+class tst_Startup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init() { resetStandardStore(); }
+    void launchShowsTheFirstTabWithTheLastMessage();
+    void launchWriteOfLastIsNotFlushed();
+    void goingToTheBackgroundStoresTheMessage();
+    void terminatingBySignalStoresTheMessage();
+    void globalLookUsesOurImages();
+};
+
+void tst_Startup::initTestCase()
+{
+    initTestEnvironment();
+    QVERIFY(StringTable::load(QStringLiteral("en")));
+}
+
+static void seedStore(const QString& last, const QString& lastUsed)
+{
+    UserDefaults& store = UserDefaults::standardUserDefaults();
+    store.setString(last, SettingsKeys::Last);
+    store.setString(lastUsed, SettingsKeys::LastUsedMessage);
+    store.synchronize();
+}
+
+void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
+{
+    // Whatever an earlier run left under "last", a launch starts from the last message.
+    seedStore(QStringLiteral("selected"), QStringLiteral("Hello [] at {}"));
+    QuorvelAppDelegate delegate;
+    MainLayout layout = loadMainLayout();
+    std::unique_ptr<QWidget> window(layout.window);
+    Application app(&delegate, layout);
+    QCOMPARE(layout.rootViewController->itemTitle(2), QStringLiteral("Map"));
+    LogCapture log;
+    app.launch();
+
+    QCOMPARE(delegate.window(), layout.window);
+    QCOMPARE(log.lines().value(0), QStringLiteral("didFinishLaunchingWithOptions"));
+    QVERIFY(log.indexOf(QStringLiteral("FVC: viewDidLoad")) > 0);
+    QVERIFY(log.contains(QStringLiteral("Last message found")));
+    TabBarController* tabs = layout.rootViewController;
+    QCOMPARE(tabs->selectedIndex(), 0);
+    auto* report = qobject_cast<QuorvelFirstViewController*>(tabs->selectedViewController());
+    QVERIFY(report);
+    QCOMPARE(report->Message->text(), QStringLiteral("Hello [] at {}"));
+    QCOMPARE(report->navBar->title(), localizedText("QUORVEL_NAVBAR_TITLE"));
+    const char* titles[] = {"QUORVEL_TABBAR_TITLE", "TEMPLATES_TABBAR_TITLE", "MAP_TABBAR_TITLE", "ABOUT_TABBAR_TITLE"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(tabs->itemTitle(i), localizedText(titles[i]));
+    QCOMPARE(app.statusBarStyle(), 1);
+
+    if (const QByteArray dir = qgetenv("QUORVEL_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        QCoreApplication::processEvents();
+        layout.window->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/report-screen.png"));
+    }
+}
+
+void tst_Startup::launchWriteOfLastIsNotFlushed()
+{
+    seedStore(QStringLiteral("selected"), QStringLiteral("x"));
+    QuorvelAppDelegate delegate;
+    Application app(&delegate, MainLayout{});
+    app.launch();
+    QCOMPARE(UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::Last), MessageSource::Last);
+    UserDefaults onDisk(UserDefaults::standardPath());
+    QCOMPARE(onDisk.stringForKey(SettingsKeys::Last), QStringLiteral("selected"));
+}
+
+void tst_Startup::goingToTheBackgroundStoresTheMessage()
+{
+    QuorvelAppDelegate delegate;
+    MainLayout layout = loadMainLayout();
+    std::unique_ptr<QWidget> window(layout.window);
+    Application app(&delegate, layout);
+    app.launch();
+    auto* report = qobject_cast<QuorvelFirstViewController*>(layout.rootViewController->selectedViewController());
+    report->Message->setText(QStringLiteral("Custom [N 1 E 2] near {Town}"));
+    app.enterBackground();
+    UserDefaults onDisk(UserDefaults::standardPath());
+    QCOMPARE(onDisk.stringForKey(SettingsKeys::LastUsedMessage), QStringLiteral("Custom [] near {}"));
+}
+
+void tst_Startup::terminatingBySignalStoresTheMessage()
+{
+    QTemporaryDir home;
+    UserDefaults seeded(home.filePath(QStringLiteral("quorvel/defaults.json")));
+    seeded.setString(QStringLiteral("Meet me at [N 1 E 2], {Town}"), SettingsKeys::LastUsedMessage);
+    seeded.setStringArray({QStringLiteral("T []")}, SettingsKeys::TemplatesArray);
+    QVERIFY(seeded.synchronize());
+
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home.path());
+    app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::SeparateChannels);
+    app.start(QStringLiteral(QUORVEL_BINARY_DIR "/quorvel"), {});
+    QVERIFY(app.waitForStarted());
+    QByteArray err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += app.readAllStandardError()).contains("setting message type to: current"), 30000);
+    app.terminate(); // SIGTERM
+    QVERIFY(app.waitForFinished(30000));
+    QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(app.exitCode(), 0);
+    err += app.readAllStandardError();
+    QVERIFY2(err.contains("Storing last used message: Meet me at [], {}"), err.constData());
+    UserDefaults after(home.filePath(QStringLiteral("quorvel/defaults.json")));
+    QCOMPARE(after.stringForKey(SettingsKeys::LastUsedMessage), QStringLiteral("Meet me at [], {}"));
+    QCOMPARE(after.stringForKey(SettingsKeys::Last), MessageSource::Current);
+}
+
+void tst_Startup::globalLookUsesOurImages()
+{
+    for (const char* name : {"navbar_bg", "button_back", "button_normal"})
+        QVERIFY2(!imageNamed(QString::fromLatin1(name)).isNull(), name);
+    QuorvelAppDelegate delegate;
+    Application app(&delegate, MainLayout{});
+    app.launch();
+    const QString sheet = qApp->styleSheet();
+    QVERIFY(sheet.contains(QLatin1String("url(:/images/navbar_bg.png) 0 0 0 0")));
+    // Caps: back button left 13 right 6, plain bar button 6 and 6 (slices run top right bottom left).
+    QVERIFY(sheet.contains(QLatin1String("url(:/images/button_back.png) 0 6 0 13")));
+    QVERIFY(sheet.contains(QLatin1String("url(:/images/button_normal.png) 0 6 0 6")));
+    QVERIFY(sheet.contains(QLatin1String("rgba(255, 255, 255, 255)")));
+    QVERIFY(sheet.contains(QLatin1String("21px")));
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_startup.moc"
