@@ -49,7 +49,8 @@ QString GPSUtils::formatToDegMinSecWithCoord(double coord)
     const double f = std::fabs(coord - t);
     const std::int32_t minutes = truncate32(f * 60.0);
     // Seconds come from f × 3600 directly, so that they are not the rounded rest of the minutes.
-    const double seconds = f * 3600 - static_cast<double>(60 * minutes);
+    // The product is formed in 64 bits, so absurd inputs cannot overflow it.
+    const double seconds = f * 3600 - static_cast<double>(60LL * minutes);
     const int degrees = magnitude(truncate32(t));
     return stringWithFormat("%d° %2d' %01.3f\"", degrees, static_cast<int>(minutes), seconds);
 }
