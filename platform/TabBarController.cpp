@@ -1,5 +1,6 @@
 #include "platform/TabBarController.h"
 
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -34,7 +35,13 @@ void TabBarController::addTab(ViewController* controller, const QString& title)
     controllers_.append(controller);
     stack_->addWidget(controller);
     const QSignalBlocker block(tabBar_);
-    tabBar_->addTab(title);
+    const int index = tabBar_->addTab(title);
+    // Alt+1 … Alt+9 switch tabs from the keyboard.
+    if (index < 9) {
+        auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(Qt::Key_1 + index))), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, index] { setSelectedIndex(index); });
+    }
     if (selected_ < 0) {
         selected_ = 0;
         stack_->setCurrentIndex(0);
