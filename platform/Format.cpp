@@ -36,7 +36,7 @@ double FormatArg::asDouble() const
 
 namespace {
 
-struct Spec {
+struct Directive {
     bool left = false, plus = false, space = false, zero = false, alt = false;
     int width = -1;
     int precision = -1;
@@ -69,15 +69,15 @@ void pad(QString& out, qsizetype count, QChar c)
 }
 
 // Writes a converted number: sign, digits, with width, '-' and '0' as printf does.
-void emitNumber(QString& out, const Spec& spec, char sign, const char* digits, std::size_t n, bool zeroAllowed)
+void emitNumber(QString& out, const Directive& d, char sign, const char* digits, std::size_t n, bool zeroAllowed)
 {
     const qsizetype len = static_cast<qsizetype>(n) + (sign ? 1 : 0);
-    const qsizetype fill = spec.width > len ? spec.width - len : 0;
-    if (spec.left) {
+    const qsizetype fill = d.width > len ? d.width - len : 0;
+    if (d.left) {
         if (sign) out.append(QLatin1Char(sign));
         out.append(QLatin1StringView(digits, static_cast<qsizetype>(n)));
         pad(out, fill, QLatin1Char(' '));
-    } else if (spec.zero && zeroAllowed) {
+    } else if (d.zero && zeroAllowed) {
         if (sign) out.append(QLatin1Char(sign));
         pad(out, fill, QLatin1Char('0'));
         out.append(QLatin1StringView(digits, static_cast<qsizetype>(n)));
@@ -88,60 +88,60 @@ void emitNumber(QString& out, const Spec& spec, char sign, const char* digits, s
     }
 }
 
-void emitText(QString& out, const Spec& spec, const QString& text)
+void emitText(QString& out, const Directive& d, const QString& text)
 {
     QStringView v(text);
-    if (spec.precision >= 0 && v.size() > spec.precision)
-        v = v.first(spec.precision);
-    const qsizetype fill = spec.width > v.size() ? spec.width - v.size() : 0;
-    if (!spec.left) pad(out, fill, QLatin1Char(' '));
+    if (d.precision >= 0 && v.size() > d.precision)
+        v = v.first(d.precision);
+    const qsizetype fill = d.width > v.size() ? d.width - v.size() : 0;
+    if (!d.left) pad(out, fill, QLatin1Char(' '));
     out.append(v);
-    if (spec.left) pad(out, fill, QLatin1Char(' '));
+    if (d.left) pad(out, fill, QLatin1Char(' '));
 }
 
-char signFor(bool negative, const Spec& spec)
+char signFor(bool negative, const Directive& d)
 {
     if (negative) return '-';
-    if (spec.plus) return '+';
-    if (spec.space) return ' ';
+    if (d.plus) return '+';
+    if (d.space) return ' ';
     return 0;
 }
 
-void emitInteger(QString& out, const Spec& spec, unsigned long long magnitude, bool negative, int base = 10)
+void emitInteger(QString& out, const Directive& d, unsigned long long magnitude, bool negative, int base = 10)
 {
     char buf[32];
     auto res = std::to_chars(buf, buf + sizeof buf, magnitude, base);
     std::size_t n = static_cast<std::size_t>(res.ptr - buf);
     // A precision gives the minimum number of digits and turns off the '0' flag.
-    if (spec.precision >= 0) {
+    if (d.precision >= 0) {
         char wide[96];
-        std::size_t want = static_cast<std::size_t>(std::min(spec.precision, 64));
-        if (spec.precision == 0 && magnitude == 0)
+        std::size_t want = static_cast<std::size_t>(std::min(d.precision, 64));
+        if (d.precision == 0 && magnitude == 0)
             n = 0;
         std::size_t lead = want > n ? want - n : 0;
         std::memset(wide, '0', lead);
         std::memcpy(wide + lead, buf, n);
-        emitNumber(out, spec, signFor(negative, spec), wide, lead + n, false);
+        emitNumber(out, d, signFor(negative, d), wide, lead + n, false);
         return;
     }
-    emitNumber(out, spec, signFor(negative, spec), buf, n, true);
+    emitNumber(out, d, signFor(negative, d), buf, n, true);
 }
 
-void emitDouble(QString& out, const Spec& spec, double value)
+void emitDouble(QString& out, const Directive& d, double value)
 {
     const bool negative = std::signbit(value);
     if (!std::isfinite(value)) {
         const char* text = std::isnan(value) ? "nan" : "inf";
-        emitNumber(out, spec, std::isnan(value) ? signFor(false, spec) : signFor(negative, spec), text, 3, false);
+        emitNumber(out, d, std::isnan(value) ? signFor(false, d) : signFor(negative, d), text, 3, false);
         return;
     }
-    const int precision = spec.precision < 0 ? 6 : std::min(spec.precision, 60);
+    const int precision = d.precision < 0 ? 6 : std::min(d.precision, 60);
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::fixed, precision);
     std::size_t n = static_cast<std::size_t>(res.ptr - buf);
-    if (spec.alt && precision == 0)
+    if (d.alt && precision == 0)
         buf[n++] = '.';
-    emitNumber(out, spec, signFor(negative, spec), buf, n, true);
+    emitNumber(out, d, signFor(negative, d), buf, n, true);
 }
 
 } // namespace
@@ -189,25 +189,25 @@ QString formatWithArgs(const char* format, const FormatArg* args, std::size_t co
         flushLiteral(p);
         const char* start = p++;
         if (*p == '%') { out.append(u'%'); literal = ++p; continue; }
-        Spec spec;
+        Directive d;
         for (;; ++p) {
-            if (*p == '-') spec.left = true;
-            else if (*p == '+') spec.plus = true;
-            else if (*p == ' ') spec.space = true;
-            else if (*p == '0') spec.zero = true;
-            else if (*p == '#') spec.alt = true;
+            if (*p == '-') d.left = true;
+            else if (*p == '+') d.plus = true;
+            else if (*p == ' ') d.space = true;
+            else if (*p == '0') d.zero = true;
+            else if (*p == '#') d.alt = true;
             else break;
         }
-        if (*p == '*') { spec.width = static_cast<int>(take().asSigned()); ++p;
-            if (spec.width < 0) { spec.left = true; spec.width = -spec.width; } }
-        else while (*p >= '0' && *p <= '9') spec.width = std::max(spec.width, 0) * 10 + (*p++ - '0');
+        if (*p == '*') { d.width = static_cast<int>(take().asSigned()); ++p;
+            if (d.width < 0) { d.left = true; d.width = -d.width; } }
+        else while (*p >= '0' && *p <= '9') d.width = std::max(d.width, 0) * 10 + (*p++ - '0');
         if (*p == '.') {
             ++p;
-            spec.precision = 0;
-            if (*p == '*') { spec.precision = static_cast<int>(take().asSigned()); ++p; }
-            else while (*p >= '0' && *p <= '9') spec.precision = spec.precision * 10 + (*p++ - '0');
+            d.precision = 0;
+            if (*p == '*') { d.precision = static_cast<int>(take().asSigned()); ++p; }
+            else while (*p >= '0' && *p <= '9') d.precision = d.precision * 10 + (*p++ - '0');
         }
-        spec.width = std::min(spec.width, 4096);
+        d.width = std::min(d.width, 4096);
         while (*p == 'l' || *p == 'h' || *p == 'q' || *p == 'z' || *p == 'j' || *p == 't' || *p == 'L') ++p;
         const char conv = *p;
         if (!conv) { literal = start; break; }
@@ -216,47 +216,47 @@ QString formatWithArgs(const char* format, const FormatArg* args, std::size_t co
         case '@': {
             const FormatArg& a = take();
             switch (a.kind()) {
-            case FormatArg::Kind::String: emitText(out, spec, a.string()); break;
-            case FormatArg::Kind::List: emitText(out, spec, describeList(a.list())); break;
-            case FormatArg::Kind::CString: emitText(out, spec, QString::fromUtf8(a.cString())); break;
-            case FormatArg::Kind::Absent: emitText(out, spec, QStringLiteral("(null)")); break;
-            case FormatArg::Kind::Double: emitDouble(out, Spec{}, a.asDouble()); break;
-            case FormatArg::Kind::Signed: emitInteger(out, Spec{}, static_cast<unsigned long long>(std::llabs(a.asSigned())), a.asSigned() < 0); break;
-            case FormatArg::Kind::Unsigned: emitInteger(out, Spec{}, a.asUnsigned(), false); break;
+            case FormatArg::Kind::String: emitText(out, d, a.string()); break;
+            case FormatArg::Kind::List: emitText(out, d, describeList(a.list())); break;
+            case FormatArg::Kind::CString: emitText(out, d, QString::fromUtf8(a.cString())); break;
+            case FormatArg::Kind::Absent: emitText(out, d, QStringLiteral("(null)")); break;
+            case FormatArg::Kind::Double: emitDouble(out, Directive{}, a.asDouble()); break;
+            case FormatArg::Kind::Signed: emitInteger(out, Directive{}, static_cast<unsigned long long>(std::llabs(a.asSigned())), a.asSigned() < 0); break;
+            case FormatArg::Kind::Unsigned: emitInteger(out, Directive{}, a.asUnsigned(), false); break;
             }
             break;
         }
         case 's': {
             const FormatArg& a = take();
-            if (a.kind() == FormatArg::Kind::CString) emitText(out, spec, QString::fromUtf8(a.cString()));
-            else if (a.kind() == FormatArg::Kind::String) emitText(out, spec, a.string());
-            else emitText(out, spec, QStringLiteral("(null)"));
+            if (a.kind() == FormatArg::Kind::CString) emitText(out, d, QString::fromUtf8(a.cString()));
+            else if (a.kind() == FormatArg::Kind::String) emitText(out, d, a.string());
+            else emitText(out, d, QStringLiteral("(null)"));
             break;
         }
         case 'd': case 'i': {
             const long long v = take().asSigned();
             const unsigned long long mag = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-            emitInteger(out, spec, mag, v < 0);
+            emitInteger(out, d, mag, v < 0);
             break;
         }
         case 'u': {
-            Spec s = spec; s.plus = s.space = false;
+            Directive s = d; s.plus = s.space = false;
             emitInteger(out, s, take().asUnsigned(), false);
             break;
         }
         case 'x': case 'X': {
-            Spec s = spec; s.plus = s.space = false;
+            Directive s = d; s.plus = s.space = false;
             const qsizetype at = out.size();
             emitInteger(out, s, take().asUnsigned(), false, 16);
             if (conv == 'X') for (qsizetype i = at; i < out.size(); ++i) out[i] = out[i].toUpper();
             break;
         }
         case 'f': case 'F':
-            emitDouble(out, spec, take().asDouble());
+            emitDouble(out, d, take().asDouble());
             break;
         case 'c': {
             const long long v = take().asSigned();
-            emitText(out, spec, QString(QChar(static_cast<char16_t>(v))));
+            emitText(out, d, QString(QChar(static_cast<char16_t>(v))));
             break;
         }
         default:
