@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@ namespace bench {
 
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that logs stay readable.
+    RecordingReporter() : benchmark::ConsoleReporter(isatty(1) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         benchmark::ConsoleReporter::ReportRuns(runs);
