@@ -294,7 +294,7 @@ int main(int argc, char** argv)
     bench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\nPer pair (two strings), median of the repetitions:\n");
+    std::printf("\nPer pair (two strings), CPU time, median of the repetitions:\n");
     bool ok = true;
     for (int code = 0; code <= 2; ++code) {
         const std::string c = std::to_string(code);
