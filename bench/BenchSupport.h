@@ -45,16 +45,17 @@ public:
         std::map<std::string, double> counters;
     };
 
-    // Nanoseconds per iteration, or a negative value when the benchmark did not run.
+    // Nanoseconds per iteration, or a negative value when the benchmark did not run. The
+    // name may leave out what the library appends ("/iterations:1/manual_time").
     double ns(const std::string& name) const
     {
-        auto it = figures_.find(name);
+        auto it = find(name);
         return it == figures_.end() ? -1.0 : it->second.ns;
     }
 
     double counter(const std::string& name, const std::string& key) const
     {
-        auto it = figures_.find(name);
+        auto it = find(name);
         if (it == figures_.end())
             return -1.0;
         auto c = it->second.counters.find(key);
@@ -62,6 +63,14 @@ public:
     }
 
 private:
+    std::map<std::string, Figure>::const_iterator find(const std::string& name) const
+    {
+        auto it = figures_.lower_bound(name);
+        if (it != figures_.end() && (it->first == name || it->first.rfind(name + "/", 0) == 0))
+            return it;
+        return figures_.end();
+    }
+
     bool cpuTime_;
     std::map<std::string, Figure> figures_;
 };
