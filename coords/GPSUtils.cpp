@@ -29,14 +29,6 @@ int magnitude(std::int32_t v)
     return v == INT32_MIN ? INT32_MAX : std::abs(v);
 }
 
-// 60 × minutes in 32-bit integers. Minutes only leave 0...60 for coordinates past the 32-bit
-// range; there the product wraps (as the machine's multiplication does) instead of being
-// undefined.
-std::int32_t sixtyTimes(std::int32_t minutes)
-{
-    return static_cast<std::int32_t>(60u * static_cast<std::uint32_t>(minutes));
-}
-
 class Writer {
 public:
     void put(char16_t c) { buf_[n_++] = c; }
@@ -105,7 +97,8 @@ void degMinSec(Writer& w, double coord)
     const double f = std::fabs(coord - t);
     const std::int32_t minutes = truncate32(f * 60.0);
     // Seconds come from f × 3600 directly, so that they are not the rounded rest of the minutes.
-    const double seconds = f * 3600 - static_cast<double>(sixtyTimes(minutes));
+    // The product is formed in 64 bits, so absurd inputs cannot overflow it.
+    const double seconds = f * 3600 - static_cast<double>(60LL * minutes);
     w.integer(magnitude(truncate32(t)));
     w.put(u'\u00B0');
     w.put(u' ');
