@@ -7,14 +7,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-bench"
 cd "$root"
 
-# The packages the benchmarks need, when something is missing and we may install.
+# What the benchmarks need beyond the build itself (the setup script installs the rest),
+# when something is missing and we may install it.
 missing=()
-for list in scripts/packages/base.txt scripts/packages/bench.txt; do
-  [[ -f $list ]] || continue
-  while read -r pkg; do
-    [[ -z $pkg || $pkg == \#* ]] && continue
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
-  done <"$list"
+for pkg in libbenchmark-dev $(grep -v '^#' scripts/packages/bench.txt); do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
 done
 if ((${#missing[@]})); then
   if [[ $(id -u) -eq 0 ]]; then
