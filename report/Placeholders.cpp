@@ -33,22 +33,61 @@ const QRegularExpression& locality()
     return re;
 }
 
-QString replaceAll(const QString& text, const QRegularExpression& pattern, QChar open, const QString& replacement)
+namespace {
+
+// The same two patterns anchored by \G. Anchoring at match time (AnchorAtOffsetMatchOption)
+// makes PCRE2 leave its JIT for the interpreter, which costs several times as much; a
+// pattern that begins with \G is anchored when compiled and keeps the JIT.
+const QRegularExpression& anchoredCoordinates()
 {
+    static const QRegularExpression re = compile("(*ANY)\\G\\[(.*?)\\]");
+    return re;
+}
+
+const QRegularExpression& anchoredLocality()
+{
+    static const QRegularExpression re = compile("(*ANY)\\G\\{(.*?)\\}");
+    return re;
+}
+
+QString replaceAnchored(const QString& text, const QRegularExpression& pattern, QRegularExpression::MatchOptions anchor,
+                        QChar open, const QString& replacement)
+{
+    // PCRE checks the subject for valid UTF-16 from the offset to the end on every match, which
+    // made filling a long text quadratic. Check it once here instead. Text with a lone
+    // surrogate is matched one line at a time, so that a match is checked only up to the end
+    // of its own line: a damaged line then keeps only the placeholders before the damage
+    // unfilled, and the check stays linear apart from such lines.
+    const QStringView whole(text);
+    const bool valid = whole.isValidUtf16();
+    const QRegularExpression::MatchOptions options =
+        valid ? anchor | QRegularExpression::DontCheckSubjectStringMatchOption : anchor;
     QString out;
     qsizetype copied = 0;
     qsizetype pos = 0;
+    qsizetype lineEnd = -1; // end of the line holding `pos`, found when first needed
     const qsizetype n = text.size();
+    auto endOfLine = [&](qsizetype from) {
+        qsizetype eol = from;
+        while (eol < n && !isLineTerminator(text.at(eol)))
+            ++eol;
+        return eol;
+    };
     while (pos < n) {
         const qsizetype start = text.indexOf(open, pos);
         if (start < 0)
             break;
-        const QRegularExpressionMatch m =
-            pattern.match(text, start, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        QStringView subject = whole;
+        if (!valid) {
+            if (lineEnd < start)
+                lineEnd = endOfLine(start);
+            subject = whole.first(lineEnd);
+        }
+        const QRegularExpressionMatch m = pattern.match(subject, start, QRegularExpression::NormalMatch, options);
         if (m.hasMatch()) {
             if (out.isEmpty())
                 out.reserve(n + replacement.size());
-            out.append(QStringView(text).sliced(copied, start - copied));
+            out.append(whole.sliced(copied, start - copied));
             out.append(replacement);
             pos = copied = m.capturedEnd(0);
             continue;
@@ -56,15 +95,25 @@ QString replaceAll(const QString& text, const QRegularExpression& pattern, QChar
         // No closing delimiter before this line ends, so no opening delimiter before the
         // end of the line can match either: skip the whole line. This keeps long runs of
         // unbalanced delimiters linear.
-        qsizetype eol = start + 1;
-        while (eol < n && !isLineTerminator(text.at(eol)))
-            ++eol;
-        pos = eol + 1;
+        if (lineEnd < start)
+            lineEnd = endOfLine(start + 1);
+        pos = lineEnd + 1;
     }
     if (copied == 0)
         return text;
-    out.append(QStringView(text).sliced(copied));
+    out.append(whole.sliced(copied));
     return out;
+}
+
+} // namespace
+
+QString replaceAll(const QString& text, const QRegularExpression& pattern, QChar open, const QString& replacement)
+{
+    if (&pattern == &coordinates())
+        return replaceAnchored(text, anchoredCoordinates(), {}, open, replacement);
+    if (&pattern == &locality())
+        return replaceAnchored(text, anchoredLocality(), {}, open, replacement);
+    return replaceAnchored(text, pattern, QRegularExpression::AnchorAtOffsetMatchOption, open, replacement);
 }
 
 QString fillCoordinates(const QString& text, const QString& latitude, const QString& longitude)

@@ -1,0 +1,18 @@
+// The application's own start-up, exactly as app/main.cpp runs it, with a probe on its window
+// that notes the first painted frame and then quits. Run by bench_startup.
+
+#include "StartupProbe.h"
+#include "app/QuorvelAppDelegate.h"
+#include "platform/Application.h"
+
+int main(int argc, char** argv)
+{
+    startup::FirstFrameProbe probe(argc, argv);
+    return applicationMain(
+        argc, argv, [] { return std::make_unique<QuorvelAppDelegate>(); },
+        [&probe] {
+            MainLayout layout = loadMainLayout();
+            probe.watch(layout.window);
+            return layout;
+        });
+}
