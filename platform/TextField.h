@@ -53,7 +53,8 @@ class TextView : public QPlainTextEdit {
 public:
     explicit TextView(QWidget* parent = nullptr);
     void setDelegate(TextViewDelegate* delegate) { delegate_ = delegate; }
-    QString text() const { return toPlainText(); }
+    // The text exactly as set or typed: every line terminator and non-breaking space is kept.
+    QString text() const;
     // Sets the text only when it differs, so that the cursor and undo history survive
     // refills that change nothing.
     void setText(const QString& text);
