@@ -82,7 +82,11 @@ QStringList ElidingLabel::linesForWidth(int width) const
                 more = true;
                 break;
             }
-            lines.append(paragraphs.at(p).mid(line.textStart(), line.textLength()));
+            QString text = paragraphs.at(p).mid(line.textStart(), line.textLength());
+            // A wrapped line's trailing blanks take no room.
+            while (!text.isEmpty() && text.back().isSpace())
+                text.chop(1);
+            lines.append(text);
         }
         layout.endLayout();
     }
