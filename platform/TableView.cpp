@@ -1,5 +1,6 @@
 #include "platform/TableView.h"
 
+#include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -338,7 +339,9 @@ void TableView::scrollToRowAtIndexPath(const IndexPath& indexPath, TableViewScro
     TableViewCell* cell = cellForRowAtIndexPath(indexPath);
     if (!cell)
         return;
+    // Rows added in this turn of the event loop may not be laid out yet.
     content_->layout()->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QRect r = cell->geometry();
     const int viewHeight = viewport()->height();
     QScrollBar* bar = verticalScrollBar();
