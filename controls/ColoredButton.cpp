@@ -100,7 +100,7 @@ void ColoredButton::restyle()
         if (!image)
             return {};
         return QStringLiteral("%1 { border-image: url(%2) %3 %3 %3 %3 stretch stretch; border-width: %3px; "
-                              "padding: 0px; background: transparent; }\n")
+                              "border-radius: 0px; margin: 0px; padding: 0px; background: transparent; }\n")
             .arg(selector, *image)
             .arg(capInsets_);
     };
