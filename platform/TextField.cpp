@@ -66,9 +66,45 @@ void TextField::focusOutEvent(QFocusEvent* event)
     }
 }
 
+namespace {
+
+// A run of this many characters without a break opportunity makes wrapping slow.
+constexpr qsizetype kLongestUnbrokenRun = 1000;
+
+bool hasLongUnbrokenRun(const QString& text)
+{
+    if (text.size() <= kLongestUnbrokenRun)
+        return false;
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() || c == QLatin1Char('-') ? 0 : run + 1;
+        if (run > kLongestUnbrokenRun)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int) { updateWrapMode(position); });
+}
+
+void TextView::updateWrapMode(int changedPosition)
+{
+    const QTextBlock changed = document()->findBlock(changedPosition);
+    bool slow = changed.isValid() && hasLongUnbrokenRun(changed.text());
+    if (!slow && wordWrapMode() == QTextOption::WrapAnywhere) {
+        // Another paragraph may still need it.
+        for (QTextBlock b = document()->begin(); b.isValid() && !slow; b = b.next())
+            slow = b.length() > kLongestUnbrokenRun && hasLongUnbrokenRun(b.text());
+    }
+    const auto wanted = slow ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != wanted)
+        setWordWrapMode(wanted);
 }
 
 namespace {
@@ -133,6 +169,12 @@ void TextView::setText(const QString& text)
         joined.append(QLatin1Char('\n'));
     }
     setPlainText(joined);
+    updateWrapMode(0);
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        if (b.length() > kLongestUnbrokenRun && hasLongUnbrokenRun(b.text())) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
+            break;
+        }
     QTextBlock block = document()->begin();
     for (int kind : std::as_const(kinds)) {
         if (!block.isValid())

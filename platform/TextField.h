@@ -69,6 +69,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Qt's wrap "at a word boundary, else anywhere" takes seconds per keystroke in a
+    // paragraph of many kilobytes without a blank; such text wraps anywhere instead.
+    void updateWrapMode(int changedPosition);
+
     TextViewDelegate* delegate_ = nullptr;
     bool editing_ = false;
 };

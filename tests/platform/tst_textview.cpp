@@ -44,6 +44,22 @@ private slots:
         QCOMPARE(view.text(), QStringLiteral("a\r\nb\nc"));
     }
 
+    void longUnbrokenTextWrapsAnywhere()
+    {
+        // Wrapping it at word boundaries would take seconds per keystroke.
+        TextView view;
+        view.setText(QStringLiteral("short words wrap at their blanks"));
+        QCOMPARE(view.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        view.setText(QStringLiteral("intro\n") + QString(100 * 1024, QLatin1Char('x')));
+        QCOMPARE(view.wordWrapMode(), QTextOption::WrapAnywhere);
+        view.setText(QStringLiteral("[] word {} ").repeated(10000));
+        QCOMPARE(view.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // Typing such a run in makes the switch too.
+        view.moveCursor(QTextCursor::End);
+        view.insertPlainText(QString(2000, QLatin1Char('y')));
+        QCOMPARE(view.wordWrapMode(), QTextOption::WrapAnywhere);
+    }
+
     void unchangedTextKeepsCursor()
     {
         TextView view;
