@@ -45,7 +45,7 @@ MainLayout loadMainLayout()
     auto* tabs = new TabBarController(window);
     layout->addWidget(tabs);
     tabs->addTab(new QuorvelFirstViewController, QStringLiteral("Position"));
-    tabs->addTab(new NavigationController(new TemplatesTableViewController), QStringLiteral("Templates"));
+    tabs->addTab(TemplatesTableViewController::makeNavigationStack(), QStringLiteral("Templates"));
     tabs->addTab(new MapViewController, QStringLiteral("Map"));
     tabs->addTab(new AboutViewController, QStringLiteral("About"));
     return {window, tabs};

@@ -74,4 +74,16 @@ void NavigationBar::refresh()
     title_->setText(item_ ? item_->title() : QString());
     setAccessibleName(title_->text());
     back_->setVisible(backWanted_ && !(item_ && item_->hidesBackButton()));
+    // Only the top item's own right control shows.
+    QWidget* wanted = item_ ? item_->rightBarButtonItem() : nullptr;
+    if (itemRight_ && itemRight_ != wanted)
+        itemRight_->hide();
+    if (wanted) {
+        if (right_->indexOf(wanted) < 0) {
+            wanted->setParent(right_->parentWidget());
+            right_->addWidget(wanted);
+        }
+        wanted->show();
+    }
+    itemRight_ = wanted;
 }

@@ -44,5 +44,6 @@ private:
     QLabel* title_ = nullptr;
     QPushButton* back_ = nullptr;
     QHBoxLayout* right_ = nullptr;
+    QPointer<QWidget> itemRight_;
     bool backWanted_ = false;
 };

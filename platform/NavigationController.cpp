@@ -1,7 +1,11 @@
 #include "platform/NavigationController.h"
 #include "platform/NavigationBar.h"
 
+#include <QEasingCurve>
+#include <QLabel>
+#include <QPixmap>
 #include <QStackedWidget>
+#include <QVariantAnimation>
 #include <QVBoxLayout>
 
 NavigationController::NavigationController(ViewController* root, QWidget* parent) : ViewController(parent)
@@ -24,9 +28,11 @@ void NavigationController::loadView(QWidget* view)
     connect(bar_, &NavigationBar::backRequested, this, [this] { popViewControllerAnimated(true); });
 }
 
-void NavigationController::showTop(ViewController* from, ViewController* to, bool animated)
+void NavigationController::showTop(ViewController* from, ViewController* to, bool animated, bool forward)
 {
     const bool visible = isAppearing();
+    const bool sliding = animated && visible && from && pages_->isVisible() && pages_->width() > 0;
+    const QPixmap before = sliding ? pages_->grab() : QPixmap();
     if (visible && from)
         from->beginAppearanceTransition(false, animated);
     if (visible)
@@ -37,10 +43,42 @@ void NavigationController::showTop(ViewController* from, ViewController* to, boo
         pages_->addWidget(to);
     pages_->setCurrentWidget(to);
     refreshBar();
+    if (sliding)
+        slide(before, pages_->grab(), forward);
     if (visible && from)
         from->endAppearanceTransition();
     if (visible)
         to->endAppearanceTransition();
+}
+
+void NavigationController::slide(const QPixmap& from, const QPixmap& to, bool forward)
+{
+    delete slideOverlay_.data();
+    auto* overlay = new QWidget(pages_);
+    overlay->setGeometry(pages_->rect());
+    overlay->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    auto* oldPage = new QLabel(overlay);
+    auto* newPage = new QLabel(overlay);
+    oldPage->setPixmap(from);
+    newPage->setPixmap(to);
+    const int w = pages_->width();
+    oldPage->setGeometry(0, 0, w, pages_->height());
+    newPage->setGeometry(forward ? w : -w, 0, w, pages_->height());
+    overlay->show();
+    overlay->raise();
+    slideOverlay_ = overlay;
+    auto* animation = new QVariantAnimation(overlay);
+    animation->setDuration(250);
+    animation->setEasingCurve(QEasingCurve::OutCubic);
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    connect(animation, &QVariantAnimation::valueChanged, overlay, [=](const QVariant& value) {
+        const int shift = qRound(value.toDouble() * w);
+        oldPage->move(forward ? -shift : shift, 0);
+        newPage->move(forward ? w - shift : shift - w, 0);
+    });
+    connect(animation, &QVariantAnimation::finished, overlay, &QObject::deleteLater);
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void NavigationController::pushViewController(ViewController* controller, bool animated)
@@ -48,7 +86,7 @@ void NavigationController::pushViewController(ViewController* controller, bool a
     ViewController* from = topViewController();
     stack_.append(controller);
     pages_->addWidget(controller);
-    showTop(from, controller, animated);
+    showTop(from, controller, animated, true);
 }
 
 ViewController* NavigationController::popViewControllerAnimated(bool animated)
@@ -56,7 +94,7 @@ ViewController* NavigationController::popViewControllerAnimated(bool animated)
     if (stack_.size() < 2)
         return nullptr;
     ViewController* from = stack_.takeLast();
-    showTop(from, stack_.last(), animated);
+    showTop(from, stack_.last(), animated, false);
     pages_->removeWidget(from);
     from->deleteLater();
     return from;

@@ -9,6 +9,7 @@
 
 class NavigationBar;
 class QStackedWidget;
+class QPixmap;
 
 // What a segue hands to prepareForSegue before its destination shows.
 struct StoryboardSegue {
@@ -51,7 +52,9 @@ protected:
     void loadView(QWidget* view) override;
 
 private:
-    void showTop(ViewController* from, ViewController* to, bool animated);
+    void showTop(ViewController* from, ViewController* to, bool animated, bool forward);
+    // Slides a picture of the old page out and one of the new page in, over the pages.
+    void slide(const QPixmap& from, const QPixmap& to, bool forward);
     void refreshBar();
 
     struct SegueEntry {
@@ -62,6 +65,7 @@ private:
     QStackedWidget* pages_ = nullptr;
     QList<ViewController*> stack_;
     std::map<QString, SegueEntry> segues_;
+    QPointer<QWidget> slideOverlay_;
 };
 
 // Screens that take part in segues implement this.

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QScopedValueRollback>
 #include <QTextBlock>
+#include <QTextDocument>
 
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
 {
@@ -66,25 +66,122 @@ void TextField::focusOutEvent(QFocusEvent* event)
     }
 }
 
+namespace {
+
+// A run of this many characters without a break opportunity makes wrapping slow.
+constexpr qsizetype kLongestUnbrokenRun = 1000;
+
+bool hasLongUnbrokenRun(const QString& text)
+{
+    if (text.size() <= kLongestUnbrokenRun)
+        return false;
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() || c == QLatin1Char('-') ? 0 : run + 1;
+        if (run > kLongestUnbrokenRun)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!settingText_)
-            text_ = toPlainText();
-    });
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int) { updateWrapMode(position); });
+}
+
+void TextView::updateWrapMode(int changedPosition)
+{
+    const QTextBlock changed = document()->findBlock(changedPosition);
+    bool slow = changed.isValid() && hasLongUnbrokenRun(changed.text());
+    if (!slow && wordWrapMode() == QTextOption::WrapAnywhere) {
+        // Another paragraph may still need it.
+        for (QTextBlock b = document()->begin(); b.isValid() && !slow; b = b.next())
+            slow = b.length() > kLongestUnbrokenRun && hasLongUnbrokenRun(b.text());
+    }
+    const auto wanted = slow ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != wanted)
+        setWordWrapMode(wanted);
+}
+
+namespace {
+
+// The line terminators that start a new paragraph in the document. Each paragraph keeps
+// the terminator that ended it, so that text() gives back exactly what setText() got.
+enum Terminator { LineFeed = 0, CarriageReturn = 1, CarriageReturnLineFeed = 2, ParagraphSeparator = 3 };
+
+const char16_t* terminatorText(int kind)
+{
+    switch (kind) {
+    case CarriageReturn: return u"\r";
+    case CarriageReturnLineFeed: return u"\r\n";
+    case ParagraphSeparator: return u"\u2029";
+    default: return u"\n";
+    }
+}
+
+} // namespace
+
+QString TextView::text() const
+{
+    QString out;
+    const QTextDocument* doc = document();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        out += block.text();
+        if (block.next().isValid())
+            out += QString::fromUtf16(terminatorText(block.userState()));
+    }
+    return out;
 }
 
 void TextView::setText(const QString& text)
 {
-    if (text_ == text)
+    if (this->text() == text)
         return;
-    text_ = text;
-    const QScopedValueRollback<bool> guard(settingText_, true);
     // Keep the cursor where the user had it, as far as the new text allows.
     const bool focused = hasFocus();
     const int position = textCursor().position();
-    setPlainText(text);
+    // The document would turn CR, CR LF and U+2029 into plain paragraph breaks (and
+    // toPlainText() also rewrites non-breaking spaces): split here and remember each kind.
+    QList<int> kinds;
+    QString joined;
+    joined.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n')) {
+            kinds.append(LineFeed);
+        } else if (c == QLatin1Char('\r')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+                kinds.append(CarriageReturnLineFeed);
+                ++i;
+            } else {
+                kinds.append(CarriageReturn);
+            }
+        } else if (c == QChar::ParagraphSeparator) {
+            kinds.append(ParagraphSeparator);
+        } else {
+            joined.append(c);
+            continue;
+        }
+        joined.append(QLatin1Char('\n'));
+    }
+    setPlainText(joined);
+    updateWrapMode(0);
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        if (b.length() > kLongestUnbrokenRun && hasLongUnbrokenRun(b.text())) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
+            break;
+        }
+    QTextBlock block = document()->begin();
+    for (int kind : std::as_const(kinds)) {
+        if (!block.isValid())
+            break;
+        block.setUserState(kind);
+        block = block.next();
+    }
     if (focused) {
         QTextCursor c = textCursor();
         c.setPosition(std::min(position, static_cast<int>(document()->characterCount() - 1)));

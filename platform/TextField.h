@@ -53,9 +53,8 @@ class TextView : public QPlainTextEdit {
 public:
     explicit TextView(QWidget* parent = nullptr);
     void setDelegate(TextViewDelegate* delegate) { delegate_ = delegate; }
-    // The text as last set, to the character, until the user edits it: the document
-    // itself turns CR, CRLF, U+2028 and U+2029 into plain line breaks.
-    QString text() const { return text_; }
+    // The text exactly as set or typed: every line terminator and non-breaking space is kept.
+    QString text() const;
     // Sets the text only when it differs, so that the cursor and undo history survive
     // refills that change nothing.
     void setText(const QString& text);
@@ -70,8 +69,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Qt's wrap "at a word boundary, else anywhere" takes seconds per keystroke in a
+    // paragraph of many kilobytes without a blank; such text wraps anywhere instead.
+    void updateWrapMode(int changedPosition);
+
     TextViewDelegate* delegate_ = nullptr;
     bool editing_ = false;
-    bool settingText_ = false;
-    QString text_;
 };

@@ -16,6 +16,12 @@ void NavigationItem::setHidesBackButton(bool hides)
     emit changed();
 }
 
+void NavigationItem::setRightBarButtonItem(QWidget* item)
+{
+    rightBarButtonItem_ = item;
+    emit changed();
+}
+
 ViewController::ViewController(QWidget* parent) : QWidget(parent) {}
 
 ViewController::~ViewController() = default;

@@ -25,12 +25,16 @@ public:
     void setTitle(const QString& title);
     bool hidesBackButton() const { return hidesBackButton_; }
     void setHidesBackButton(bool hides);
+    // A control shown on the right of the bar while this item is on top; the bar adopts it.
+    QWidget* rightBarButtonItem() const { return rightBarButtonItem_; }
+    void setRightBarButtonItem(QWidget* item);
 signals:
     void changed();
 
 private:
     QString title_;
     bool hidesBackButton_ = false;
+    QPointer<QWidget> rightBarButtonItem_;
 };
 
 class ViewController : public QWidget {

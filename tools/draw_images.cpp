@@ -1,4 +1,4 @@
-// Draws the bar images of the global look into resources/images. Run by hand when the
+// Draws the bar and button images of the global look into resources/images. Run by hand when the
 // look changes: draw_images <folder>.
 
 #include <QApplication>
@@ -72,5 +72,42 @@ int main(int argc, char** argv)
     };
     button(true, QStringLiteral("button_back"));
     button(false, QStringLiteral("button_normal"));
+
+    // The green styled button, normal and highlighted: 40 x 40 so that its 18-point caps
+    // (the rounded corners and edges) leave a small middle to stretch.
+    auto greenButton = [&](bool highlighted, const QString& name) {
+        QImage img = canvas(40, 40);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r(0.5, 0.5, 39, 39);
+        QPainterPath path;
+        path.addRoundedRect(r, 8, 8);
+        QLinearGradient g(0, 0, 0, 40);
+        if (highlighted) {
+            g.setColorAt(0, QColor(0x24, 0x74, 0x1a));
+            g.setColorAt(1, QColor(0x3a, 0x9a, 0x2c));
+        } else {
+            g.setColorAt(0, QColor(0x6c, 0xcf, 0x58));
+            g.setColorAt(0.5, QColor(0x45, 0xae, 0x34));
+            g.setColorAt(0.51, QColor(0x38, 0xa0, 0x28));
+            g.setColorAt(1, QColor(0x2b, 0x86, 0x1e));
+        }
+        p.fillPath(path, g);
+        if (!highlighted) {
+            // The gloss on the upper half.
+            QPainterPath gloss;
+            gloss.addRoundedRect(QRectF(1.5, 1.5, 37, 18), 7, 7);
+            p.fillPath(gloss, QColor(255, 255, 255, 40));
+        } else {
+            // A pressed button is lit from below.
+            p.fillRect(QRectF(2, 2, 36, 2), QColor(0, 0, 0, 50));
+        }
+        p.setPen(QPen(QColor(0x1a, 0x5c, 0x12), 1));
+        p.drawPath(path);
+        p.end();
+        save(img, folder, name);
+    };
+    greenButton(false, QStringLiteral("greenButton"));
+    greenButton(true, QStringLiteral("greenButtonHighlight"));
     return 0;
 }
