@@ -159,15 +159,9 @@ void TemplatesTableViewController::tableViewCommitEditingStyle(TableView* tableV
         tableView->deleteRowsAtIndexPaths({indexPath}, TableViewRowAnimation::Fade);
         NSLog("deleting record from templates at index %d...", indexPath.row);
         defaults.setStringArray(templates, SettingsKeys::TemplatesArray);
-        // The selected template stays the selected one: only a deletion before it moves its
-        // index. When the selected template itself goes, the one before it (or the first)
-        // takes its place.
-        const qint64 selected = defaults.integerForKey(SettingsKeys::SelectedTemplate);
-        qint64 adjusted = selected;
-        if (indexPath.row <= selected)
-            adjusted = selected > 0 ? selected - 1 : 0;
-        adjusted = std::clamp<qint64>(adjusted, 0, std::max<qint64>(0, templates.size() - 1));
-        selectedMessageTemplateIndex = static_cast<quint32>(adjusted);
+        // The index drops by one whichever row went, and never below 0.
+        if (selectedMessageTemplateIndex > 0)
+            --selectedMessageTemplateIndex;
         defaults.setInteger(selectedMessageTemplateIndex, SettingsKeys::SelectedTemplate);
     }
     defaults.synchronize();
