@@ -72,17 +72,33 @@ TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
 
 void TextView::setText(const QString& text)
 {
-    if (toPlainText() == text)
+    const QString old = toPlainText();
+    if (old == text)
         return;
-    // Keep the cursor where the user had it, as far as the new text allows.
-    const bool focused = hasFocus();
-    const int position = textCursor().position();
-    setPlainText(text);
-    if (focused) {
-        QTextCursor c = textCursor();
-        c.setPosition(std::min(position, static_cast<int>(document()->characterCount() - 1)));
-        setTextCursor(c);
-    }
+    // Only the part that differs is replaced, in one edit block: the text is laid out
+    // once (a position update refills the message every few seconds), and the cursor
+    // keeps its place in the text around the change.
+    const qsizetype common = std::min(old.size(), text.size());
+    qsizetype prefix = 0;
+    while (prefix < common && old.at(prefix) == text.at(prefix))
+        ++prefix;
+    if (prefix > 0 && old.at(prefix - 1).isHighSurrogate())
+        --prefix;
+    qsizetype suffix = 0;
+    while (suffix < common - prefix && old.at(old.size() - 1 - suffix) == text.at(text.size() - 1 - suffix))
+        ++suffix;
+    if (suffix > 0 && old.at(old.size() - suffix).isLowSurrogate())
+        --suffix;
+    // As with a new text, the refill is not something to undo.
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor c(document());
+    c.beginEditBlock();
+    c.setPosition(static_cast<int>(prefix));
+    c.setPosition(static_cast<int>(old.size() - suffix), QTextCursor::KeepAnchor);
+    c.insertText(text.mid(prefix, text.size() - prefix - suffix));
+    c.endEditBlock();
+    document()->setUndoRedoEnabled(undo);
 }
 
 void TextView::setBorder(qreal width, const QColor& color, qreal cornerRadius)
