@@ -40,7 +40,11 @@ std::unique_ptr<LocationManager> LocationManager::fromDeviceSettings(QObject* pa
 {
     QSettings settings(deviceSettingsPath(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("location"));
-    const QString source = settings.value(QStringLiteral("source")).toString().trimmed();
+    // QSettings reads an unquoted value with commas as a list; a path may have commas.
+    const QVariant value = settings.value(QStringLiteral("source"));
+    const QString source = (value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                                      : value.toString())
+                               .trimmed();
     bool ok = false;
     double speed = settings.value(QStringLiteral("replay-speed"), 1.0).toDouble(&ok);
     if (!ok || !(speed > 0) || !std::isfinite(speed)) {

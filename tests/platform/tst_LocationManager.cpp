@@ -222,17 +222,18 @@ void tst_LocationManager::deviceSettingsNameTheSource()
     const QString ini = LocationManager::deviceSettingsPath();
     QDir().mkpath(QFileInfo(ini).path());
     {
-        QFile f(QFileInfo(ini).dir().filePath(QStringLiteral("walk.nmea")));
+        QFile f(QFileInfo(ini).dir().filePath(QStringLiteral("walk,1.nmea")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(goodFix("120000.00"));
     }
     {
-        QSettings s(ini, QSettings::IniFormat);
-        s.setValue(QStringLiteral("location/source"), QStringLiteral("replay:walk.nmea"));
-        s.setValue(QStringLiteral("location/replay-speed"), 50);
+        // Written by hand, as a user would: unquoted, with a comma in the path.
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[location]\nsource=replay:walk,1.nmea\nreplay-speed=50\n");
     }
     auto manager = LocationManager::fromDeviceSettings();
-    QCOMPARE(manager->sourceName(), QStringLiteral("replay:walk.nmea"));
+    QCOMPARE(manager->sourceName(), QStringLiteral("replay:walk,1.nmea"));
     Recorder recorder;
     manager->setDelegate(&recorder);
     manager->startUpdatingLocation();
