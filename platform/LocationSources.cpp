@@ -96,7 +96,8 @@ QNmeaPositionInfoSource* nmeaSource(QObject* parent)
     return source;
 }
 
-QGeoPositionInfoSource* openReplay(const QString& path, double speed, QObject* parent, const FailureReporter& fail)
+QGeoPositionInfoSource* openReplay(const QString& path, double speed, const std::shared_ptr<NmeaReplayDevice::Progress>& progress,
+                                   QObject* parent, const FailureReporter& fail)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -109,7 +110,7 @@ QGeoPositionInfoSource* openReplay(const QString& path, double speed, QObject* p
         return nullptr;
     }
     QNmeaPositionInfoSource* source = nmeaSource(parent);
-    auto* device = new NmeaReplayDevice(recording, speed, source);
+    auto* device = new NmeaReplayDevice(recording, speed, source, progress);
     device->open(QIODevice::ReadOnly);
     source->setDevice(device);
     return source;
@@ -206,8 +207,9 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
         QString path = rest;
         if (!path.startsWith(QLatin1Char(':')) && QFileInfo(path).isRelative())
             path = QFileInfo(LocationManager::deviceSettingsPath()).dir().filePath(path);
-        return [path, replaySpeed](QObject* parent, const FailureReporter& fail) {
-            return openReplay(path, replaySpeed, parent, fail);
+        auto progress = std::make_shared<NmeaReplayDevice::Progress>();
+        return [path, replaySpeed, progress](QObject* parent, const FailureReporter& fail) {
+            return openReplay(path, replaySpeed, progress, parent, fail);
         };
     }
     if (kind == QLatin1String("nmea")) {
@@ -295,7 +297,9 @@ std::optional<Location> toLocation(const QGeoPositionInfo& info)
 
 // --- NmeaReplayDevice ---
 
-NmeaReplayDevice::NmeaReplayDevice(const QByteArray& recording, double speed, QObject* parent) : QIODevice(parent)
+NmeaReplayDevice::NmeaReplayDevice(const QByteArray& recording, double speed, QObject* parent,
+                                   std::shared_ptr<Progress> progress)
+    : QIODevice(parent), progress_(progress ? std::move(progress) : std::make_shared<Progress>())
 {
     if (!(speed > 0) || !std::isfinite(speed))
         speed = 1.0;
@@ -351,9 +355,11 @@ bool NmeaReplayDevice::open(OpenMode mode)
 {
     if (!QIODevice::open(mode | QIODevice::Unbuffered))
         return false;
-    next_ = 0;
-    pass_ = 0;
-    start_ = QDateTime::currentDateTimeUtc();
+    if (progress_->next >= groups_.size())
+        *progress_ = {};
+    // Time stamps go on from now, from wherever the replay had got to.
+    const double done = groups_.isEmpty() ? 0 : progress_->pass * passSeconds_ + groups_.at(progress_->next).offset;
+    start_ = QDateTime::currentDateTimeUtc().addMSecs(-std::llround(done * 1000.0));
     if (!groups_.isEmpty())
         timer_.start(0);
     return true;
@@ -370,17 +376,18 @@ void NmeaReplayDevice::releaseNext()
 {
     if (groups_.isEmpty() || !isOpen())
         return;
-    const Group& g = groups_.at(next_);
+    Progress& at = *progress_;
+    const Group& g = groups_.at(at.next);
     // Qt hands out a fix only once a sentence with a later time arrives, so time must go
     // on running when the recording starts again: each fix is stamped with the time it
     // had in the recording, counted from the start of the replay.
-    const QDateTime when = start_.addMSecs(std::llround((pass_ * passSeconds_ + g.offset) * 1000.0));
+    const QDateTime when = start_.addMSecs(std::llround((at.pass * passSeconds_ + g.offset) * 1000.0));
     for (const QByteArray& line : g.lines)
         if (!line.isEmpty())
             pending_ += restamped(line.chopped(line.endsWith('\r') ? 1 : 0), when) + "\r\n";
-    if (++next_ == groups_.size()) {
-        next_ = 0;
-        ++pass_;
+    if (++at.next == groups_.size()) {
+        at.next = 0;
+        ++at.pass;
     }
     timer_.start(g.delayMs);
     emit readyRead();

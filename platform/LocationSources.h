@@ -10,6 +10,7 @@
 #include <QIODevice>
 #include <QList>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace LocationSources {
@@ -29,7 +30,14 @@ std::optional<Location> toLocation(const QGeoPositionInfo& info);
 class NmeaReplayDevice : public QIODevice {
     Q_OBJECT
 public:
-    NmeaReplayDevice(const QByteArray& recording, double speed, QObject* parent = nullptr);
+    // Where a replay has got to, so that a replay stopped and started again (the screen
+    // hidden and shown) goes on from there instead of from the beginning.
+    struct Progress {
+        int next = 0;
+        qint64 pass = 0;
+    };
+    NmeaReplayDevice(const QByteArray& recording, double speed, QObject* parent = nullptr,
+                     std::shared_ptr<Progress> progress = {});
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override { return pending_.size() + QIODevice::bytesAvailable(); }
     bool canReadLine() const override { return pending_.contains('\n') || QIODevice::canReadLine(); }
@@ -53,8 +61,7 @@ private:
     QList<Group> groups_;
     QByteArray pending_;
     QTimer timer_;
-    int next_ = 0;
-    qint64 pass_ = 0;
+    std::shared_ptr<Progress> progress_;
     double passSeconds_ = 0;
     QDateTime start_;
 };

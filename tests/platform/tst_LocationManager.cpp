@@ -70,6 +70,7 @@ private slots:
     void badInputNeverDelivered_data();
     void badInputNeverDelivered();
     void replayLoopsAtItsPace();
+    void replayGoesOnAfterARestart();
     void distanceFilter_data();
     void distanceFilter();
     void failuresReachTheDelegateOnce_data();
@@ -140,6 +141,26 @@ void tst_LocationManager::replayLoopsAtItsPace()
     const double expected[] = {50.1, 50.10166666666667, 50.10333333333333};
     for (int i = 0; i < 7; ++i)
         QVERIFY(std::abs(recorder.locations.at(i).coordinate.latitude - expected[i % 3]) < 1e-9);
+}
+
+void tst_LocationManager::replayGoesOnAfterARestart()
+{
+    QByteArray walk;
+    for (int i = 0; i < 6; ++i)
+        walk += goodFix("10000" + QByteArray::number(i) + ".00", "5006." + QByteArray::number(i) + "000");
+    auto manager = LocationManager::forSource(QStringLiteral("replay:") + writeTemp(QStringLiteral("resume.nmea"), walk), 10.0);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.locations.size() >= 2, 5000);
+    manager->stopUpdatingLocation();
+    const double before = recorder.locations.last().coordinate.latitude;
+    recorder.locations.clear();
+    manager->startUpdatingLocation();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.locations.isEmpty(), 5000);
+    // Not back at the start of the walk.
+    QVERIFY2(recorder.locations.first().coordinate.latitude > before,
+             qPrintable(QString::number(recorder.locations.first().coordinate.latitude, 'f', 6)));
 }
 
 void tst_LocationManager::distanceFilter_data()
