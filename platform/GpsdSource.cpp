@@ -2,6 +2,8 @@
 #include "platform/Format.h"
 
 #include <QSocketNotifier>
+#include <QTcpSocket>
+#include <QTimer>
 
 #include <gps.h>
 
@@ -26,8 +28,36 @@ QGeoPositionInfo GpsdPositionSource::lastKnownPosition(bool) const
 
 void GpsdPositionSource::startUpdates()
 {
-    if (open_)
+    if (open_ || probe_)
         return;
+    // libgps connects blocking; an unreachable host would freeze the screen for the
+    // whole TCP time-out. A connection made without blocking first tells whether the
+    // daemon is there, and only then does libgps connect.
+    probe_ = new QTcpSocket(this);
+    auto* probe = probe_.data();
+    QTimer::singleShot(10000, probe, [this, probe] {
+        probe->disconnect(this);
+        probe->abort();
+        probe->deleteLater();
+        fail_(stringWithFormat("cannot connect to gpsd at %@:%@: no answer within 10 s", host_, QString::fromLatin1(port_)));
+    });
+    connect(probe, &QTcpSocket::connected, this, [this, probe] {
+        probe->disconnect(this);
+        probe->abort();
+        probe->deleteLater();
+        openDaemon();
+    });
+    connect(probe, &QTcpSocket::errorOccurred, this, [this, probe] {
+        probe->disconnect(this);
+        const QString why = probe->errorString();
+        probe->deleteLater();
+        fail_(stringWithFormat("cannot connect to gpsd at %@:%@: %@", host_, QString::fromLatin1(port_), why));
+    });
+    probe->connectToHost(host_, port_.toUShort());
+}
+
+void GpsdPositionSource::openDaemon()
+{
     *data_ = gps_data_t {};
     const QByteArray host = host_.toUtf8();
     if (gps_open(host.constData(), port_.constData(), data_.get()) != 0) {
@@ -60,6 +90,12 @@ void GpsdPositionSource::requestUpdate(int)
 
 void GpsdPositionSource::disconnectFromDaemon()
 {
+    if (probe_) {
+        probe_->disconnect(this);
+        probe_->abort();
+        probe_->deleteLater();
+        probe_.clear();
+    }
     if (notifier_) {
         notifier_->setEnabled(false);
         notifier_->deleteLater(); // may be inside its own signal

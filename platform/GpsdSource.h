@@ -6,6 +6,8 @@
 
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
+#include <QPointer>
+#include <QTcpSocket>
 #include <memory>
 
 class QSocketNotifier;
@@ -28,6 +30,7 @@ public slots:
     void requestUpdate(int timeout = 0) override;
 
 private:
+    void openDaemon();
     void readReports();
     void disconnectFromDaemon();
 
@@ -37,5 +40,6 @@ private:
     std::unique_ptr<gps_data_t> data_;
     bool open_ = false;
     QSocketNotifier* notifier_ = nullptr;
+    QPointer<class QTcpSocket> probe_;
     QGeoPositionInfo last_;
 };
