@@ -46,6 +46,9 @@ Application::Application(ApplicationDelegate* delegate, MainLayout layout)
             auto* s = new QShortcut(keys, layout_.window);
             s->setContext(Qt::ApplicationShortcut);
             connect(s, &QShortcut::activated, this, action);
+            // Gone with the application, so that a later one over the same window does
+            // not make the keys ambiguous.
+            connect(this, &QObject::destroyed, s, [p = QPointer<QShortcut>(s)] { delete p.data(); });
         };
         shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { rotateDevice(true); });
         shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { rotateDevice(false); });
