@@ -1,10 +1,12 @@
 #include "app/QuorvelAppDelegate.h"
 #include "app/Appearance.h"
+#include "app/StandInGeocoder.h"
 #include "about/AboutViewController.h"
 #include "map/MapViewController.h"
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
 #include "templates/TemplatesTableViewController.h"
+#include "platform/LocationManager.h"
 #include "platform/Log.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
@@ -44,7 +46,10 @@ MainLayout loadMainLayout()
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tabs = new TabBarController(window);
     layout->addWidget(tabs);
-    tabs->addTab(new QuorvelFirstViewController, QStringLiteral("Position"));
+    ReportServices report;
+    report.makeLocationManager = [] { return LocationManager::fromDeviceSettings(); };
+    report.makeGeocoder = []() -> std::unique_ptr<Geocoder> { return std::make_unique<StandInGeocoder>(); };
+    tabs->addTab(new QuorvelFirstViewController(std::move(report)), QStringLiteral("Position"));
     tabs->addTab(TemplatesTableViewController::makeNavigationStack(), QStringLiteral("Templates"));
     tabs->addTab(new MapViewController, QStringLiteral("Map"));
     tabs->addTab(new AboutViewController, QStringLiteral("About"));

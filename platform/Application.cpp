@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
@@ -40,6 +41,19 @@ Application::Application(ApplicationDelegate* delegate, MainLayout layout)
         });
         connect(app, &QCoreApplication::aboutToQuit, this, &Application::terminate);
     }
+    if (layout_.window) {
+        auto shortcut = [this](const QKeySequence& keys, auto action) {
+            auto* s = new QShortcut(keys, layout_.window);
+            s->setContext(Qt::ApplicationShortcut);
+            connect(s, &QShortcut::activated, this, action);
+            // Gone with the application, so that a later one over the same window does
+            // not make the keys ambiguous.
+            connect(this, &QObject::destroyed, s, [p = QPointer<QShortcut>(s)] { delete p.data(); });
+        };
+        shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { rotateDevice(true); });
+        shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { rotateDevice(false); });
+        shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this] { simulateMemoryWarning(); });
+    }
 }
 
 Application::~Application()
@@ -71,6 +85,39 @@ void Application::simulateMemoryWarning()
 {
     if (layout_.rootViewController)
         layout_.rootViewController->didReceiveMemoryWarning();
+}
+
+bool Application::setDeviceOrientation(InterfaceOrientation orientation)
+{
+    deviceOrientation_ = orientation;
+    if (orientation == interfaceOrientation_)
+        return true;
+    TabBarController* root = layout_.rootViewController;
+    if (!root || !root->shouldAutorotateToInterfaceOrientation(orientation))
+        return false;
+    auto landscape = [](InterfaceOrientation o) {
+        return o == InterfaceOrientation::LandscapeLeft || o == InterfaceOrientation::LandscapeRight;
+    };
+    const bool wasLandscape = landscape(interfaceOrientation_);
+    interfaceOrientation_ = orientation;
+    if (layout_.window && wasLandscape != landscape(orientation)) {
+        const QSize size = layout_.window->size();
+        layout_.window->resize(size.height(), size.width());
+    }
+    return true;
+}
+
+void Application::rotateDevice(bool clockwise)
+{
+    // Clockwise: portrait, landscape left (home button on the left), upside down,
+    // landscape right.
+    static constexpr InterfaceOrientation order[] = {InterfaceOrientation::Portrait, InterfaceOrientation::LandscapeLeft,
+                                                     InterfaceOrientation::PortraitUpsideDown,
+                                                     InterfaceOrientation::LandscapeRight};
+    int i = 0;
+    while (order[i] != deviceOrientation_)
+        ++i;
+    setDeviceOrientation(order[(i + (clockwise ? 1 : 3)) % 4]);
 }
 
 void Application::setStatusBarStyle(int style, bool)

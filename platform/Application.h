@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QVariantMap>
 #include <QWidget>
+#include "platform/ViewController.h"
 #include <functional>
 #include <memory>
 
@@ -51,6 +52,14 @@ public:
     // Sends a memory warning to every screen; screens not shown release their views.
     void simulateMemoryWarning();
 
+    // Turns the device. The window turns between portrait and landscape size only when
+    // the shown screen agrees (shouldAutorotateToInterfaceOrientation); returns whether it did.
+    // Ctrl+R turns clockwise, Ctrl+Shift+R anticlockwise; Ctrl+Shift+M sends a memory warning.
+    bool setDeviceOrientation(InterfaceOrientation orientation);
+    InterfaceOrientation deviceOrientation() const { return deviceOrientation_; }
+    InterfaceOrientation interfaceOrientation() const { return interfaceOrientation_; }
+    void rotateDevice(bool clockwise);
+
     void setStatusBarStyle(int style, bool animated);
     int statusBarStyle() const { return statusBarStyle_; }
 
@@ -68,6 +77,8 @@ private:
     bool background_ = false;
     bool terminated_ = false;
     int statusBarStyle_ = 0;
+    InterfaceOrientation deviceOrientation_ = InterfaceOrientation::Portrait;
+    InterfaceOrientation interfaceOrientation_ = InterfaceOrientation::Portrait;
 };
 
 // Runs the whole application: Qt application, layout, delegate, event loop. SIGTERM and

@@ -89,14 +89,22 @@ bool hasLongUnbrokenRun(const QString& text)
 TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int) { updateWrapMode(position); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        textCached_ = false;
+        updateWrapMode(position, added);
+    });
 }
 
-void TextView::updateWrapMode(int changedPosition)
+void TextView::updateWrapMode(int changedPosition, int changedLength)
 {
-    const QTextBlock changed = document()->findBlock(changedPosition);
-    bool slow = changed.isValid() && hasLongUnbrokenRun(changed.text());
+    // Only the paragraphs the change touched can have gained a long run.
+    bool slow = false;
+    const QTextBlock last = document()->findBlock(changedPosition + changedLength);
+    for (QTextBlock b = document()->findBlock(changedPosition); b.isValid() && !slow; b = b.next()) {
+        slow = b.length() > kLongestUnbrokenRun && hasLongUnbrokenRun(b.text());
+        if (b == last)
+            break;
+    }
     if (!slow && wordWrapMode() == QTextOption::WrapAnywhere) {
         // Another paragraph may still need it.
         for (QTextBlock b = document()->begin(); b.isValid() && !slow; b = b.next())
@@ -127,6 +135,8 @@ const char16_t* terminatorText(int kind)
 
 QString TextView::text() const
 {
+    if (textCached_)
+        return text_;
     QString out;
     const QTextDocument* doc = document();
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
@@ -134,6 +144,8 @@ QString TextView::text() const
         if (block.next().isValid())
             out += QString::fromUtf16(terminatorText(block.userState()));
     }
+    text_ = out;
+    textCached_ = true;
     return out;
 }
 
@@ -141,14 +153,11 @@ void TextView::setText(const QString& text)
 {
     if (this->text() == text)
         return;
-    // Keep the cursor where the user had it, as far as the new text allows.
-    const bool focused = hasFocus();
-    const int position = textCursor().position();
-    // The document would turn CR, CR LF and U+2029 into plain paragraph breaks (and
-    // toPlainText() also rewrites non-breaking spaces): split here and remember each kind.
+    // The document would turn CR, CR LF and U+2029 into plain paragraph breaks: give it
+    // line feeds and remember each paragraph's own terminator.
     QList<int> kinds;
-    QString joined;
-    joined.reserve(text.size());
+    QString wanted;
+    wanted.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('\n')) {
@@ -163,18 +172,46 @@ void TextView::setText(const QString& text)
         } else if (c == QChar::ParagraphSeparator) {
             kinds.append(ParagraphSeparator);
         } else {
-            joined.append(c);
+            wanted.append(c);
             continue;
         }
-        joined.append(QLatin1Char('\n'));
+        wanted.append(QLatin1Char('\n'));
     }
-    setPlainText(joined);
-    updateWrapMode(0);
-    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        if (b.length() > kLongestUnbrokenRun && hasLongUnbrokenRun(b.text())) {
-            setWordWrapMode(QTextOption::WrapAnywhere);
-            break;
-        }
+    // What the document holds now, in the same form (block texts keep non-breaking spaces,
+    // which toPlainText() would rewrite).
+    QString old;
+    old.reserve(wanted.size());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        old += block.text();
+        if (block.next().isValid())
+            old += QLatin1Char('\n');
+    }
+    // Only the part that differs is replaced, in one edit block: a position update refills
+    // the message every few seconds, and this way the text is laid out once and the
+    // cursor keeps its place in the text around the change.
+    const qsizetype common = std::min(old.size(), wanted.size());
+    qsizetype prefix = 0;
+    while (prefix < common && old.at(prefix) == wanted.at(prefix))
+        ++prefix;
+    if (prefix > 0 && old.at(prefix - 1).isHighSurrogate())
+        --prefix;
+    qsizetype suffix = 0;
+    while (suffix < common - prefix && old.at(old.size() - 1 - suffix) == wanted.at(wanted.size() - 1 - suffix))
+        ++suffix;
+    if (suffix > 0 && old.at(old.size() - suffix).isLowSurrogate())
+        --suffix;
+    if (prefix != old.size() || suffix != 0 || old.size() != wanted.size()) {
+        // As with a new text, a refill is not something to undo.
+        const bool undo = document()->isUndoRedoEnabled();
+        document()->setUndoRedoEnabled(false);
+        QTextCursor c(document());
+        c.beginEditBlock();
+        c.setPosition(static_cast<int>(prefix));
+        c.setPosition(static_cast<int>(old.size() - suffix), QTextCursor::KeepAnchor);
+        c.insertText(wanted.mid(prefix, wanted.size() - prefix - suffix));
+        c.endEditBlock();
+        document()->setUndoRedoEnabled(undo);
+    }
     QTextBlock block = document()->begin();
     for (int kind : std::as_const(kinds)) {
         if (!block.isValid())
@@ -182,11 +219,8 @@ void TextView::setText(const QString& text)
         block.setUserState(kind);
         block = block.next();
     }
-    if (focused) {
-        QTextCursor c = textCursor();
-        c.setPosition(std::min(position, static_cast<int>(document()->characterCount() - 1)));
-        setTextCursor(c);
-    }
+    text_ = text;
+    textCached_ = true;
 }
 
 void TextView::setBorder(qreal width, const QColor& color, qreal cornerRadius)

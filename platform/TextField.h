@@ -71,7 +71,11 @@ protected:
 private:
     // Qt's wrap "at a word boundary, else anywhere" takes seconds per keystroke in a
     // paragraph of many kilobytes without a blank; such text wraps anywhere instead.
-    void updateWrapMode(int changedPosition);
+    void updateWrapMode(int changedPosition, int changedLength);
+
+    // text() is asked for at every position update; it is rebuilt only after an edit.
+    mutable QString text_;
+    mutable bool textCached_ = false;
 
     TextViewDelegate* delegate_ = nullptr;
     bool editing_ = false;

@@ -17,13 +17,17 @@ void QuorvelFirstViewController::updateMessageTextWithCoordinates(std::optional<
     NSLog("V POLI: updateMessageText");
     if (!Message)
         return;
+    // Both kinds are filled before the view gets the text: each change of a text view's
+    // text lays it out again, which is most of the cost of a position update.
+    const QString before = Message->text();
+    QString text = before;
     if (coordinates) {
-        const QString before = Message->text();
-        Message->setText(Placeholders::fillCoordinates(before, coordinates->value(0), coordinates->value(1)));
+        text = Placeholders::fillCoordinates(text, coordinates->value(0), coordinates->value(1));
         NSLog("textViewMessage: %@", before);
     }
     if (locality)
-        Message->setText(Placeholders::fillLocality(Message->text(), *locality));
+        text = Placeholders::fillLocality(text, *locality);
+    Message->setText(text);
 }
 
 void QuorvelFirstViewController::loadSettings()

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPropertyAnimation>
 
 QuorvelFirstViewController::QuorvelFirstViewController(ReportServices services, QWidget* parent)
     : ViewController(parent), services_(std::move(services))
@@ -44,6 +45,7 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     Message->setDelegate(this);
     connect(MessageSegment.data(), &SegmentedControl::valueChanged, this, &QuorvelFirstViewController::messageTypeChanged);
     connect(phoneNumber.data(), &QLineEdit::returnPressed, this, [this] { phoneNumberReturn(phoneNumber); });
+    connect(coordBtn.data(), &QPushButton::clicked, this, &QuorvelFirstViewController::showFormats);
     view->installEventFilter(this);
 }
 
@@ -66,6 +68,19 @@ void QuorvelFirstViewController::viewDidLoad()
     if (AddressLabel) AddressLabel->setText(localizedText("LOCATION"));
     if (SMSLabel) SMSLabel->setText(localizedText("SMSLABEL"));
     if (Message) Message->setBorder(2.0, QColor(128, 128, 128), 8.0);
+    // A manager that survived an unload stays, together with its geocoder.
+    if (!locationManager) {
+        if (services_.makeLocationManager)
+            locationManager = services_.makeLocationManager();
+        if (services_.makeGeocoder)
+            geocoder = services_.makeGeocoder();
+    }
+    if (locationManager) {
+        locationManager->setDesiredAccuracy(kLocationAccuracyBest);
+        locationManager->setDelegate(this);
+        locationManager->setDistanceFilter(10.0);
+        locationManager->startUpdatingLocation();
+    }
     navigationItem()->setHidesBackButton(true);
     if (phoneNumber) {
         phoneNumber->setPlaceholderText(localizedText("contactPhone"));
@@ -81,11 +96,15 @@ void QuorvelFirstViewController::viewWillAppear(bool animated)
 
 void QuorvelFirstViewController::viewDidAppear(bool animated)
 {
+    if (locationManager)
+        locationManager->startUpdatingLocation();
     ViewController::viewDidAppear(animated);
 }
 
 void QuorvelFirstViewController::viewWillDisappear(bool animated)
 {
+    if (locationManager)
+        locationManager->stopUpdatingLocation();
     ViewController::viewWillDisappear(animated);
 }
 
@@ -110,6 +129,8 @@ void QuorvelFirstViewController::viewDidUnload()
     MessageSegment = nullptr;
     navBar = nullptr;
     ViewController::viewDidUnload();
+    if (locationManager)
+        locationManager->stopUpdatingLocation();
 }
 
 void QuorvelFirstViewController::didReceiveMemoryWarning()
@@ -170,8 +191,25 @@ void QuorvelFirstViewController::backgroundTouched()
 
 void QuorvelFirstViewController::shiftView(int dy)
 {
-    if (QWidget* v = isViewLoaded() ? view() : nullptr)
-        v->move(v->x(), v->y() + dy);
+    QWidget* v = isViewLoaded() ? view() : nullptr;
+    if (!v)
+        return;
+    // The shift is applied to where a running shift is heading, and the new animation
+    // starts from where the view is now, so quick focus changes never lose a step.
+    QPoint target = v->pos();
+    if (shiftAnimation_ && shiftAnimation_->state() == QAbstractAnimation::Running) {
+        target = shiftAnimation_->endValue().toPoint();
+        shiftAnimation_->stop();
+    }
+    target.ry() += dy;
+    if (!shiftAnimation_ || shiftAnimation_->targetObject() != v) {
+        // Parented to the view, so it goes when the view is unloaded.
+        shiftAnimation_ = new QPropertyAnimation(v, "pos", v);
+        shiftAnimation_->setDuration(500);
+    }
+    shiftAnimation_->setStartValue(v->pos());
+    shiftAnimation_->setEndValue(target);
+    shiftAnimation_->start();
 }
 
 bool QuorvelFirstViewController::eventFilter(QObject* watched, QEvent* event)

@@ -2,12 +2,18 @@
 // The report screen: position, message and recipient come together here and the message
 // is sent.
 
+#include "platform/ActionSheet.h"
+#include "platform/AlertView.h"
+#include "platform/Geocoder.h"
+#include "platform/LocationManager.h"
 #include "platform/TextField.h"
 #include "report/ReportServices.h"
 #include "platform/ViewController.h"
 
 #include <QPointer>
+#include <QPropertyAnimation>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class NavigationBar;
@@ -19,7 +25,8 @@ namespace Ui {
 class ReportScreen;
 }
 
-class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate {
+class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate,
+                                   public LocationManagerDelegate, public ActionSheetDelegate, public AlertViewDelegate {
     Q_OBJECT
 public:
     explicit QuorvelFirstViewController(ReportServices services = {}, QWidget* parent = nullptr);
@@ -81,4 +88,22 @@ private:
 
     ReportServices services_;
     Ui::ReportScreen* ui_ = nullptr;
+
+    // --- Position tracking and the format choice ---
+public:
+    void locationManagerDidUpdateToLocation(LocationManager* manager, const Location& location,
+                                            const std::optional<Location>& fromLocation) override;
+    void locationManagerDidFailWithError(LocationManager* manager, const LocationError& error) override;
+    void showFormats();
+    void actionSheetClickedButtonAtIndex(ActionSheet* actionSheet, int buttonIndex) override;
+
+    std::unique_ptr<LocationManager> locationManager;
+    std::unique_ptr<Geocoder> geocoder;
+    std::optional<Placemark> placemark;
+
+    // The running view shift, if any (tests wait for it).
+    QPropertyAnimation* viewShiftAnimation() const { return shiftAnimation_.data(); }
+
+private:
+    QPointer<QPropertyAnimation> shiftAnimation_;
 };

@@ -1,0 +1,128 @@
+// Following the position on the report screen: labels, the locality from an earlier
+// reverse geocoding, the message's placeholders, and the choice of coordinate format.
+
+#include "report/QuorvelFirstViewController.h"
+#include "coords/GPSUtils.h"
+#include "templates/SettingsKeys.h"
+#include "platform/LocalizedText.h"
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+
+#include <QLabel>
+
+namespace {
+
+const QString kGeocaching = QStringLiteral("Geocaching");
+const QString kWGS84 = QStringLiteral("WGS84");
+const QString kRAW = QStringLiteral("RAW");
+
+} // namespace
+
+void QuorvelFirstViewController::locationManagerDidUpdateToLocation(LocationManager*, const Location& location,
+                                                                    const std::optional<Location>&)
+{
+    NSLog("V POLI locationManager: did update to location: %@", location.description());
+    lastLatitude = location.coordinate.latitude;
+    lastLongitude = location.coordinate.longitude;
+
+    const std::optional<QString> selected =
+        UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat);
+    NSLog("selected gps format: %@", selected);
+    int code = 0;
+    const QString* name = &kGeocaching;
+    if (selected == kGeocaching) {
+        code = 0;
+    } else if (selected == kWGS84) {
+        code = 1;
+        name = &kWGS84;
+    } else if (selected == kRAW) {
+        code = 2;
+        name = &kRAW;
+    }
+    const QStringList coordinates = GPSUtils::format(code, lastLatitude, lastLongitude);
+    NSLog("using gps format: %@", *name);
+
+    if (Latitude)
+        Latitude->setText(coordinates.value(0));
+    if (Longitude)
+        Longitude->setText(coordinates.value(1));
+    if (AMSL)
+        AMSL->setText(stringWithFormat("%.0fm AMSL", location.altitude));
+
+    QString locality;
+    if (placemark && placemark->subLocality) {
+        locality = stringWithFormat("%@", *placemark->subLocality);
+        if (AddressLabel)
+            AddressLabel->setText(locality);
+    } else if (AddressLabel) {
+        AddressLabel->setText(QStringLiteral("Waiting for locality..."));
+    }
+
+    NSLog("Resolving the Address");
+    if (geocoder) {
+        // The screen owns the geocoder, so the answer can outlive neither; the guard is
+        // for answers already queued when the screen goes.
+        QPointer<QuorvelFirstViewController> self(this);
+        geocoder->reverseGeocodeLocation(location, [self](const QList<Placemark>& placemarks,
+                                                          const std::optional<GeocodeError>& error) {
+            if (!self)
+                return;
+            if (!error && !placemarks.isEmpty())
+                self->placemark = placemarks.last();
+            else
+                NSLog("%@", error ? std::optional<QString>(error->debugDescription) : std::nullopt);
+        });
+    }
+    updateMessageTextWithCoordinates(coordinates, locality);
+}
+
+void QuorvelFirstViewController::locationManagerDidFailWithError(LocationManager*, const LocationError& error)
+{
+    NSLog("didFailWithError: %@", error.description());
+    auto* alert = new AlertView(localizedText("Error"), localizedText("GettingLocationFailed"), nullptr,
+                                QStringLiteral("OK"));
+    alert->show();
+}
+
+void QuorvelFirstViewController::showFormats()
+{
+    auto* sheet = new ActionSheet(localizedText("ChooseGPSFormat"), this, QString(), QString(),
+                                  {kGeocaching, kWGS84, kRAW});
+    sheet->setTag(1);
+    sheet->showInView(isViewLoaded() ? view() : this);
+}
+
+void QuorvelFirstViewController::actionSheetClickedButtonAtIndex(ActionSheet* actionSheet, int buttonIndex)
+{
+    if (!actionSheet || actionSheet->tag() != 1)
+        return;
+    const QString title = actionSheet->buttonTitleAtIndex(buttonIndex);
+    NSLog("%@", title);
+    if (lastLatitude == 0.0 || lastLongitude == 0.0) {
+        auto* alert = new AlertView(localizedText("Error"), localizedText("UnknownLocation"), this,
+                                    QStringLiteral("OK"));
+        alert->show();
+        return;
+    }
+    int code = -1;
+    if (title == kGeocaching)
+        code = 0;
+    else if (title == kWGS84)
+        code = 1;
+    else if (title == kRAW)
+        code = 2;
+    // Any other index is no choice: nothing is stored and the screen stays as it is.
+    if (code < 0)
+        return;
+    const QStringList coordinates = GPSUtils::format(code, lastLatitude, lastLongitude);
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    defaults.setString(title, SettingsKeys::SelectedGPSFormat);
+    defaults.synchronize();
+    NSLog("saved gps format: %@", coordinates);
+    if (Latitude)
+        Latitude->setText(coordinates.value(0));
+    if (Longitude)
+        Longitude->setText(coordinates.value(1));
+    updateMessageTextWithCoordinates(coordinates, AddressLabel ? std::optional<QString>(AddressLabel->text())
+                                                               : std::nullopt);
+}

@@ -1,0 +1,376 @@
+// Position updates on the report screen: labels, altitude, locality, message, format
+// choice and failures.
+
+#include "report/ReportHarness.h"
+#include "support/TestSupport.h"
+#include "coords/GPSUtils.h"
+#include "templates/SettingsKeys.h"
+#include "platform/ActionSheet.h"
+#include "platform/AlertView.h"
+#include "platform/LocalizedText.h"
+#include "platform/UserDefaults.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class tst_PositionTracking : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void init();
+    void cleanup();
+
+    void updateUsesStoredFormat_data();
+    void updateUsesStoredFormat();
+    void altitudeRounding_data();
+    void altitudeRounding();
+    void localityComesFromAnEarlierAnswer();
+    void placemarkWithoutSubLocality();
+    void failedOrEmptyAnswerKeepsTheRecord_data();
+    void failedOrEmptyAnswerKeepsTheRecord();
+    void twoUpdatesShareTheOlderRecord();
+    void formatChoice_data();
+    void formatChoice();
+    void formatChoiceBeforeAnyPosition();
+    void formatSheetProperties();
+    void sheetDismissedWithoutChoice_data();
+    void sheetDismissedWithoutChoice();
+    void sheetOfAnotherTagIsIgnored();
+    void failureShowsOneAlertEach();
+    void updatesOnlyWhileShown();
+    void answerAfterTheScreenIsGone();
+
+private:
+    std::unique_ptr<ReportHarness> h;
+};
+
+void tst_PositionTracking::init()
+{
+    resetStandardStore();
+    UserDefaults& d = UserDefaults::standardUserDefaults();
+    d.setStringArray({QStringLiteral("At [] in {} now")}, SettingsKeys::TemplatesArray);
+    d.setString(QStringLiteral("selected"), SettingsKeys::Last);
+    d.synchronize();
+    h = std::make_unique<ReportHarness>();
+    h->show();
+}
+
+void tst_PositionTracking::cleanup()
+{
+    AlertPresenter::shared().dismissAll();
+    ActionSheetPresenter::shared().dismissAll();
+    h.reset();
+}
+
+void tst_PositionTracking::updateUsesStoredFormat_data()
+{
+    QTest::addColumn<QString>("stored"); // "(absent)" for no value
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("usingLine");
+    QTest::newRow("absent") << QStringLiteral("(absent)") << 0 << QStringLiteral("using gps format: Geocaching");
+    QTest::newRow("Geocaching") << QStringLiteral("Geocaching") << 0 << QStringLiteral("using gps format: Geocaching");
+    QTest::newRow("WGS84") << QStringLiteral("WGS84") << 1 << QStringLiteral("using gps format: WGS84");
+    QTest::newRow("RAW") << QStringLiteral("RAW") << 2 << QStringLiteral("using gps format: RAW");
+    QTest::newRow("other value") << QStringLiteral("raw") << 0 << QStringLiteral("using gps format: Geocaching");
+}
+
+void tst_PositionTracking::updateUsesStoredFormat()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, code);
+    QFETCH(QString, usingLine);
+    if (stored != QLatin1String("(absent)"))
+        UserDefaults::standardUserDefaults().setString(stored, SettingsKeys::SelectedGPSFormat);
+    LogCapture log;
+    h->deliver(50.0875, 14.4213, 191.2);
+    const QStringList expected = GPSUtils::format(code, 50.0875, 14.4213);
+    QCOMPARE(h->screen->Latitude->text(), expected.at(0));
+    QCOMPARE(h->screen->Longitude->text(), expected.at(1));
+    QCOMPARE(h->screen->AMSL->text(), QStringLiteral("191m AMSL"));
+    QCOMPARE(h->screen->lastLatitude, 50.0875);
+    QCOMPARE(h->screen->lastLongitude, 14.4213);
+    QCOMPARE(h->screen->Message->text(), QStringLiteral("At [%1 %2] in {} now").arg(expected.at(0), expected.at(1)));
+
+    const QStringList& lines = log.lines();
+    QVERIFY(lines.value(0).startsWith(QStringLiteral("V POLI locationManager: did update to location: <+50.08750000,+14.42130000>")));
+    const qsizetype selected = log.indexOf(QStringLiteral("selected gps format: ") + (stored == QLatin1String("(absent)") ? QStringLiteral("(null)") : stored));
+    const qsizetype using_ = log.indexOf(usingLine);
+    const qsizetype resolving = log.indexOf(QStringLiteral("Resolving the Address"));
+    QVERIFY(selected > 0);
+    QVERIFY(using_ > selected);
+    QVERIFY(resolving > using_);
+    QCOMPARE(h->geocoder()->requests.size(), 1);
+    QCOMPARE(h->geocoder()->requests.first().location.coordinate.latitude, 50.0875);
+}
+
+void tst_PositionTracking::altitudeRounding_data()
+{
+    QTest::addColumn<double>("altitude");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("rounds up") << 235.6 << QStringLiteral("236m AMSL");
+    QTest::newRow("negative rounds toward zero") << -3.4 << QStringLiteral("-3m AMSL");
+    QTest::newRow("small negative keeps its sign") << -0.4 << QStringLiteral("-0m AMSL");
+    QTest::newRow("below sea level") << -27.5001 << QStringLiteral("-28m AMSL");
+}
+
+void tst_PositionTracking::altitudeRounding()
+{
+    QFETCH(double, altitude);
+    QFETCH(QString, shown);
+    h->deliver(50.0875, 14.4213, altitude);
+    QCOMPARE(h->screen->AMSL->text(), shown);
+}
+
+void tst_PositionTracking::localityComesFromAnEarlierAnswer()
+{
+    h->deliver(50.0875, 14.4213, 190);
+    QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Waiting for locality..."));
+    QVERIFY(h->screen->Message->text().endsWith(QStringLiteral(" in {} now")));
+
+    Placemark p;
+    p.subLocality = QStringLiteral("Staré Město");
+    p.locality = QStringLiteral("Prague");
+    Placemark older;
+    older.subLocality = QStringLiteral("Josefov");
+    h->geocoder()->answer({older, p});
+    // The answer alone changes nothing on screen.
+    QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Waiting for locality..."));
+    QVERIFY(h->screen->Message->text().endsWith(QStringLiteral(" in {} now")));
+
+    h->deliver(50.0876, 14.4214, 190);
+    QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Staré Město")); // the last record of the list
+    QVERIFY(h->screen->Message->text().endsWith(QStringLiteral(" in {Staré Město} now")));
+}
+
+void tst_PositionTracking::placemarkWithoutSubLocality()
+{
+    h->deliver(10.0, 10.0, 0);
+    Placemark p;
+    p.locality = QStringLiteral("Somewhere");
+    h->geocoder()->answer({p});
+    for (int i = 0; i < 2; ++i) {
+        h->deliver(10.0 + i + 1, 10.0, 0);
+        QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Waiting for locality..."));
+        QVERIFY(h->screen->Message->text().endsWith(QStringLiteral(" in {} now")));
+    }
+}
+
+void tst_PositionTracking::failedOrEmptyAnswerKeepsTheRecord_data()
+{
+    QTest::addColumn<bool>("withError");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("error") << true << QStringLiteral("place index not available");
+    QTest::newRow("empty list without error") << false << QStringLiteral("(null)");
+}
+
+void tst_PositionTracking::failedOrEmptyAnswerKeepsTheRecord()
+{
+    QFETCH(bool, withError);
+    QFETCH(QString, logged);
+    h->deliver(50.0875, 14.4213, 190);
+    Placemark p;
+    p.subLocality = QStringLiteral("Staré Město");
+    h->geocoder()->answer({p});
+    h->deliver(50.0885, 14.4213, 190);
+    LogCapture log;
+    if (withError)
+        h->geocoder()->answer({p}, GeocodeError{QStringLiteral("place index not available")});
+    else
+        h->geocoder()->answer({});
+    QCOMPARE(log.lines(), QStringList{logged});
+    h->deliver(50.0895, 14.4213, 190);
+    QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Staré Město"));
+}
+
+void tst_PositionTracking::twoUpdatesShareTheOlderRecord()
+{
+    h->deliver(50.0875, 14.4213, 190);
+    Placemark first;
+    first.subLocality = QStringLiteral("Staré Město");
+    h->geocoder()->answer({first});
+    h->deliver(50.0900, 14.4213, 190);
+    h->deliver(50.0950, 14.4213, 190);
+    QCOMPARE(h->geocoder()->requests.size(), 2);
+    QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Staré Město"));
+    // Answers take effect as they arrive; the last one wins.
+    Placemark second;
+    second.subLocality = QStringLiteral("Josefov");
+    Placemark third;
+    third.subLocality = QStringLiteral("Holešovice");
+    h->geocoder()->answer({second});
+    h->geocoder()->answer({third});
+    h->deliver(50.1000, 14.4213, 190);
+    QCOMPARE(h->screen->AddressLabel->text(), QStringLiteral("Holešovice"));
+}
+
+void tst_PositionTracking::formatChoice_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("code");
+    QTest::newRow("Geocaching") << 0 << QStringLiteral("Geocaching") << 0;
+    QTest::newRow("WGS84") << 1 << QStringLiteral("WGS84") << 1;
+    QTest::newRow("RAW") << 2 << QStringLiteral("RAW") << 2;
+}
+
+void tst_PositionTracking::formatChoice()
+{
+    QFETCH(int, index);
+    QFETCH(QString, title);
+    QFETCH(int, code);
+    h->deliver(50.0875, 14.4213, 190);
+    const QString amsl = h->screen->AMSL->text();
+    h->screen->showFormats();
+    ActionSheet* sheet = ActionSheetPresenter::shared().topSheet();
+    QVERIFY(sheet);
+    LogCapture log;
+    sheet->clickButtonAtIndex(index);
+    const QStringList expected = GPSUtils::format(code, 50.0875, 14.4213);
+    QCOMPARE(log.lines().value(0), title);
+    QVERIFY(log.contains(stringWithFormat("saved gps format: %@", expected)));
+    QCOMPARE(UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat), std::optional(title));
+    UserDefaults::standardUserDefaults().reload();
+    QCOMPARE(UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat), std::optional(title));
+    QCOMPARE(h->screen->Latitude->text(), expected.at(0));
+    QCOMPARE(h->screen->Longitude->text(), expected.at(1));
+    QCOMPARE(h->screen->AMSL->text(), amsl);
+    // No locality yet: the braces take the label's text.
+    QCOMPARE(h->screen->Message->text(),
+             QStringLiteral("At [%1 %2] in {Waiting for locality...} now").arg(expected.at(0), expected.at(1)));
+    QCOMPARE(h->geocoder()->requests.size(), 1);
+
+    // Later updates use the choice.
+    h->deliver(50.1, 14.5, 190);
+    QCOMPARE(h->screen->Latitude->text(), GPSUtils::format(code, 50.1, 14.5).at(0));
+}
+
+void tst_PositionTracking::formatChoiceBeforeAnyPosition()
+{
+    h->screen->showFormats();
+    ActionSheetPresenter::shared().topSheet()->clickButtonAtIndex(2);
+    AlertView* alert = AlertPresenter::shared().topAlert();
+    QVERIFY(alert);
+    QCOMPARE(alert->title(), localizedText("Error"));
+    QCOMPARE(alert->message(), localizedText("UnknownLocation"));
+    QCOMPARE(alert->buttonTitles(), QStringList{QStringLiteral("OK")});
+    QVERIFY(!UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat));
+    QCOMPARE(h->screen->Latitude->text(), localizedText("LATITUDE"));
+}
+
+void tst_PositionTracking::formatSheetProperties()
+{
+    h->screen->showFormats();
+    QCOMPARE(ActionSheetPresenter::shared().visibleSheets().size(), 1);
+    ActionSheet* sheet = ActionSheetPresenter::shared().topSheet();
+    QCOMPARE(sheet->title(), localizedText("ChooseGPSFormat"));
+    QCOMPARE(sheet->tag(), 1);
+    QCOMPARE(sheet->numberOfButtons(), 3);
+    QCOMPARE(sheet->buttonTitleAtIndex(0), QStringLiteral("Geocaching"));
+    QCOMPARE(sheet->buttonTitleAtIndex(1), QStringLiteral("WGS84"));
+    QCOMPARE(sheet->buttonTitleAtIndex(2), QStringLiteral("RAW"));
+    QCOMPARE(sheet->cancelButtonIndex(), -1);
+    QCOMPARE(sheet->destructiveButtonIndex(), -1);
+    QCOMPARE(sheet->delegate(), static_cast<ActionSheetDelegate*>(h->screen));
+    QCOMPARE(sheet->window(), h->window.get());
+    QVERIFY(sheet->isVisible());
+}
+
+void tst_PositionTracking::sheetDismissedWithoutChoice_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("click outside") << false;
+}
+
+void tst_PositionTracking::sheetDismissedWithoutChoice()
+{
+    QFETCH(bool, escape);
+    h->deliver(50.0875, 14.4213, 190);
+    const QString lat = h->screen->Latitude->text();
+    const QString message = h->screen->Message->text();
+    h->screen->coordBtn->click(); // the button is wired to the sheet
+    ActionSheet* sheet = ActionSheetPresenter::shared().topSheet();
+    QVERIFY(sheet);
+    LogCapture log;
+    if (escape)
+        QTest::keyClick(sheet, Qt::Key_Escape);
+    else
+        QTest::mouseClick(h->screen->Latitude, Qt::LeftButton);
+    QVERIFY(ActionSheetPresenter::shared().visibleSheets().isEmpty());
+    QVERIFY(log.lines().isEmpty());
+    QVERIFY(!UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat));
+    QCOMPARE(h->screen->Latitude->text(), lat);
+    QCOMPARE(h->screen->Message->text(), message);
+    QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
+}
+
+void tst_PositionTracking::sheetOfAnotherTagIsIgnored()
+{
+    h->deliver(50.0875, 14.4213, 190);
+    ActionSheet other(QStringLiteral("Other"), h->screen, QString(), QString(), {QStringLiteral("RAW")});
+    other.setTag(2);
+    LogCapture log;
+    h->screen->actionSheetClickedButtonAtIndex(&other, 0);
+    QVERIFY(log.lines().isEmpty());
+    QVERIFY(!UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat));
+}
+
+void tst_PositionTracking::failureShowsOneAlertEach()
+{
+    LogCapture log;
+    const LocationError error{QStringLiteral("gpsd:127.0.0.1:1"), QStringLiteral("connection refused")};
+    h->screen->locationManagerDidFailWithError(h->screen->locationManager.get(), error);
+    h->screen->locationManagerDidFailWithError(h->screen->locationManager.get(), error);
+    QCOMPARE(log.lines().value(0), QStringLiteral("didFailWithError: location source gpsd:127.0.0.1:1 failed: connection refused"));
+    const auto alerts = AlertPresenter::shared().visibleAlerts();
+    QCOMPARE(alerts.size(), 2);
+    QCOMPARE(alerts.first()->title(), localizedText("Error"));
+    QCOMPARE(alerts.first()->message(), localizedText("GettingLocationFailed"));
+    QCOMPARE(alerts.first()->buttonTitles(), QStringList{QStringLiteral("OK")});
+    QVERIFY(!alerts.first()->delegate());
+    // Tracking goes on.
+    QVERIFY(h->screen->locationManager->isUpdating());
+}
+
+void tst_PositionTracking::updatesOnlyWhileShown()
+{
+    QCOMPARE(h->fakes.sourceStarts, 1);
+    h->tabs->setSelectedIndex(1);
+    QVERIFY(!h->screen->locationManager->isUpdating());
+    QCOMPARE(h->fakes.sourceStops, 1);
+    h->deliver(50.0875, 14.4213, 190);
+    QCOMPARE(h->screen->lastLatitude, 0.0);
+    h->tabs->setSelectedIndex(0);
+    QVERIFY(h->screen->locationManager->isUpdating());
+    QCOMPARE(h->fakes.sourceStarts, 2);
+    h->deliver(50.0875, 14.4213, 190);
+    QCOMPARE(h->screen->lastLatitude, 50.0875);
+}
+
+void tst_PositionTracking::answerAfterTheScreenIsGone()
+{
+    // A geocoder that outlives the screen (a shared one) must not call into it.
+    ReportServices services = h->fakes.services();
+    auto* keep = new FakeGeocoder; // owned by this test
+    services.makeGeocoder = [keep]() -> std::unique_ptr<Geocoder> {
+        struct Forward : Geocoder {
+            FakeGeocoder* to;
+            explicit Forward(FakeGeocoder* t) : to(t) {}
+            void reverseGeocodeLocation(const Location& l, Completion c) override { to->reverseGeocodeLocation(l, std::move(c)); }
+        };
+        return std::make_unique<Forward>(keep);
+    };
+    auto other = std::make_unique<ReportHarness>(services);
+    other->show();
+    other->deliver(50.0875, 14.4213, 190);
+    QCOMPARE(keep->requests.size(), 1);
+    other.reset();
+    Placemark p;
+    p.subLocality = QStringLiteral("Staré Město");
+    keep->answer({p}); // must not touch the destroyed screen
+    delete keep;
+}
+
+QTEST_MAIN(tst_PositionTracking)
+#include "tst_PositionTracking.moc"

@@ -1,0 +1,286 @@
+// The report screen fed by real sources: the bundled track and a replayed file at high
+// speed, and a gpsd daemon (gpsfake) on loopback that is then killed.
+
+#include "report/ReportHarness.h"
+#include "support/TestSupport.h"
+#include "coords/GPSUtils.h"
+#include "templates/SettingsKeys.h"
+#include "platform/AlertView.h"
+#include "platform/LocalizedText.h"
+#include "platform/UserDefaults.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+// Answers like the offline index would, later on the main thread.
+class OldTownGeocoder : public Geocoder {
+public:
+    void reverseGeocodeLocation(const Location&, Completion completion) override
+    {
+        QTimer::singleShot(0, this, [completion = std::move(completion)] {
+            Placemark p;
+            p.subLocality = QStringLiteral("Staré Město");
+            p.locality = QStringLiteral("Prague");
+            completion({p}, std::nullopt);
+        });
+    }
+};
+
+ReportServices realServices()
+{
+    ReportServices s;
+    s.makeLocationManager = [] { return LocationManager::fromDeviceSettings(); };
+    s.makeGeocoder = []() -> std::unique_ptr<Geocoder> { return std::make_unique<OldTownGeocoder>(); };
+    return s;
+}
+
+void writeDeviceSettings(const QVariantMap& location)
+{
+    const QString path = LocationManager::deviceSettingsPath();
+    QFile::remove(path);
+    QDir().mkpath(QFileInfo(path).path());
+    QSettings s(path, QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("location"));
+    for (auto it = location.begin(); it != location.end(); ++it)
+        s.setValue(it.key(), it.value());
+}
+
+QByteArray nmea(const QByteArray& body)
+{
+    char c = 0;
+    for (char ch : body)
+        c ^= ch;
+    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(c), 16).rightJustified(2, '0').toUpper() + "\r\n";
+}
+
+// A walk north along 14.4213 E from 50.0875 N, `count` fixes 20 m apart, one a second.
+QByteArray walkNorth(int count)
+{
+    QByteArray out;
+    for (int i = 0; i < count; ++i) {
+        const double lat = 50.0875 + i * 20.0 / 111195.08;
+        const double minutes = (lat - 50.0) * 60.0;
+        const QByteArray t = QByteArray::number(100000 + i).append(".00");
+        const QByteArray la = "50" + QByteArray::number(minutes, 'f', 5).rightJustified(8, '0');
+        const QByteArray alt = QByteArray::number(190.0 + i * 0.5, 'f', 1);
+        out += nmea("GPGGA," + t + "," + la + ",N,01425.2780,E,1,09,0.9," + alt + ",M,45.3,M,,");
+        out += nmea("GPGSA,A,3,02,05,07,09,13,16,20,26,29,,,,1.5,0.9,1.2");
+        out += nmea("GPRMC," + t + ",A," + la + ",N,01425.2780,E,2.6,0.0,140526,4.3,E,A");
+    }
+    return out;
+}
+
+quint16 freePort()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost);
+    return s.serverPort();
+}
+
+bool waitForPort(quint16 port, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        if (probe.waitForConnected(200))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+} // namespace
+
+class tst_ReportLiveSources : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void init();
+    void cleanup();
+
+    void bundledTrackDrivesTheScreen();
+    void replayFileDrivesTheScreen();
+    void brokenSourceIsReportedWithoutFallback();
+    void gpsdFixesThenDeath();
+};
+
+void tst_ReportLiveSources::init()
+{
+    resetStandardStore();
+    UserDefaults& d = UserDefaults::standardUserDefaults();
+    d.setStringArray({QStringLiteral("I am at [] in {}.")}, SettingsKeys::TemplatesArray);
+    d.setString(QStringLiteral("selected"), SettingsKeys::Last);
+    d.synchronize();
+}
+
+void tst_ReportLiveSources::cleanup()
+{
+    AlertPresenter::shared().dismissAll();
+    QFile::remove(LocationManager::deviceSettingsPath());
+}
+
+void tst_ReportLiveSources::bundledTrackDrivesTheScreen()
+{
+    // No source named: the bundled walk, sped up.
+    writeDeviceSettings({{QStringLiteral("replay-speed"), 300}});
+    ReportHarness h(realServices());
+    QList<Location> fixes;
+    h.show();
+    QCOMPARE(h.screen->locationManager->sourceName(), QStringLiteral("replay:") + LocationManager::bundledTrackPath());
+    connect(h.screen->locationManager.get(), &LocationManager::locationUpdated, this,
+            [&fixes](const Location& l) { fixes.append(l); });
+    QTRY_VERIFY_WITH_TIMEOUT(fixes.size() >= 5, 20000);
+    for (int i = 0; i < fixes.size(); ++i) {
+        const Location& l = fixes.at(i);
+        QVERIFY2(l.coordinate.latitude > 50.084 && l.coordinate.latitude < 50.090, qPrintable(l.description()));
+        QVERIFY2(l.coordinate.longitude > 14.412 && l.coordinate.longitude < 14.430, qPrintable(l.description()));
+        QVERIFY(l.altitude > 180 && l.altitude < 205);
+        if (i > 0)
+            QVERIFY(l.distanceFromLocation(fixes.at(i - 1)) >= 10.0);
+    }
+    QVERIFY(h.screen->Latitude->text().startsWith(QStringLiteral("N 50")));
+    QVERIFY(h.screen->Longitude->text().startsWith(QStringLiteral("E 14")));
+    QVERIFY(h.screen->AMSL->text().endsWith(QStringLiteral("m AMSL")));
+    QCOMPARE(h.screen->AddressLabel->text(), QStringLiteral("Staré Město"));
+    QVERIFY2(h.screen->Message->text().contains(QStringLiteral("in {Staré Město}.")), qPrintable(h.screen->Message->text()));
+    QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
+}
+
+void tst_ReportLiveSources::replayFileDrivesTheScreen()
+{
+    const QString dir = QFileInfo(LocationManager::deviceSettingsPath()).path();
+    QDir().mkpath(dir);
+    QFile f(dir + QStringLiteral("/north.nmea"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(walkNorth(4));
+    f.close();
+    writeDeviceSettings({{QStringLiteral("source"), QStringLiteral("replay:north.nmea")},
+                         {QStringLiteral("replay-speed"), 2}}); // slow enough to look at each fix
+    UserDefaults::standardUserDefaults().setString(QStringLiteral("WGS84"), SettingsKeys::SelectedGPSFormat);
+    LogCapture log;
+    ReportHarness h(realServices());
+    h.show();
+    QTRY_VERIFY_WITH_TIMEOUT(h.screen->lastLatitude != 0.0, 10000);
+    // The first fix of the file, exactly.
+    const QStringList first = GPSUtils::format(1, 50.0875, 14.4213);
+    QCOMPARE(h.screen->Latitude->text(), first.at(0));
+    QCOMPARE(h.screen->Longitude->text(), first.at(1));
+    QCOMPARE(h.screen->AMSL->text(), QStringLiteral("190m AMSL"));
+    QCOMPARE(h.screen->AddressLabel->text(), QStringLiteral("Waiting for locality..."));
+    QCOMPARE(h.screen->Message->text(), QStringLiteral("I am at [%1 %2] in {}.").arg(first.at(0), first.at(1)));
+    const QStringList& lines = log.lines();
+    const qsizetype update = lines.indexOf(QRegularExpression(
+        QStringLiteral("^V POLI locationManager: did update to location: <\\+50\\.08750000,\\+14\\.42130000> .*")));
+    QVERIFY(update >= 0);
+    QCOMPARE(lines.value(update + 1), QStringLiteral("selected gps format: WGS84"));
+    QCOMPARE(lines.value(update + 2), QStringLiteral("using gps format: WGS84"));
+    QCOMPARE(lines.value(update + 3), QStringLiteral("Resolving the Address"));
+    // Later fixes carry the locality found for an earlier one.
+    QTRY_VERIFY_WITH_TIMEOUT(h.screen->Message->text().endsWith(QStringLiteral("in {Staré Město}.")), 10000);
+    QTRY_COMPARE(h.screen->AMSL->text(), QStringLiteral("191m AMSL")); // the fourth fix, 191.5
+}
+
+void tst_ReportLiveSources::brokenSourceIsReportedWithoutFallback()
+{
+    writeDeviceSettings({{QStringLiteral("source"), QStringLiteral("replay:/nonexistent/walk.nmea")}});
+    LogCapture log;
+    ReportHarness h(realServices());
+    h.show();
+    QTRY_COMPARE(AlertPresenter::shared().visibleAlerts().size(), 1);
+    QTest::qWait(200);
+    QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), 1);
+    AlertView* alert = AlertPresenter::shared().topAlert();
+    QCOMPARE(alert->message(), localizedText("GettingLocationFailed"));
+    const QString cause = QStringLiteral("location source replay:/nonexistent/walk.nmea failed: cannot open /nonexistent/walk.nmea");
+    QVERIFY(std::any_of(log.lines().begin(), log.lines().end(), [&](const QString& l) {
+        return l.startsWith(QStringLiteral("LocationManager: ") + cause);
+    }));
+    QVERIFY(std::any_of(log.lines().begin(), log.lines().end(), [&](const QString& l) {
+        return l.startsWith(QStringLiteral("didFailWithError: ") + cause);
+    }));
+    QCOMPARE(h.screen->Latitude->text(), localizedText("LATITUDE"));
+    QCOMPARE(h.screen->lastLatitude, 0.0);
+}
+
+void tst_ReportLiveSources::gpsdFixesThenDeath()
+{
+    const QString gpsfake = QStandardPaths::findExecutable(QStringLiteral("gpsfake"));
+    QVERIFY2(!gpsfake.isEmpty(), "gpsfake is missing (Debian packages gpsd and gpsd-clients)");
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("walk.nmea"));
+    {
+        QFile f(logPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(walkNorth(30));
+    }
+    const quint16 port = freePort();
+    QProcess fake;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PATH"), env.value(QStringLiteral("PATH")) + QStringLiteral(":/usr/sbin:/sbin"));
+    fake.setProcessEnvironment(env);
+    fake.setWorkingDirectory(dir.path());
+    fake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its own process group, so that the daemon it starts goes with it.
+    fake.setChildProcessModifier([] { ::setsid(); });
+    fake.start(gpsfake, {QStringLiteral("-q"), QStringLiteral("-n"), QStringLiteral("-P"), QString::number(port),
+                         QStringLiteral("-c"), QStringLiteral("0.05"), logPath});
+    QVERIFY(fake.waitForStarted());
+    const qint64 group = fake.processId();
+    auto killGroup = qScopeGuard([&] {
+        ::kill(static_cast<pid_t>(-group), SIGKILL);
+        fake.waitForFinished(5000);
+    });
+    QVERIFY2(waitForPort(port, 15000), "gpsd did not start listening");
+
+    writeDeviceSettings({{QStringLiteral("source"), QStringLiteral("gpsd:127.0.0.1:%1").arg(port)}});
+    LogCapture log;
+    ReportHarness h(realServices());
+    h.show();
+    QTRY_VERIFY_WITH_TIMEOUT(h.screen->lastLatitude != 0.0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(h.screen->Message->text().contains(QStringLiteral("{Staré Město}")), 20000);
+    QVERIFY(h.screen->lastLatitude >= 50.0875 - 1e-6 && h.screen->lastLatitude < 50.0935);
+    QCOMPARE(h.screen->lastLongitude, 14.4213);
+    const QStringList shown = GPSUtils::format(0, h.screen->lastLatitude, h.screen->lastLongitude);
+    QCOMPARE(h.screen->Latitude->text(), shown.at(0));
+    QCOMPARE(h.screen->Longitude->text(), shown.at(1));
+    QVERIFY(QRegularExpression(QStringLiteral("^19[0-4]m AMSL$")).match(h.screen->AMSL->text()).hasMatch());
+    QVERIFY(h.screen->Message->text().startsWith(QStringLiteral("I am at [%1 %2]").arg(shown.at(0), shown.at(1))));
+    QVERIFY(log.contains(QStringLiteral("Resolving the Address")));
+    QVERIFY(log.contains(QStringLiteral("using gps format: Geocaching")));
+    QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
+
+    // The daemon dies: one alert, and the log names the source and the cause.
+    ::kill(static_cast<pid_t>(-group), SIGKILL);
+    QTRY_COMPARE_WITH_TIMEOUT(AlertPresenter::shared().visibleAlerts().size(), 1, 10000);
+    QTest::qWait(300);
+    QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), 1);
+    QCOMPARE(AlertPresenter::shared().topAlert()->title(), localizedText("Error"));
+    QCOMPARE(AlertPresenter::shared().topAlert()->message(), localizedText("GettingLocationFailed"));
+    const QString line = QStringLiteral("LocationManager: location source gpsd:127.0.0.1:%1 failed: gpsd at 127.0.0.1:%1 "
+                                        "closed the connection").arg(port);
+    QVERIFY2(log.contains(line), qPrintable(log.lines().filter(QStringLiteral("LocationManager")).join('\n')));
+    QVERIFY(log.contains(QStringLiteral("didFailWithError: location source gpsd:127.0.0.1:%1 failed: gpsd at "
+                                        "127.0.0.1:%1 closed the connection").arg(port)));
+}
+
+QTEST_MAIN(tst_ReportLiveSources)
+#include "tst_ReportLiveSources.moc"

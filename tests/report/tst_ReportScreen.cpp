@@ -1,0 +1,284 @@
+// The report screen's frame: captions at load, the location manager's set-up, the view
+// shift while editing, the keyboard, rotation and unloading.
+
+#include "report/ReportHarness.h"
+#include "support/TestSupport.h"
+#include "platform/Application.h"
+#include "platform/LocalizedText.h"
+#include "platform/NavigationBar.h"
+#include "platform/SegmentedControl.h"
+#include "platform/TabBarController.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct NoDelegate : ApplicationDelegate {
+    bool applicationDidFinishLaunchingWithOptions(Application*, const QVariantMap&) override { return true; }
+};
+
+// Waits until the running view shift, if any, has finished.
+void settle(QuorvelFirstViewController* screen)
+{
+    QTRY_VERIFY(!screen->viewShiftAnimation() || screen->viewShiftAnimation()->state() != QAbstractAnimation::Running);
+}
+
+} // namespace
+
+class tst_ReportScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void init() { resetStandardStore(); }
+
+    void captionsAndTitlesAtLoad();
+    void locationManagerSetUp();
+    void shiftWhileEditing();
+    void shiftStartsFromTheCurrentState();
+    void returnKeyClosesTheKeyboard();
+    void backgroundTouchWithoutEditing();
+    void otherFieldsLogButDoNotShift();
+    void orientationRule_data();
+    void orientationRule();
+    void rotationShortcuts();
+    void memoryWarningUnloadsOnlyHiddenScreens();
+};
+
+void tst_ReportScreen::captionsAndTitlesAtLoad()
+{
+    LogCapture log;
+    ReportHarness h;
+    h.show();
+    QuorvelFirstViewController* s = h.screen;
+    QVERIFY(log.contains(QStringLiteral("FVC: viewDidLoad")));
+    QCOMPARE(s->navBar->topItem()->title(), localizedText("QUORVEL_NAVBAR_TITLE"));
+    QCOMPARE(h.tabs->itemTitle(0), localizedText("QUORVEL_TABBAR_TITLE"));
+    QCOMPARE(h.tabs->itemTitle(1), localizedText("TEMPLATES_TABBAR_TITLE"));
+    QCOMPARE(h.tabs->itemTitle(2), localizedText("MAP_TABBAR_TITLE"));
+    QCOMPARE(h.tabs->itemTitle(3), localizedText("ABOUT_TABBAR_TITLE"));
+    QCOMPARE(s->positionLabel->text(), localizedText("CURRENTPOSITION"));
+    QCOMPARE(s->Latitude->text(), localizedText("LATITUDE"));
+    QCOMPARE(s->Longitude->text(), localizedText("LONGITUDE"));
+    QCOMPARE(s->AMSL->text(), localizedText("AMSL"));
+    QCOMPARE(s->AddressLabel->text(), localizedText("LOCATION"));
+    QCOMPARE(s->SMSLabel->text(), localizedText("SMSLABEL"));
+    QCOMPARE(s->phoneNumber->placeholderText(), localizedText("contactPhone"));
+    QVERIFY(s->navigationItem()->hidesBackButton());
+    QCOMPARE(s->Message->styleSheet(), QStringLiteral("TextView { border: 2px solid #808080; border-radius: 8px; }"));
+    // A title changed later stays: only the load sets them.
+    h.tabs->setItemTitle(2, QStringLiteral("changed"));
+    h.tabs->setSelectedIndex(1);
+    h.tabs->setSelectedIndex(0);
+    QCOMPARE(h.tabs->itemTitle(2), QStringLiteral("changed"));
+}
+
+void tst_ReportScreen::locationManagerSetUp()
+{
+    ReportHarness h;
+    h.show();
+    LocationManager* manager = h.screen->locationManager.get();
+    QVERIFY(manager);
+    QCOMPARE(manager->desiredAccuracy(), kLocationAccuracyBest);
+    QCOMPARE(manager->delegate(), static_cast<LocationManagerDelegate*>(h.screen));
+    QCOMPARE(manager->distanceFilter(), 10.0);
+    QVERIFY(manager->isUpdating());
+    QCOMPARE(h.fakes.managersMade, 1);
+    QCOMPARE(h.fakes.geocodersMade, 1);
+    Geocoder* geocoder = h.screen->geocoder.get();
+
+    // Unloaded while another tab is shown: outlets gone, updates stopped, the rest kept.
+    h.tabs->setSelectedIndex(2);
+    h.tabs->didReceiveMemoryWarning();
+    QVERIFY(!h.screen->isViewLoaded());
+    QVERIFY(!h.screen->Latitude && !h.screen->Message && !h.screen->navBar && !h.screen->MessageSegment);
+    QVERIFY(!manager->isUpdating());
+    h.screen->lastLatitude = 50.0;
+    Placemark p;
+    p.subLocality = QStringLiteral("Staré Město");
+    h.screen->placemark = p;
+
+    // Loaded again: the same manager and geocoder, started again by the load.
+    const int starts = h.fakes.sourceStarts;
+    h.tabs->setSelectedIndex(0);
+    QVERIFY(h.screen->isViewLoaded());
+    QCOMPARE(h.screen->locationManager.get(), manager);
+    QCOMPARE(h.screen->geocoder.get(), geocoder);
+    QCOMPARE(h.fakes.managersMade, 1);
+    QCOMPARE(h.fakes.geocodersMade, 1);
+    QVERIFY(manager->isUpdating());
+    QCOMPARE(h.fakes.sourceStarts, starts + 1);
+    QCOMPARE(h.screen->lastLatitude, 50.0);
+    QCOMPARE(h.screen->placemark->subLocality, std::optional<QString>(QStringLiteral("Staré Město")));
+    QCOMPARE(h.screen->Latitude->text(), localizedText("LATITUDE"));
+}
+
+void tst_ReportScreen::shiftWhileEditing()
+{
+    ReportHarness h;
+    h.show();
+    QuorvelFirstViewController* s = h.screen;
+    QWidget* view = s->view();
+    const QPoint rest = view->pos();
+    LogCapture log;
+    s->phoneNumber->becomeFirstResponder();
+    QVERIFY(s->viewShiftAnimation());
+    QCOMPARE(s->viewShiftAnimation()->duration(), 500);
+    QCOMPARE(s->viewShiftAnimation()->propertyName(), QByteArray("pos"));
+    settle(s);
+    QCOMPARE(view->pos(), rest - QPoint(0, 165));
+
+    // Straight from the recipient to the message: down, then up again.
+    s->Message->becomeFirstResponder();
+    settle(s);
+    QCOMPARE(view->pos(), rest - QPoint(0, 165));
+
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, view->height() - 5)); // the background
+    settle(s);
+    QCOMPARE(view->pos(), rest);
+    QVERIFY(!s->Message->isFirstResponder());
+    QCOMPARE(log.lines(), (QStringList{QStringLiteral("V POLI: textFieldDidBeginEditing"),
+                                       QStringLiteral("V POLI: textFieldDidEndEditing"),
+                                       QStringLiteral("V POLI: textViewDidBeginEditing"),
+                                       QStringLiteral("V POLI: textViewDidEndEditing")}));
+}
+
+void tst_ReportScreen::shiftStartsFromTheCurrentState()
+{
+    ReportHarness h;
+    h.show();
+    QuorvelFirstViewController* s = h.screen;
+    QWidget* view = s->view();
+    const QPoint rest = view->pos();
+    s->phoneNumber->becomeFirstResponder();
+    QTRY_VERIFY(view->pos().y() < rest.y() - 10 && view->pos().y() > rest.y() - 150);
+    const QPoint midway = view->pos();
+    s->phoneNumber->resignFirstResponder();
+    // The way back begins where the view is, not at the end of the first shift.
+    QVERIFY(qAbs(s->viewShiftAnimation()->startValue().toPoint().y() - midway.y()) <= 20);
+    QCOMPARE(s->viewShiftAnimation()->endValue().toPoint(), rest);
+    settle(s);
+    QCOMPARE(view->pos(), rest);
+}
+
+void tst_ReportScreen::returnKeyClosesTheKeyboard()
+{
+    ReportHarness h;
+    h.show();
+    h.window->activateWindow();
+    QuorvelFirstViewController* s = h.screen;
+    const QPoint rest = s->view()->pos();
+    s->phoneNumber->becomeFirstResponder();
+    settle(s);
+    LogCapture log;
+    QTest::keyClick(s->phoneNumber, Qt::Key_Return);
+    QVERIFY(log.contains(QStringLiteral("V POLI: phoneNumberReturn")));
+    QVERIFY(log.contains(QStringLiteral("V POLI: textFieldDidEndEditing")));
+    QVERIFY(!s->phoneNumber->isFirstResponder());
+    settle(s);
+    QCOMPARE(s->view()->pos(), rest);
+}
+
+void tst_ReportScreen::backgroundTouchWithoutEditing()
+{
+    ReportHarness h;
+    h.show();
+    LogCapture log;
+    const QPoint rest = h.screen->view()->pos();
+    h.screen->backgroundTouched();
+    QVERIFY(log.lines().isEmpty());
+    QVERIFY(!h.screen->viewShiftAnimation());
+    QCOMPARE(h.screen->view()->pos(), rest);
+}
+
+void tst_ReportScreen::otherFieldsLogButDoNotShift()
+{
+    ReportHarness h;
+    h.show();
+    TextField other;
+    LogCapture log;
+    h.screen->textFieldDidBeginEditing(&other);
+    h.screen->textFieldDidEndEditing(&other);
+    QCOMPARE(log.lines(), (QStringList{QStringLiteral("V POLI: textFieldDidBeginEditing"),
+                                       QStringLiteral("V POLI: textFieldDidEndEditing")}));
+    QVERIFY(!h.screen->viewShiftAnimation());
+}
+
+void tst_ReportScreen::orientationRule_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("turns");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("upside down refused") << int(InterfaceOrientation::PortraitUpsideDown) << false << QSize(360, 640);
+    QTest::newRow("landscape left") << int(InterfaceOrientation::LandscapeLeft) << true << QSize(640, 360);
+    QTest::newRow("landscape right") << int(InterfaceOrientation::LandscapeRight) << true << QSize(640, 360);
+    QTest::newRow("portrait") << int(InterfaceOrientation::Portrait) << true << QSize(360, 640);
+}
+
+void tst_ReportScreen::orientationRule()
+{
+    QFETCH(int, orientation);
+    QFETCH(bool, turns);
+    QFETCH(QSize, size);
+    const auto o = static_cast<InterfaceOrientation>(orientation);
+    ReportHarness h;
+    QCOMPARE(h.screen->shouldAutorotateToInterfaceOrientation(o), turns);
+    NoDelegate delegate;
+    Application app(&delegate, {h.window.get(), h.tabs});
+    app.launch();
+    QCOMPARE(app.setDeviceOrientation(o), turns);
+    QCOMPARE(h.window->size(), size);
+    QCOMPARE(app.deviceOrientation(), o);
+    QCOMPARE(app.interfaceOrientation(), turns ? o : InterfaceOrientation::Portrait);
+}
+
+void tst_ReportScreen::rotationShortcuts()
+{
+    ReportHarness h;
+    NoDelegate delegate;
+    Application app(&delegate, {h.window.get(), h.tabs});
+    app.launch();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QTest::keyClick(h.window.get(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(app.interfaceOrientation(), InterfaceOrientation::LandscapeLeft);
+    QCOMPARE(h.window->size(), QSize(640, 360));
+    // The next quarter turn is upside down: the device turns, the screen stays.
+    QTest::keyClick(h.window.get(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(app.deviceOrientation(), InterfaceOrientation::PortraitUpsideDown);
+    QCOMPARE(app.interfaceOrientation(), InterfaceOrientation::LandscapeLeft);
+    QCOMPARE(h.window->size(), QSize(640, 360));
+    QTest::keyClick(h.window.get(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(h.window.get(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(app.interfaceOrientation(), InterfaceOrientation::Portrait);
+    QCOMPARE(h.window->size(), QSize(360, 640));
+}
+
+void tst_ReportScreen::memoryWarningUnloadsOnlyHiddenScreens()
+{
+    ReportHarness h;
+    NoDelegate delegate;
+    Application app(&delegate, {h.window.get(), h.tabs});
+    app.launch();
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    // Shown: the view stays.
+    app.simulateMemoryWarning();
+    QVERIFY(h.screen->isViewLoaded());
+    QVERIFY(h.screen->Latitude);
+    // Hidden: the shortcut unloads it.
+    h.tabs->setSelectedIndex(3);
+    QTest::keyClick(h.window.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!h.screen->isViewLoaded());
+    QVERIFY(!h.screen->Latitude);
+    QVERIFY(h.screen->locationManager);
+    h.tabs->setSelectedIndex(0);
+    QVERIFY(h.screen->Latitude);
+    QCOMPARE(h.fakes.managersMade, 1);
+    QCOMPARE(h.fakes.geocodersMade, 1);
+}
+
+QTEST_MAIN(tst_ReportScreen)
+#include "tst_ReportScreen.moc"

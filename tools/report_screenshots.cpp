@@ -1,0 +1,77 @@
+// Takes the report screen's pictures for docs/: with a position, with the format sheet
+// open, and while the message is edited (view shifted). Run from the source folder:
+//   build/report_screenshots docs
+
+#include "app/QuorvelAppDelegate.h"
+#include "report/QuorvelFirstViewController.h"
+#include "templates/SettingsKeys.h"
+#include "platform/ActionSheet.h"
+#include "platform/Application.h"
+#include "platform/LocalizedText.h"
+#include "platform/LocationManager.h"
+#include "platform/TabBarController.h"
+#include "platform/UserDefaults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
+    StringTable::load(QStringLiteral("en"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(out);
+    {
+        const QString ini = LocationManager::deviceSettingsPath();
+        QDir().mkpath(QFileInfo(ini).path());
+        QSettings s(ini, QSettings::IniFormat);
+        s.setValue(QStringLiteral("location/replay-speed"), 40);
+    }
+    UserDefaults::standardUserDefaults().setString(QStringLiteral("Geocaching"), SettingsKeys::SelectedGPSFormat);
+
+    QuorvelAppDelegate delegate;
+    MainLayout layout = loadMainLayout();
+    Application app(&delegate, layout);
+    app.launch();
+    auto* screen = static_cast<QuorvelFirstViewController*>(layout.rootViewController->viewControllerAt(0));
+    // What the place index will answer here.
+    Placemark p;
+    p.subLocality = QStringLiteral("Staré Město");
+    screen->placemark = p;
+    screen->phoneNumber->setText(QStringLiteral("+420 603 123 456"));
+    QElapsedTimer t;
+    t.start();
+    while (screen->lastLatitude == 0.0 && t.elapsed() < 10000)
+        QTest::qWait(50);
+    QTest::qWait(300);
+    layout.window->grab().save(out + QStringLiteral("/report-position.png"));
+
+    screen->coordBtn->click();
+    QTest::qWait(100);
+    layout.window->grab().save(out + QStringLiteral("/report-format-sheet.png"));
+    ActionSheetPresenter::shared().dismissAll();
+
+    // Editing the message: the view moves up out of the keyboard's way.
+    screen->locationManager->stopUpdatingLocation();
+    screen->Message->becomeFirstResponder();
+    QTextCursor c = screen->Message->textCursor();
+    c.movePosition(QTextCursor::End);
+    screen->Message->setTextCursor(c);
+    QTest::qWait(700);
+    layout.window->grab().save(out + QStringLiteral("/report-editing.png"));
+    screen->Message->resignFirstResponder();
+    QTest::qWait(600);
+    delete layout.window;
+    return 0;
+}
