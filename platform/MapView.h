@@ -106,6 +106,8 @@ public:
     // Replaces the tiles of the current type (for tools and tests); takes ownership.
     void setTileSource(std::unique_ptr<TileSource> source);
     int pendingTileCount() const { return int(pending_.size()); }
+    // The zoom of the tiles drawn now (the view's zoom rounded, within the source's range).
+    int currentTileZoom() const { return tileZoom(zoom_); }
     bool isOffline() const { return offline_; }
     QString attributionText() const;
     QString offlineNote() const;

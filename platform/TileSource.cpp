@@ -136,11 +136,12 @@ void HttpTileSource::requestTile(const TileKey& key)
                                   Qt::QueuedConnection);
         return;
     }
-    fetch(key, false);
+    fetch(key);
 }
 
-void HttpTileSource::fetch(const TileKey& key, bool staleCacheOnly)
+void HttpTileSource::fetch(const TileKey& key, const QString& networkFailure)
 {
+    const bool staleCacheOnly = !networkFailure.isEmpty();
     const QUrl url = urlForTile(key);
     if (!networkAllowed(url)) {
         QMetaObject::invokeMethod(this, [this, key] { emit tileFailed(key, QStringLiteral("not allowed")); },
@@ -155,8 +156,8 @@ void HttpTileSource::fetch(const TileKey& key, bool staleCacheOnly)
     request.setTransferTimeout(options_.timeoutMs);
     QNetworkReply* reply = network_->get(request);
     replies_.insert(key, reply);
-    connect(reply, &QNetworkReply::finished, this, [this, reply, key, staleCacheOnly] {
-        finished(reply, key, staleCacheOnly);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, key, networkFailure] {
+        finished(reply, key, networkFailure);
     });
 }
 
@@ -169,7 +170,7 @@ void HttpTileSource::cancelTile(const TileKey& key)
     }
 }
 
-void HttpTileSource::finished(QNetworkReply* reply, const TileKey& key, bool fromStaleCache)
+void HttpTileSource::finished(QNetworkReply* reply, const TileKey& key, const QString& networkFailure)
 {
     reply->deleteLater();
     if (replies_.value(key) != reply)
@@ -188,11 +189,11 @@ void HttpTileSource::finished(QNetworkReply* reply, const TileKey& key, bool fro
         reason = status ? QStringLiteral("HTTP %1").arg(status) : reply->errorString();
     }
     // Offline or a server fault: a copy past its date is better than nothing.
-    if (!fromStaleCache && network_->cache()) {
-        fetch(key, true);
+    if (networkFailure.isEmpty() && network_->cache()) {
+        fetch(key, reason);
         return;
     }
-    emit tileFailed(key, reason);
+    emit tileFailed(key, networkFailure.isEmpty() ? reason : networkFailure);
 }
 
 // ---------------------------------------------------------------------------------------

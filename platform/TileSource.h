@@ -86,8 +86,9 @@ public:
     static bool networkAllowed(const QUrl& url);
 
 private:
-    void finished(QNetworkReply* reply, const TileKey& key, bool fromStaleCache);
-    void fetch(const TileKey& key, bool staleCacheOnly);
+    // A stale-cache fetch carries the network's failure, to report if the cache has nothing.
+    void finished(QNetworkReply* reply, const TileKey& key, const QString& networkFailure);
+    void fetch(const TileKey& key, const QString& networkFailure = {});
 
     Options options_;
     bool usable_ = false;
