@@ -212,7 +212,8 @@ int MapView::tileZoom(double zoom) const
 QList<TileKey> MapView::visibleTiles(const Camera& camera, int tz) const
 {
     QList<TileKey> keys;
-    if (width() <= 0 || height() <= 0)
+    // Tiles far finer than the view would be thousands of tiny ones: the grid stands in.
+    if (width() <= 0 || height() <= 0 || tz - camera.zoom > kMaximumOverview)
         return keys;
     const qint64 n = qint64(1) << tz;
     const double scale = std::exp2(camera.zoom - tz);
@@ -483,6 +484,8 @@ void MapView::drawBackground(QPainter& p, const QPointF& topLeft, double tilePx,
 
 void MapView::drawTiles(QPainter& p, const QPointF& topLeft, double tilePx, int tz)
 {
+    if (tz - zoom_ > kMaximumOverview)
+        return;
     const qint64 n = qint64(1) << tz;
     const qint64 x0 = qint64(std::floor(-topLeft.x() / tilePx));
     const qint64 x1 = qint64(std::floor((width() - topLeft.x()) / tilePx));

@@ -59,6 +59,9 @@ class MapView : public QWidget {
 public:
     static constexpr int kAnimationMs = 300;
     static constexpr double kMaximumZoom = 20.0;
+    // How many zoom levels coarser than its tiles the map may show them (each level
+    // quarters their size on screen).
+    static constexpr double kMaximumOverview = 2.5;
 
     // Reads its tile sources from the device settings.
     explicit MapView(QWidget* parent = nullptr);

@@ -92,6 +92,7 @@ private slots:
     void rendersMBTilesAtTheirPlaces_data();
     void rendersMBTilesAtTheirPlaces();
     void mbtilesFirstThenServer();
+    void worldViewOverStreetTilesAsksForNothing();
     void unusableMBTilesFallBackToTheGrid_data();
     void unusableMBTilesFallBackToTheGrid();
     void satelliteTilesAndAttribution();
@@ -268,6 +269,25 @@ void tst_MapView::mbtilesFirstThenServer()
     const QString own = QStringLiteral("/%1/%2/%3.png").arg(z).arg(c.x).arg(c.y);
     QVERIFY(!server.requests.contains(own));
     QVERIFY(!server.requests.isEmpty());
+}
+
+void tst_MapView::worldViewOverStreetTilesAsksForNothing()
+{
+    const QString path = dir_.path() + QStringLiteral("/fine.mbtiles");
+    const TileKey c = tileAt(kPrague, 16);
+    QVERIFY(writeMBTiles(path, {{16, c.x, c.y}}));
+    MapSettings settings = noTiles();
+    settings.standardMBTiles = path;
+    MapView map(settings);
+    map.resize(360, 640);
+    // The whole world over a file that starts at zoom 16: millions of tiles, none asked.
+    map.setRegion({{0, 0}, {170, 360}}, false);
+    QCOMPARE(map.pendingTileCount(), 0);
+    QVERIFY(map.isOffline());
+    QVERIFY(!map.grab().isNull());
+    showRegion(map, kPrague, 800);
+    QTRY_COMPARE(map.pendingTileCount(), 0);
+    QVERIFY(!map.isOffline());
 }
 
 void tst_MapView::unusableMBTilesFallBackToTheGrid_data()
