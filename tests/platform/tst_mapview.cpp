@@ -87,6 +87,7 @@ private slots:
     void initTestCase();
     void fetchesRendersAndCaches_data();
     void fetchesRendersAndCaches();
+    void staleCopyWhenTheServerIsGone();
     void serverErrorLeavesGridAndPins_data();
     void serverErrorLeavesGridAndPins();
     void rendersMBTilesAtTheirPlaces_data();
@@ -164,6 +165,30 @@ void tst_MapView::fetchesRendersAndCaches()
     QCOMPARE(server.requests.size(), fetched);
     const QImage again = second.grab().toImage();
     QVERIFY(sameColour(again.pixelColor(probe), expected));
+}
+
+void tst_MapView::staleCopyWhenTheServerIsGone()
+{
+    TileServer server;
+    server.cacheHeaders = "Cache-Control: max-age=0\r\n";
+    HttpTileSource::Options o;
+    o.urlTemplate = server.urlTemplate();
+    o.cacheDirectory = dir_.path() + QStringLiteral("/stale");
+    o.minimumFreshDays = 0; // expired as soon as stored
+    HttpTileSource source(o);
+    QSignalSpy ready(&source, &TileSource::tileReady);
+    QSignalSpy failed(&source, &TileSource::tileFailed);
+    source.requestTile({3, 4, 2});
+    QVERIFY(ready.wait(5000));
+    server.close();
+    source.requestTile({3, 4, 2});
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(failed.size(), 0);
+    QCOMPARE(ready.last().at(1).value<QImage>().pixelColor(5, 5), tileColour(3, 4, 2));
+    // A tile never fetched has no copy: it fails, with the network's reason.
+    source.requestTile({3, 5, 2});
+    QVERIFY(failed.wait(5000));
+    QVERIFY(failed.last().at(1).toString().contains(QStringLiteral("refused"), Qt::CaseInsensitive));
 }
 
 void tst_MapView::serverErrorLeavesGridAndPins_data()

@@ -38,17 +38,41 @@ public:
         connect(&server_, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                buffers_.insert(socket, {});
+                connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+                    buffers_.remove(socket);
+                    socket->deleteLater();
+                });
             }
         });
         server_.listen(QHostAddress::LocalHost, 0);
+    }
+    ~TileServer() override
+    {
+        // The sockets outlive this object's members (they belong to the server): they must
+        // not call back into it.
+        for (QTcpSocket* socket : buffers_.keys()) {
+            socket->disconnect(this);
+            socket->abort();
+        }
+        buffers_.clear();
     }
     bool isListening() const { return server_.isListening(); }
     QString urlTemplate() const
     {
         return QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(server_.serverPort());
     }
-    void close() { server_.close(); }
+    // Stops listening and drops the open connections, as a server that went away.
+    void close()
+    {
+        server_.close();
+        for (QTcpSocket* socket : buffers_.keys()) {
+            socket->disconnect(this);
+            socket->abort();
+            socket->deleteLater();
+        }
+        buffers_.clear();
+    }
 
 private:
     void serve(QTcpSocket* socket)
