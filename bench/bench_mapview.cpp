@@ -56,7 +56,8 @@ void prepare(MapView& map, int pins)
         pin->setTitle(QStringLiteral("Where am I?"));
         map.addAnnotation(std::move(pin));
     }
-    map.selectAnnotation(map.annotations().back());
+    if (pins > 0)
+        map.selectAnnotation(map.annotations().back());
     for (int i = 0; i < 100 && map.pendingTileCount() > 0; ++i)
         QCoreApplication::processEvents();
 }
