@@ -114,6 +114,7 @@ void MapView::setRegion(const CoordinateRegion& requested, bool animated)
         return;
     }
     pendingRegion_.reset();
+    hasRegion_ = true;
     const Camera target{r.center, std::clamp(MapGeometry::zoomToFit(r, QSizeF(size())), 0.0, kMaximumZoom)};
     if (animated) {
         animation_->stop();
@@ -134,6 +135,7 @@ void MapView::setRegion(const CoordinateRegion& requested, bool animated)
 
 void MapView::applyCamera(const Camera& camera)
 {
+    hasRegion_ = true;
     center_.latitude = MapGeometry::clampLatitude(camera.center.latitude);
     center_.longitude = MapGeometry::wrapLongitude(camera.center.longitude);
     zoom_ = std::clamp(camera.zoom, 0.0, kMaximumZoom);
@@ -243,7 +245,10 @@ QList<TileKey> MapView::visibleTiles(const Camera& camera, int tz) const
 void MapView::updateTiles()
 {
     const Camera camera = animating_ ? to_ : Camera{center_, zoom_};
-    if (tileSource_ && tileSource_->isUsable() && width() > 0 && height() > 0) {
+    // Nothing is fetched for the first-glance world view of a map nobody sees yet: a region
+    // is usually on its way.
+    const bool wanted = hasRegion_ || isVisible();
+    if (wanted && tileSource_ && tileSource_->isUsable() && width() > 0 && height() > 0) {
         const int tz = tileZoom(camera.zoom);
         const QList<TileKey> keys = visibleTiles(camera, tz);
         for (auto it = pending_.begin(); it != pending_.end();) {
@@ -696,6 +701,7 @@ void MapView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     updateTracking();
+    updateTiles();
 }
 
 void MapView::hideEvent(QHideEvent* event)

@@ -190,6 +190,7 @@ private:
     Camera from_;
     Camera to_;
     bool animating_ = false;
+    bool hasRegion_ = false;
 
     std::vector<std::unique_ptr<PointAnnotation>> annotations_;
     const PointAnnotation* selected_ = nullptr;
