@@ -260,6 +260,8 @@ void MapView::updateTiles()
             }
         }
         const qint64 now = clock_.elapsed();
+        if (failed_.size() > 4096) // a long walk offline: forget failures past retrying
+            failed_.removeIf([now](const auto& it) { return now - it.value() >= kRetryFailedAfterMs; });
         for (const TileKey& key : keys) {
             if (memory_.contains(layer(), key) || pending_.contains(key))
                 continue;
