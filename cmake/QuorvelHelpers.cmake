@@ -15,6 +15,6 @@ function(quorvel_add_test)
   quorvel_warnings(${T_NAME})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0;${T_ENVIRONMENT}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0;QUORVEL_NETWORK=loopback;${T_ENVIRONMENT}"
     TIMEOUT 300)
 endfunction()

@@ -1,0 +1,87 @@
+#include "platform/MapSettings.h"
+#include "platform/TileSource.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#ifndef QUORVEL_VERSION
+#define QUORVEL_VERSION "0"
+#endif
+
+QString MapSettings::deviceSettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/quorvel/device.ini");
+}
+
+MapSettings MapSettings::fromDeviceSettings()
+{
+    return fromFile(deviceSettingsPath());
+}
+
+MapSettings MapSettings::fromFile(const QString& path)
+{
+    MapSettings s;
+    s.cacheDirectory = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                       + QStringLiteral("/quorvel/tiles");
+    QSettings ini(path, QSettings::IniFormat);
+    ini.beginGroup(QStringLiteral("map"));
+    const QDir base = QFileInfo(path).absoluteDir();
+    // Files may be given relative to the settings file, or from the home folder.
+    auto file = [&](const char* key) {
+        QString v = ini.value(QLatin1String(key)).toString().trimmed();
+        if (v.isEmpty())
+            return v;
+        if (v.startsWith(QLatin1String("~/")))
+            v = QDir::homePath() + v.mid(1);
+        return QDir::cleanPath(base.absoluteFilePath(v));
+    };
+    if (ini.contains(QStringLiteral("standard-url")))
+        s.standardUrl = ini.value(QStringLiteral("standard-url")).toString().trimmed();
+    s.standardMBTiles = file("standard-mbtiles");
+    s.satelliteUrl = ini.value(QStringLiteral("satellite-url")).toString().trimmed();
+    s.satelliteAttribution = ini.value(QStringLiteral("satellite-attribution")).toString().trimmed();
+    s.satelliteMBTiles = file("satellite-mbtiles");
+    s.userAgentContact = ini.value(QStringLiteral("user-agent-contact")).toString().trimmed();
+    return s;
+}
+
+QByteArray MapSettings::userAgent() const
+{
+    // Tile servers want to know the application and how to reach whoever runs it.
+    QString contact = userAgentContact;
+    contact.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')).remove(QLatin1Char(')'));
+    if (contact.isEmpty())
+        contact = QString::fromLatin1(kProductPage);
+    return QStringLiteral("Quorvel/%1 (+%2)").arg(QLatin1String(QUORVEL_VERSION), contact).toUtf8();
+}
+
+QString MapSettings::attribution(MapType type) const
+{
+    if (type == MapType::Standard)
+        return QString::fromUtf8(kStandardAttribution);
+    return satelliteAttribution;
+}
+
+std::unique_ptr<TileSource> MapSettings::makeTileSource(MapType type) const
+{
+    const bool standard = type == MapType::Standard;
+    auto chain = std::make_unique<TileSourceChain>();
+    const QString mbtiles = standard ? standardMBTiles : satelliteMBTiles;
+    if (!mbtiles.isEmpty())
+        chain->append(std::make_unique<MBTilesTileSource>(mbtiles));
+    const QString url = standard ? standardUrl : satelliteUrl;
+    if (!url.isEmpty()) {
+        HttpTileSource::Options o;
+        o.urlTemplate = url;
+        o.attribution = attribution(type);
+        o.userAgent = userAgent();
+        o.cacheDirectory = cacheDirectory.isEmpty() ? QString()
+                                                    : cacheDirectory + (standard ? QStringLiteral("/standard")
+                                                                                 : QStringLiteral("/satellite"));
+        chain->append(std::make_unique<HttpTileSource>(o));
+    }
+    return chain;
+}
