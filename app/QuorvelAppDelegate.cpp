@@ -6,6 +6,9 @@
 #include "templates/SettingsKeys.h"
 #include "templates/TemplatesTableViewController.h"
 #include "platform/Log.h"
+#include "platform/MailCompose.h"
+#include "platform/MessageCompose.h"
+#include "platform/PeoplePicker.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/TabBarController.h"
@@ -44,7 +47,13 @@ MainLayout loadMainLayout()
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tabs = new TabBarController(window);
     layout->addWidget(tabs);
-    tabs->addTab(new QuorvelFirstViewController, QStringLiteral("Position"));
+    ReportServices services;
+    services.canSendText = &MessageComposeViewController::canSendText;
+    services.canSendMail = &MailComposeViewController::canSendMail;
+    services.makeMessageComposer = [] { return std::make_unique<MessageComposeViewController>(); };
+    services.makeMailComposer = [] { return std::make_unique<MailComposeViewController>(); };
+    services.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
+    tabs->addTab(new QuorvelFirstViewController(std::move(services)), QStringLiteral("Position"));
     tabs->addTab(new NavigationController(new TemplatesTableViewController), QStringLiteral("Templates"));
     tabs->addTab(new MapViewController, QStringLiteral("Map"));
     tabs->addTab(new AboutViewController, QStringLiteral("About"));

@@ -2,6 +2,10 @@
 // The report screen: position, message and recipient come together here and the message
 // is sent.
 
+#include "platform/AlertView.h"
+#include "platform/MailCompose.h"
+#include "platform/MessageCompose.h"
+#include "platform/PeoplePicker.h"
 #include "platform/TextField.h"
 #include "report/ReportServices.h"
 #include "platform/ViewController.h"
@@ -19,7 +23,9 @@ namespace Ui {
 class ReportScreen;
 }
 
-class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate {
+class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate,
+                                   public MessageComposeViewControllerDelegate, public MailComposeDelegate,
+                                   public PeoplePickerNavigationControllerDelegate, public AlertViewDelegate {
     Q_OBJECT
 public:
     explicit QuorvelFirstViewController(ReportServices services = {}, QWidget* parent = nullptr);
@@ -81,4 +87,27 @@ private:
 
     ReportServices services_;
     Ui::ReportScreen* ui_ = nullptr;
+
+public:
+    // Sending and contacts.
+    void sendSMS(QObject* sender);
+    void messageComposeViewControllerDidFinishWithResult(MessageComposeViewController* controller,
+                                                         int result) override;
+    void mailComposeControllerDidFinishWithResult(MailComposeViewController* controller, int result,
+                                                  const ComposeError* error) override;
+    void contactButton(QObject* sender);
+    void peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController* picker) override;
+    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController* picker,
+                                                                            const Person& person) override;
+    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController* picker,
+                                                                            const Person& person,
+                                                                            PersonProperty property,
+                                                                            int identifier) override;
+    // The composer or picker on screen, if any (the screen keeps no other reference).
+    QDialog* presentedViewController() const { return presented_; }
+    void presentViewController(QDialog* controller, bool animated);
+    void dismissViewControllerAnimated(bool animated);
+
+private:
+    QPointer<QDialog> presented_;
 };
