@@ -37,6 +37,18 @@ void QuorvelFirstViewController::dismissViewControllerAnimated(bool)
 {
     if (QDialog* controller = presented_) {
         presented_ = nullptr;
+        // An outcome alert shown a moment ago sits over the composer, the active window;
+        // it must outlive the composer, so it moves to the window below.
+        QWidget* below = controller->parentWidget() ? controller->parentWidget()->window() : nullptr;
+        for (AlertView* alert : controller->findChildren<AlertView*>(Qt::FindDirectChildrenOnly)) {
+            const bool shown = alert->isVisible();
+            alert->setParent(below);
+            if (below && shown) {
+                alert->move((below->width() - alert->width()) / 2, (below->height() - alert->height()) / 3);
+                alert->QFrame::show();
+                alert->raise();
+            }
+        }
         controller->hide();
         controller->deleteLater();
     }
