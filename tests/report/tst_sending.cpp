@@ -424,6 +424,8 @@ private slots:
         QTest::addColumn<QString>("needle");
         QTest::newRow("server down") << "down" << "friend@example.org" << "could not be reached";
         QTest::newRow("recipient rejected") << "up" << "reject-me@example.org" << "550";
+        QTest::newRow("header injection refused") << "up" << "friend@example.org\r\nBcc: evil@example.org"
+                                                  << "line break or NUL";
     }
 
     void mailFailuresShowTheError()
