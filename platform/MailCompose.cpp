@@ -170,7 +170,7 @@ void MailComposeViewController::send()
     }
     sending_ = true;
     progress_->show();
-    status_->setText(tr("Sending…"));
+    status_->setText(tr("Sending to %1…").arg(m.to.join(QStringLiteral(", "))));
     updateButtons();
     QPointer<MailComposeViewController> self(this);
     sender_->send(m, [self](bool sent, const QString& error) {

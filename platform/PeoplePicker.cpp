@@ -1,12 +1,62 @@
 #include "platform/PeoplePicker.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int detailsRole = Qt::UserRole + 1;
+
+// Each row: the name, and beneath it in smaller grey type the numbers and addresses.
+class PersonDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString name = opt.text;
+        opt.text.clear();
+        QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        const QRect r = opt.rect.adjusted(8, 4, -8, -4);
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->save();
+        QFont bold = opt.font;
+        bold.setBold(true);
+        painter->setFont(bold);
+        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QFontMetrics fm(bold);
+        painter->drawText(r.left(), r.top() + fm.ascent(), fm.elidedText(name, Qt::ElideRight, r.width()));
+        QFont small = opt.font;
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        painter->setFont(small);
+        painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText) : QColor(110, 110, 110));
+        const QFontMetrics sm(small);
+        const QString details = index.data(detailsRole).toString();
+        painter->drawText(r.left(), r.top() + fm.height() + 2 + sm.ascent(),
+                          sm.elidedText(details, Qt::ElideRight, r.width()));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
+    {
+        QFont small = option.font;
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        return {option.rect.width(), QFontMetrics(option.font).height() + QFontMetrics(small).height() + 10};
+    }
+};
+
+} // namespace
 
 PeoplePickerNavigationController::PeoplePickerNavigationController(QWidget* parent)
     : PeoplePickerNavigationController(Contacts::readFolder(Contacts::folder()), parent)
@@ -35,7 +85,7 @@ void PeoplePickerNavigationController::build()
     list_->setObjectName(QStringLiteral("people"));
     list_->setAccessibleName(tr("People"));
     list_->setUniformItemSizes(true);
-    list_->setAlternatingRowColors(true);
+    list_->setItemDelegate(new PersonDelegate(list_));
     layout->addWidget(list_, 1);
     empty_ = new QLabel(tr("No contacts"), this);
     empty_->setObjectName(QStringLiteral("emptyLabel"));
@@ -52,8 +102,8 @@ void PeoplePickerNavigationController::build()
         const Person& p = people_.at(i);
         QStringList details = p.phoneNumbers;
         details.append(p.emailAddresses);
-        auto* item = new QListWidgetItem(p.displayName() + (details.isEmpty() ? QString() : u'\n' + details.join(QStringLiteral(", "))),
-                                         list_);
+        auto* item = new QListWidgetItem(p.displayName(), list_);
+        item->setData(detailsRole, details.join(QStringLiteral(", ")));
         item->setData(Qt::UserRole, static_cast<int>(i));
         item->setData(Qt::AccessibleTextRole, p.displayName());
     }
