@@ -190,6 +190,29 @@ private slots:
         QCOMPARE(MailComposeViewController::canSendMail(), usable);
     }
 
+    void deviceSettingsValues_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << QByteArray("password=abc") << "abc";
+        QTest::newRow("quoted, with comma, semicolon and backslash") << QByteArray("password=\"p,a;s\\\\s\"")
+                                                                     << "p,a;s\\s";
+        QTest::newRow("unquoted comma") << QByteArray("password=a,b") << "a,b";
+        QTest::newRow("UTF-8") << QByteArray("password=\xC5\xBEluva") << QString::fromUtf8("žluva");
+    }
+
+    void deviceSettingsValues()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, value);
+        QDir().mkpath(QFileInfo(DeviceSettings::path()).absolutePath());
+        QFile f(DeviceSettings::path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[mail]\n" + line + "\n");
+        f.close();
+        QCOMPARE(DeviceSettings::value(QStringLiteral("mail"), QStringLiteral("password")), value);
+    }
+
     void passwordNeverLogged()
     {
         SmtpServer server;
