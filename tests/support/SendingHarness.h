@@ -66,10 +66,14 @@ public:
     {
         if (process_.state() == QProcess::NotRunning)
             return;
+        // The helpers stop when their input closes; dbus-daemon does not, so it is asked to.
         process_.closeWriteChannel();
-        if (!process_.waitForFinished(5000)) {
-            process_.kill();
-            process_.waitForFinished(2000);
+        if (!process_.waitForFinished(1000)) {
+            process_.terminate();
+            if (!process_.waitForFinished(3000)) {
+                process_.kill();
+                process_.waitForFinished(2000);
+            }
         }
     }
     qint64 pid() const { return process_.processId(); }
