@@ -8,6 +8,8 @@
 #include "platform/PeoplePicker.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QPushButton>
 #include <QTimer>
 
@@ -28,8 +30,13 @@ struct Pending : MailSender {
 void shoot(QWidget* w, const QString& path)
 {
     w->show();
-    for (int i = 0; i < 20; ++i)
+    // Long enough for the busy bar's animation to move.
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 700) {
         QApplication::processEvents();
+        QThread::msleep(20);
+    }
     w->grab().save(path);
 }
 
