@@ -262,6 +262,28 @@ private slots:
         QCOMPARE(outcome.result, int(MFMailComposeResultCancelled));
     }
 
+    void silentServerTimesOut()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        writeDeviceSettings({{"mail/server", "127.0.0.1"},
+                             {"mail/port", silent.serverPort()},
+                             {"mail/security", "none"},
+                             {"mail/timeout", 2},
+                             {"mail/from", "q@example.org"}});
+        MailComposeViewController composer;
+        Outcome outcome;
+        composer.setMailComposeDelegate(&outcome);
+        composer.setToRecipients({QStringLiteral("b@example.org")});
+        QElapsedTimer t;
+        t.start();
+        composer.send();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 10000);
+        QVERIFY(t.elapsed() < 5000);
+        QCOMPARE(outcome.result, int(MFMailComposeResultFailed));
+        QVERIFY2(outcome.error.contains(QStringLiteral("did not answer in time")), qPrintable(outcome.error));
+    }
+
     void sendmail_data()
     {
         QTest::addColumn<int>("exitCode");
