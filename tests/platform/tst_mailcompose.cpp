@@ -216,7 +216,7 @@ private slots:
     void passwordNeverLogged()
     {
         SmtpServer server;
-        QVERIFY(server.start(QStringLiteral("quorvel"), QStringLiteral("s3cret-Pa55")));
+        QVERIFY(server.start({QStringLiteral("--auth"), QStringLiteral("quorvel"), QStringLiteral("s3cret-Pa55")}));
         LogCapture log;
         for (const QString& password : {QStringLiteral("wrong-Pa55"), QStringLiteral("s3cret-Pa55")}) {
             writeDeviceSettings({{"mail/server", "127.0.0.1"},
@@ -239,6 +239,49 @@ private slots:
         QVERIFY(!log.lines().isEmpty());
         for (const QString& line : log.lines())
             QVERIFY2(!line.contains(QStringLiteral("Pa55")), qPrintable(line));
+    }
+
+    void starttls_data()
+    {
+        QTest::addColumn<QString>("security");
+        QTest::addColumn<bool>("trustCertificate");
+        QTest::addColumn<int>("result");
+        QTest::newRow("starttls with the server's certificate trusted") << "starttls" << true << int(MFMailComposeResultSent);
+        QTest::newRow("an untrusted certificate is refused") << "starttls" << false << int(MFMailComposeResultFailed);
+        QTest::newRow("plain text where the server wants TLS") << "none" << true << int(MFMailComposeResultFailed);
+    }
+
+    void starttls()
+    {
+        QFETCH(QString, security);
+        QFETCH(bool, trustCertificate);
+        QFETCH(int, result);
+        QTemporaryDir keys;
+        const QString cert = keys.filePath(QStringLiteral("cert.pem"));
+        const QString key = keys.filePath(QStringLiteral("key.pem"));
+        QProcess openssl;
+        openssl.setStandardOutputFile(QProcess::nullDevice());
+        openssl.setStandardErrorFile(QProcess::nullDevice());
+        openssl.start(QStringLiteral("openssl"), {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out",
+                                                  cert, "-days", "2", "-subj", "/CN=localhost", "-addext",
+                                                  "subjectAltName=DNS:localhost,IP:127.0.0.1"});
+        QVERIFY(openssl.waitForFinished(30000));
+        QCOMPARE(openssl.exitCode(), 0);
+        SmtpServer server;
+        QVERIFY(server.start({QStringLiteral("--starttls"), cert, key}));
+        writeDeviceSettings({{"mail/server", "127.0.0.1"},
+                             {"mail/port", server.port},
+                             {"mail/security", security},
+                             {"mail/cafile", trustCertificate ? cert : QString()},
+                             {"mail/from", "q@example.org"}});
+        MailComposeViewController composer;
+        Outcome outcome;
+        composer.setMailComposeDelegate(&outcome);
+        composer.setToRecipients({QStringLiteral("b@example.org")});
+        composer.send();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 20000);
+        QVERIFY2(outcome.result == result, qPrintable(outcome.error));
+        QCOMPARE(server.messages().size(), result == MFMailComposeResultSent ? 1 : 0);
     }
 
     void cancelWhileSendingReportsCancelled()

@@ -85,13 +85,11 @@ private:
 // aiosmtpd on 127.0.0.1; messages land as JSON files in a folder of its own.
 class SmtpServer {
 public:
-    bool start(const QString& user = {}, const QString& password = {})
+    // `options`: "--auth USER PASSWORD", "--starttls CERT KEY".
+    bool start(const QStringList& options = {})
     {
         port = freePort();
-        QStringList args{script("smtp_server.py"), QString::number(port), dir.path()};
-        if (!user.isEmpty())
-            args << user << password;
-        return helper.start(python(), args);
+        return helper.start(python(), QStringList{script("smtp_server.py"), QString::number(port), dir.path()} + options);
     }
     QList<QJsonObject> messages() const
     {
