@@ -8,6 +8,9 @@
 #include "templates/TemplatesTableViewController.h"
 #include "platform/LocationManager.h"
 #include "platform/Log.h"
+#include "platform/MailCompose.h"
+#include "platform/MessageCompose.h"
+#include "platform/PeoplePicker.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/TabBarController.h"
@@ -49,6 +52,11 @@ MainLayout loadMainLayout()
     ReportServices report;
     report.makeLocationManager = [] { return LocationManager::fromDeviceSettings(); };
     report.makeGeocoder = []() -> std::unique_ptr<Geocoder> { return std::make_unique<StandInGeocoder>(); };
+    report.canSendText = &MessageComposeViewController::canSendText;
+    report.canSendMail = &MailComposeViewController::canSendMail;
+    report.makeMessageComposer = [] { return std::make_unique<MessageComposeViewController>(); };
+    report.makeMailComposer = [] { return std::make_unique<MailComposeViewController>(); };
+    report.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
     tabs->addTab(new QuorvelFirstViewController(std::move(report)), QStringLiteral("Position"));
     tabs->addTab(TemplatesTableViewController::makeNavigationStack(), QStringLiteral("Templates"));
     tabs->addTab(new MapViewController, QStringLiteral("Map"));

@@ -7,6 +7,8 @@
 #include "ui_ReportScreen.h"
 
 #include <QEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 
@@ -46,6 +48,8 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     connect(MessageSegment.data(), &SegmentedControl::valueChanged, this, &QuorvelFirstViewController::messageTypeChanged);
     connect(phoneNumber.data(), &QLineEdit::returnPressed, this, [this] { phoneNumberReturn(phoneNumber); });
     connect(coordBtn.data(), &QPushButton::clicked, this, &QuorvelFirstViewController::showFormats);
+    connect(sendButton.data(), &QPushButton::clicked, this, [this] { sendSMS(sendButton); });
+    connect(contactsButton.data(), &QPushButton::clicked, this, [this] { contactButton(contactsButton); });
     view->installEventFilter(this);
 }
 
@@ -152,6 +156,15 @@ void QuorvelFirstViewController::textFieldDidBeginEditing(TextField* textField)
 
 bool QuorvelFirstViewController::textFieldShouldEndEditing(TextField*)
 {
+    // Whichever field ends editing, readiness is judged on the recipient, untrimmed.
+    const bool ready = phoneNumber && !phoneNumber->text().isEmpty();
+    if (sendButton)
+        sendButton->setEnabled(ready);
+    if (SMSLabel) {
+        QPalette palette = SMSLabel->palette();
+        palette.setColor(QPalette::WindowText, ready ? QColor(Qt::black) : QColor(Qt::gray));
+        SMSLabel->setPalette(palette);
+    }
     return true;
 }
 

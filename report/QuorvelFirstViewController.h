@@ -6,6 +6,9 @@
 #include "platform/AlertView.h"
 #include "platform/Geocoder.h"
 #include "platform/LocationManager.h"
+#include "platform/MailCompose.h"
+#include "platform/MessageCompose.h"
+#include "platform/PeoplePicker.h"
 #include "platform/TextField.h"
 #include "report/ReportServices.h"
 #include "platform/ViewController.h"
@@ -26,7 +29,9 @@ class ReportScreen;
 }
 
 class QuorvelFirstViewController : public ViewController, public TextFieldDelegate, public TextViewDelegate,
-                                   public LocationManagerDelegate, public ActionSheetDelegate, public AlertViewDelegate {
+                                   public LocationManagerDelegate, public ActionSheetDelegate, public AlertViewDelegate,
+                                   public MessageComposeViewControllerDelegate, public MailComposeDelegate,
+                                   public PeoplePickerNavigationControllerDelegate {
     Q_OBJECT
 public:
     explicit QuorvelFirstViewController(ReportServices services = {}, QWidget* parent = nullptr);
@@ -106,4 +111,26 @@ public:
 
 private:
     QPointer<QPropertyAnimation> shiftAnimation_;
+public:
+    // Sending and contacts.
+    void sendSMS(QObject* sender);
+    void messageComposeViewControllerDidFinishWithResult(MessageComposeViewController* controller,
+                                                         int result) override;
+    void mailComposeControllerDidFinishWithResult(MailComposeViewController* controller, int result,
+                                                  const ComposeError* error) override;
+    void contactButton(QObject* sender);
+    void peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController* picker) override;
+    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController* picker,
+                                                                            const Person& person) override;
+    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController* picker,
+                                                                            const Person& person,
+                                                                            PersonProperty property,
+                                                                            int identifier) override;
+    // The composer or picker on screen, if any (the screen keeps no other reference).
+    QDialog* presentedViewController() const { return presented_; }
+    void presentViewController(QDialog* controller, bool animated);
+    void dismissViewControllerAnimated(bool animated);
+
+private:
+    QPointer<QDialog> presented_;
 };

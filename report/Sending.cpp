@@ -1,0 +1,188 @@
+// Sending the report by SMS or e-mail, and picking the recipient from the contacts.
+
+#include "report/QuorvelFirstViewController.h"
+#include "report/Placeholders.h"
+#include "platform/AlertView.h"
+#include "platform/LocalizedText.h"
+#include "platform/Log.h"
+#include "platform/MailCompose.h"
+#include "platform/MessageCompose.h"
+#include "platform/PeoplePicker.h"
+#include "platform/SegmentedControl.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString okButton = QStringLiteral("OK");
+const QString literalInfo = QStringLiteral("Info");
+
+void showAlert(const QString& title, const char* messageKey)
+{
+    (new AlertView(title, localizedText(messageKey), nullptr, okButton))->show();
+}
+
+} // namespace
+
+void QuorvelFirstViewController::presentViewController(QDialog* controller, bool)
+{
+    presented_ = controller;
+    controller->setParent(isViewLoaded() ? view()->window() : window(), Qt::Dialog);
+    controller->setWindowModality(Qt::WindowModal);
+    controller->show();
+}
+
+void QuorvelFirstViewController::dismissViewControllerAnimated(bool)
+{
+    if (QDialog* controller = presented_) {
+        presented_ = nullptr;
+        // An outcome alert shown a moment ago sits over the composer, the active window;
+        // it must outlive the composer, so it moves to the window below.
+        QWidget* below = controller->parentWidget() ? controller->parentWidget()->window() : nullptr;
+        for (AlertView* alert : controller->findChildren<AlertView*>(Qt::FindDirectChildrenOnly)) {
+            const bool shown = alert->isVisible();
+            alert->setParent(below);
+            if (below && shown) {
+                alert->move((below->width() - alert->width()) / 2, (below->height() - alert->height()) / 3);
+                alert->QFrame::show();
+                alert->raise();
+            }
+        }
+        controller->hide();
+        controller->deleteLater();
+    }
+}
+
+void QuorvelFirstViewController::sendSMS(QObject*)
+{
+    QStringList recipients;
+    if (phoneNumber && !phoneNumber->text().isNull())
+        recipients.append(phoneNumber->text());
+    const QString text = Placeholders::removeMarkers(Message ? Message->text() : QString());
+    NSLog("Message to send: %@", text);
+    const int kind = MessageSegment ? MessageSegment->selectedSegmentIndex() : -1;
+    if (kind == 0) {
+        if (services_.canSendText && services_.canSendText() && services_.makeMessageComposer) {
+            std::unique_ptr<MessageComposeViewController> composer = services_.makeMessageComposer();
+            composer->setMessageComposeDelegate(this);
+            composer->setRecipients(recipients);
+            composer->setBody(text);
+            presentViewController(composer.release(), true);
+        } else {
+            showAlert(localizedText("Error"), "DeviceNotConfigured");
+        }
+    } else if (kind == 1) {
+        if (services_.canSendMail && services_.canSendMail() && services_.makeMailComposer) {
+            std::unique_ptr<MailComposeViewController> composer = services_.makeMailComposer();
+            composer->setMailComposeDelegate(this);
+            composer->setToRecipients(recipients);
+            composer->setSubject(localizedText("EmailSubject"));
+            composer->setMessageBody(text, false);
+            presentViewController(composer.release(), true);
+        } else {
+            showAlert(localizedText("Error"), "DeviceNotConfiguredEmail");
+        }
+    }
+}
+
+void QuorvelFirstViewController::messageComposeViewControllerDidFinishWithResult(MessageComposeViewController*,
+                                                                                 int result)
+{
+    switch (result) {
+    case MessageComposeResultCancelled:
+        showAlert(localizedText("Info"), "SMSSendingCanceled");
+        break;
+    case MessageComposeResultSent:
+        showAlert(literalInfo, "SMSSent");
+        if (phoneNumber)
+            phoneNumber->setText(QString());
+        break;
+    case MessageComposeResultFailed:
+        showAlert(localizedText("Error"), "SMSSendingFailed");
+        break;
+    default:
+        showAlert(literalInfo, "SMSNotSent");
+        break;
+    }
+    dismissViewControllerAnimated(true);
+}
+
+void QuorvelFirstViewController::mailComposeControllerDidFinishWithResult(MailComposeViewController*, int result,
+                                                                          const ComposeError* error)
+{
+    if (error) {
+        // Whatever the result says: the error's own words are what the user needs.
+        (new AlertView(QStringLiteral("Email error"), error->localizedDescription(), this, QString(), {okButton}))
+            ->show();
+        dismissViewControllerAnimated(true);
+        return;
+    }
+    switch (result) {
+    case MFMailComposeResultCancelled:
+        showAlert(localizedText("Info"), "EmailSendingCanceled");
+        break;
+    case MFMailComposeResultSaved:
+        showAlert(literalInfo, "EmailSaved");
+        if (phoneNumber)
+            phoneNumber->setText(QString());
+        break;
+    case MFMailComposeResultSent:
+        showAlert(literalInfo, "EmailSent");
+        if (phoneNumber)
+            phoneNumber->setText(QString());
+        break;
+    case MFMailComposeResultFailed:
+        showAlert(localizedText("Error"), "SMSSendingFailed");
+        break;
+    default:
+        showAlert(literalInfo, "EmailNotSent");
+        break;
+    }
+    dismissViewControllerAnimated(true);
+}
+
+void QuorvelFirstViewController::contactButton(QObject*)
+{
+    if (!services_.makePeoplePicker)
+        return;
+    std::unique_ptr<PeoplePickerNavigationController> picker = services_.makePeoplePicker();
+    picker->setPeoplePickerDelegate(this);
+    presentViewController(picker.release(), true);
+}
+
+void QuorvelFirstViewController::peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController*)
+{
+    dismissViewControllerAnimated(true);
+}
+
+bool QuorvelFirstViewController::peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(
+    PeoplePickerNavigationController*, const Person& person)
+{
+    const int kind = MessageSegment ? MessageSegment->selectedSegmentIndex() : -1;
+    // Any other kind is left open by the rules; it reads the phone numbers, as SMS does.
+    const QStringList values = person.copyValue(kind == 1 ? PersonProperty::Email : PersonProperty::Phone);
+    QString value;
+    if (!values.isEmpty()) {
+        value = values.at(0);
+        if (sendButton)
+            sendButton->setEnabled(true);
+        if (SMSLabel) {
+            QPalette palette = SMSLabel->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            SMSLabel->setPalette(palette);
+        }
+    } else {
+        value = QStringLiteral("[None]");
+    }
+    if (phoneNumber)
+        phoneNumber->setText(value);
+    dismissViewControllerAnimated(true);
+    return false;
+}
+
+bool QuorvelFirstViewController::peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(
+    PeoplePickerNavigationController*, const Person&, PersonProperty, int)
+{
+    return false;
+}
