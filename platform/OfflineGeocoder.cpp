@@ -16,8 +16,9 @@ std::unique_ptr<Geocoder> makeOfflineGeocoder(std::shared_ptr<const PlaceIndex> 
 Placemark OfflineGeocoder::placemarkAt(const PlaceIndex& index, LocationCoordinate2D at)
 {
     Placemark mark;
-    const auto section = index.nearestSection(at);
-    const auto other = index.nearestNonSection(at);
+    // Nothing farther than these matters to the rules below; the bounds keep the searches short.
+    const auto section = index.nearestSection(at, placeRadiusMetres);
+    const auto other = index.nearestNonSection(at, localityRadiusMetres);
 
     std::optional<quint32> named;
     if (section && section->metres <= sectionRadiusMetres) {

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <istream>
 #include <streambuf>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace placeindex;
@@ -169,6 +171,14 @@ std::shared_ptr<const PlaceIndex> PlaceIndex::open(const QString& path)
     }
     index->file_ = std::move(file);
     index->load(mapped, quint64(size));
+    if (index->valid_) {
+        // The saved trees now live in nanoflann's own memory: their pages of the mapping
+        // are not needed again, so they need not stay resident.
+        const auto page = quint64(sysconf(_SC_PAGESIZE));
+        const quint64 from = (index->treesOffset_ + page - 1) / page * page;
+        if (from < quint64(size))
+            madvise(mapped + from, std::size_t(quint64(size) - from), MADV_DONTNEED);
+    }
     return index;
 }
 
@@ -277,11 +287,13 @@ void PlaceIndex::load(const uchar* data, quint64 size)
     stringsSize_ = h.strings.size;
     featureCodes_ = reinterpret_cast<const char*>(data + h.featureCodes.offset);
     featureCodeCount_ = h.featureCodeCount;
+    bool sectionCode[256] = {};
     for (quint32 c = 0; c < featureCodeCount_; ++c) {
         if (featureCodes_[c * kFeatureCodeSize + kFeatureCodeSize - 1] != 0) {
             fail(QStringLiteral("damaged (feature code %1 is not terminated)").arg(c));
             return;
         }
+        sectionCode[c] = std::strcmp(featureCodes_ + c * kFeatureCodeSize, "PPLX") == 0;
     }
     const quint32 firstSection = h.placeCount - h.sectionCount;
     const auto* records = static_cast<const PlaceRecord*>(records_);
@@ -295,8 +307,7 @@ void PlaceIndex::load(const uchar* data, quint64 size)
             fail(QStringLiteral("damaged (place %1 has an unknown feature code)").arg(i));
             return;
         }
-        const bool section = std::strcmp(featureCodes_ + r.featureCode * kFeatureCodeSize, "PPLX") == 0;
-        if (section != (i >= firstSection)) {
+        if (sectionCode[r.featureCode] != (i >= firstSection)) {
             fail(QStringLiteral("damaged (place %1 is in the wrong group)").arg(i));
             return;
         }
@@ -337,6 +348,7 @@ void PlaceIndex::load(const uchar* data, quint64 size)
     }
     data_ = data;
     size_ = size;
+    treesOffset_ = std::min(h.localityTree.offset, h.sectionTree.offset);
     count_ = h.placeCount;
     sectionCount_ = h.sectionCount;
     trees_ = std::move(trees);
@@ -393,41 +405,67 @@ bool PlaceIndex::isOnEarth(LocationCoordinate2D at)
            && std::fabs(at.longitude) <= 180;
 }
 
-std::optional<PlaceIndex::Hit> PlaceIndex::nearestIn(int t, LocationCoordinate2D at) const
+namespace {
+
+// nanoflann result set for the single nearest point closer than a bound. Points reach
+// addPoint when they beat the bound as it stood at the start of their leaf, so each is
+// compared again here.
+struct NearestWithin {
+    double worst;
+    std::uint32_t index = 0;
+    bool found = false;
+
+    bool addPoint(double chordSquared, std::uint32_t point)
+    {
+        if (chordSquared < worst) {
+            worst = chordSquared;
+            index = point;
+            found = true;
+        }
+        return true;
+    }
+    double worstDist() const { return worst; }
+    bool full() const { return true; }
+};
+
+} // namespace
+
+std::optional<PlaceIndex::Hit> PlaceIndex::nearestIn(int t, LocationCoordinate2D at, double maxMetres) const
 {
-    if (!valid_ || !trees_->trees[t] || !isOnEarth(at))
+    if (!valid_ || !trees_->trees[t] || !isOnEarth(at) || !(maxMetres >= 0))
         return std::nullopt;
     double q[3];
     toUnitVector(at, q);
-    std::uint32_t found = 0;
-    double chordSquared = 0;
-    nanoflann::KNNResultSet<double, std::uint32_t> result(1);
-    result.init(&found, &chordSquared);
+    // Slightly wider than asked, so that a place at the limit itself is found; the
+    // distance in metres decides below.
+    NearestWithin result{std::isinf(maxMetres) ? 5.0 : metresToChordSquared(maxMetres) * (1 + 1e-12) + 1e-24};
     trees_->trees[t]->findNeighbors(result, q, nanoflann::SearchParams());
-    if (result.size() == 0)
+    if (!result.found)
         return std::nullopt;
-    return Hit{trees_->firstPlace[t] + found, chordSquaredToMetres(chordSquared)};
+    const Hit hit{trees_->firstPlace[t] + result.index, chordSquaredToMetres(result.worst)};
+    if (hit.metres > maxMetres)
+        return std::nullopt;
+    return hit;
 }
 
-std::optional<PlaceIndex::Hit> PlaceIndex::nearestSection(LocationCoordinate2D at) const
+std::optional<PlaceIndex::Hit> PlaceIndex::nearestSection(LocationCoordinate2D at, double maxMetres) const
 {
-    return nearestIn(1, at);
+    return nearestIn(1, at, maxMetres);
 }
 
-std::optional<PlaceIndex::Hit> PlaceIndex::nearestNonSection(LocationCoordinate2D at) const
+std::optional<PlaceIndex::Hit> PlaceIndex::nearestNonSection(LocationCoordinate2D at, double maxMetres) const
 {
-    return nearestIn(0, at);
+    return nearestIn(0, at, maxMetres);
 }
 
-std::optional<PlaceIndex::Hit> PlaceIndex::nearest(LocationCoordinate2D at) const
+std::optional<PlaceIndex::Hit> PlaceIndex::nearest(LocationCoordinate2D at, double maxMetres) const
 {
-    const auto a = nearestIn(0, at);
-    const auto b = nearestIn(1, at);
-    if (!a)
-        return b;
-    if (!b)
-        return a;
-    return b->metres < a->metres ? b : a;
+    // The big tree first; its answer bounds the search of the small one.
+    const auto other = nearestIn(0, at, maxMetres);
+    const auto section = nearestIn(1, at, other ? other->metres : maxMetres);
+    if (section && (!other || section->metres < other->metres))
+        return section;
+    return other;
 }
 
 QList<PlaceIndex::Hit> PlaceIndex::placesNear(LocationCoordinate2D at, double radiusMetres, int maxCount) const

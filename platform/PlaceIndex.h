@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -61,12 +62,13 @@ public:
     LocationCoordinate2D coordinate(quint32 place) const;
     bool isSection(quint32 place) const { return place >= count_ - sectionCount_; }
 
-    // Nearest places by great-circle distance. Absent for an index that is not valid, an
-    // empty group, or a coordinate that is not a position on Earth (NaN, |lat| > 90,
-    // |lon| > 180).
-    std::optional<Hit> nearest(LocationCoordinate2D at) const;
-    std::optional<Hit> nearestSection(LocationCoordinate2D at) const;    // feature code PPLX
-    std::optional<Hit> nearestNonSection(LocationCoordinate2D at) const; // everything else
+    // Nearest places by great-circle distance, at most `maxMetres` away. Absent when there
+    // is none, for an index that is not valid, and for a coordinate that is not a
+    // position on Earth (NaN, |lat| > 90, |lon| > 180). A bound makes the search faster.
+    static constexpr double anyDistance = std::numeric_limits<double>::infinity();
+    std::optional<Hit> nearest(LocationCoordinate2D at, double maxMetres = anyDistance) const;
+    std::optional<Hit> nearestSection(LocationCoordinate2D at, double maxMetres = anyDistance) const; // PPLX
+    std::optional<Hit> nearestNonSection(LocationCoordinate2D at, double maxMetres = anyDistance) const;
 
     // Places within `radiusMetres`, nearest first, at most `maxCount` of them.
     QList<Hit> placesNear(LocationCoordinate2D at, double radiusMetres, int maxCount) const;
@@ -78,7 +80,7 @@ private:
     PlaceIndex();
     void load(const uchar* data, quint64 size);
     bool fail(const QString& cause);
-    std::optional<Hit> nearestIn(int tree, LocationCoordinate2D at) const;
+    std::optional<Hit> nearestIn(int tree, LocationCoordinate2D at, double maxMetres) const;
     const char* string(quint32 offset) const;
 
     bool valid_ = false;
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<quint64[]> ownedBytes_;
     const uchar* data_ = nullptr;
     quint64 size_ = 0;
+    quint64 treesOffset_ = 0; // the saved trees, from here to the end of the file
     quint32 count_ = 0;
     quint32 sectionCount_ = 0;
     const double* points_ = nullptr;

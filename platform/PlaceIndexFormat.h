@@ -39,7 +39,7 @@ inline constexpr char kMagic[8] = {'Q', 'R', 'V', 'L', 'P', 'L', 'C', 'X'};
 inline constexpr std::uint32_t kVersion = 1;
 inline constexpr std::uint32_t kByteOrderMark = 0x01020304u;
 inline constexpr std::size_t kFeatureCodeSize = 8; // NUL-padded, e.g. "PPLX"
-inline constexpr std::size_t kLeafMaxSize = 10;
+inline constexpr std::size_t kLeafMaxSize = 32;
 
 struct Section {
     std::uint64_t offset = 0;

@@ -154,15 +154,43 @@ void normaliseSavedTree(std::string& saved)
     }
 }
 
-std::string buildTree(const double* xyz, std::uint32_t count)
+void unitVector(const Place& p, double out[3])
 {
+    constexpr double rad = 3.14159265358979323846 / 180.0;
+    const double lat = p.lat * rad;
+    const double lon = p.lon * rad;
+    out[0] = std::cos(lat) * std::cos(lon);
+    out[1] = std::cos(lat) * std::sin(lon);
+    out[2] = std::sin(lat);
+}
+
+// Builds the tree over places [first, last) and saves it. The places are then put in the
+// tree's own order, so that the points of one leaf lie side by side in the file, and the
+// saved permutation becomes the identity.
+std::string buildTreeInTreeOrder(std::vector<Place>::iterator first, std::vector<Place>::iterator last)
+{
+    const auto count = static_cast<std::uint32_t>(last - first);
     if (count == 0)
         return {}; // an empty range has no tree; the reader knows that
-    PointRange range{xyz, count};
+    std::vector<double> xyz(std::size_t{count} * 3);
+    for (std::uint32_t i = 0; i < count; ++i)
+        unitVector(first[i], &xyz[3 * i]);
+    PointRange range{xyz.data(), count};
     Tree tree(3, range, nanoflann::KDTreeSingleIndexAdaptorParams(kLeafMaxSize));
     std::ostringstream out(std::ios::binary);
     tree.saveIndex(out);
     std::string saved = out.str();
+
+    std::vector<Place> ordered;
+    ordered.reserve(count);
+    for (const std::uint32_t i : tree.vAcc)
+        ordered.push_back(std::move(first[i]));
+    std::move(ordered.begin(), ordered.end(), first);
+    const std::size_t vaccAt = sizeof(std::size_t) + sizeof(std::int32_t) + sizeof(Tree::BoundingBox)
+                               + sizeof(std::size_t) + sizeof(std::size_t);
+    for (std::uint32_t j = 0; j < count; ++j)
+        std::memcpy(saved.data() + vaccAt + j * sizeof j, &j, sizeof j);
+
     normaliseSavedTree(saved);
     return saved;
 }
@@ -223,7 +251,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Sections last, each group in file order.
+    // Sections last; each group in the order of its tree (below).
     std::stable_partition(places.begin(), places.end(), [](const Place& p) { return p.featureCode != "PPLX"; });
     const auto count = static_cast<std::uint32_t>(places.size());
     const auto sectionCount = static_cast<std::uint32_t>(
@@ -234,14 +262,12 @@ int main(int argc, char** argv)
     std::vector<char> codes;
     std::vector<double> xyz(std::size_t{count} * 3);
     std::vector<PlaceRecord> records(count);
-    constexpr double rad = 3.14159265358979323846 / 180.0;
+    const std::uint32_t localityCount = count - sectionCount;
+    const std::string localityTree = buildTreeInTreeOrder(places.begin(), places.begin() + localityCount);
+    const std::string sectionTree = buildTreeInTreeOrder(places.begin() + localityCount, places.end());
     for (std::uint32_t i = 0; i < count; ++i) {
         const Place& p = places[i];
-        const double lat = p.lat * rad;
-        const double lon = p.lon * rad;
-        xyz[3 * i + 0] = std::cos(lat) * std::cos(lon);
-        xyz[3 * i + 1] = std::cos(lat) * std::sin(lon);
-        xyz[3 * i + 2] = std::sin(lat);
+        unitVector(p, &xyz[3 * i]);
 
         auto code = codeIndex.find(p.featureCode);
         if (code == codeIndex.end()) {
@@ -264,9 +290,6 @@ int main(int argc, char** argv)
         r.featureCode = code->second;
     }
 
-    const std::uint32_t localityCount = count - sectionCount;
-    const std::string localityTree = buildTree(xyz.data(), localityCount);
-    const std::string sectionTree = buildTree(xyz.data() + std::size_t{localityCount} * 3, sectionCount);
 
     std::string out(sizeof(Header), '\0');
     Header h{};
