@@ -171,7 +171,9 @@ std::shared_ptr<const PlaceIndex> PlaceIndex::open(const QString& path)
     }
     index->file_ = std::move(file);
     index->load(mapped, quint64(size));
-    if (index->valid_) {
+    if (!index->valid_) {
+        index->file_.reset(); // unmaps
+    } else {
         // The saved trees now live in nanoflann's own memory: their pages of the mapping
         // are not needed again, so they need not stay resident.
         const auto page = quint64(sysconf(_SC_PAGESIZE));
