@@ -1,12 +1,13 @@
 #include "app/QuorvelAppDelegate.h"
 #include "app/Appearance.h"
-#include "app/StandInGeocoder.h"
 #include "about/AboutViewController.h"
 #include "map/MapViewController.h"
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
 #include "templates/TemplatesTableViewController.h"
 #include "platform/LocationManager.h"
+#include "platform/OfflineGeocoder.h"
+#include "platform/PositionFeeds.h"
 #include "platform/Log.h"
 #include "platform/MailCompose.h"
 #include "platform/MessageCompose.h"
@@ -51,7 +52,11 @@ MainLayout loadMainLayout()
     layout->addWidget(tabs);
     ReportServices report;
     report.makeLocationManager = [] { return LocationManager::fromDeviceSettings(); };
-    report.makeGeocoder = []() -> std::unique_ptr<Geocoder> { return std::make_unique<StandInGeocoder>(); };
+    // The place index is mapped once and shared by the geocoder and the map.
+    std::shared_ptr<const PlaceIndex> places = PlaceIndex::openDefault();
+    if (!places->isValid())
+        NSLog("%@; localities will not be found", places->errorString());
+    report.makeGeocoder = [places] { return makeOfflineGeocoder(places); };
     report.canSendText = &MessageComposeViewController::canSendText;
     report.canSendMail = &MailComposeViewController::canSendMail;
     report.makeMessageComposer = [] { return std::make_unique<MessageComposeViewController>(); };
@@ -59,7 +64,11 @@ MainLayout loadMainLayout()
     report.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
     tabs->addTab(new QuorvelFirstViewController(std::move(report)), QStringLiteral("Position"));
     tabs->addTab(TemplatesTableViewController::makeNavigationStack(), QStringLiteral("Templates"));
-    tabs->addTab(new MapViewController, QStringLiteral("Map"));
+    // The map follows its own manager over the same source: the report screen stops its
+    // manager while it is hidden, which is when the map is shown.
+    auto* mapLocation = new LocationManagerUserLocationSource(LocationManager::fromDeviceSettings(), window);
+    auto* nearby = new PlaceIndexNearbyPlaces(places, window);
+    tabs->addTab(new MapViewController(MapServices{mapLocation, nearby}), QStringLiteral("Map"));
     tabs->addTab(new AboutViewController, QStringLiteral("About"));
     return {window, tabs};
 }
