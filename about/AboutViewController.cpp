@@ -11,16 +11,11 @@ AboutViewController::AboutViewController(UrlOpener* opener, QWidget* parent)
     setObjectName(QStringLiteral("AboutViewController"));
 }
 
-AboutViewController::~AboutViewController()
-{
-    delete ui_;
-}
+AboutViewController::~AboutViewController() = default;
 
 void AboutViewController::loadView(QWidget* view)
 {
-    delete ui_;
-    ui_ = new Ui::AboutScreen;
-    ui_->setupUi(view);
+    setupLayout(ui_, view);
     navBar = ui_->navBar;
     quorvelLabel = ui_->quorvelLabel;
     description = ui_->description;

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QUrl>
+#include <memory>
 
 class NavigationBar;
 class QLabel;
@@ -47,5 +48,5 @@ protected:
 
 private:
     UrlOpener* opener_;
-    Ui::AboutScreen* ui_ = nullptr;
+    std::unique_ptr<Ui::AboutScreen> ui_;
 };

@@ -9,16 +9,11 @@ MapViewController::MapViewController(MapServices services, QWidget* parent)
     setObjectName(QStringLiteral("MapViewController"));
 }
 
-MapViewController::~MapViewController()
-{
-    delete ui_;
-}
+MapViewController::~MapViewController() = default;
 
 void MapViewController::loadView(QWidget* view)
 {
-    delete ui_;
-    ui_ = new Ui::MapScreen;
-    ui_->setupUi(view);
+    setupLayout(ui_, view);
     navBar = ui_->navBar;
     mapType = ui_->mapType;
     mapView = ui_->mapView;

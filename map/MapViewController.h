@@ -6,6 +6,7 @@
 #include "platform/ViewController.h"
 
 #include <QPointer>
+#include <memory>
 
 class BarButtonItem;
 class NavigationBar;
@@ -47,5 +48,5 @@ protected:
 
 private:
     MapServices services_;
-    Ui::MapScreen* ui_ = nullptr;
+    std::unique_ptr<Ui::MapScreen> ui_;
 };

@@ -9,7 +9,7 @@
 
 ActionSheet::ActionSheet(const QString& title, ActionSheetDelegate* delegate, const QString& cancelButtonTitle,
                          const QString& destructiveButtonTitle, const QStringList& otherButtonTitles)
-    : title_(title), delegate_(delegate)
+    : OverlayPanel(QStringLiteral("actionSheet"), title), title_(title), delegate_(delegate)
 {
     if (!destructiveButtonTitle.isNull()) {
         destructiveIndex_ = 0;
@@ -20,19 +20,10 @@ ActionSheet::ActionSheet(const QString& title, ActionSheetDelegate* delegate, co
         cancelIndex_ = static_cast<int>(buttons_.size());
         buttons_.append(cancelButtonTitle);
     }
-    setObjectName(QStringLiteral("actionSheet"));
-    setFrameShape(QFrame::StyledPanel);
-    setAttribute(Qt::WA_StyledBackground, true);
-    setAccessibleName(title);
     setFocusPolicy(Qt::StrongFocus);
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = column();
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(8);
-    auto* t = new QLabel(title, this);
-    t->setObjectName(QStringLiteral("actionSheetTitle"));
-    t->setAlignment(Qt::AlignCenter);
-    t->setWordWrap(true);
-    layout->addWidget(t);
     for (int i = 0; i < buttons_.size(); ++i) {
         auto* b = new QPushButton(buttons_.at(i), this);
         b->setAccessibleName(buttons_.at(i));
@@ -74,17 +65,12 @@ ActionSheetPresenter& ActionSheetPresenter::shared()
 
 QList<ActionSheet*> ActionSheetPresenter::visibleSheets() const
 {
-    QList<ActionSheet*> out;
-    for (const auto& s : sheets_)
-        if (s)
-            out.append(s.data());
-    return out;
+    return sheets_.visible();
 }
 
 ActionSheet* ActionSheetPresenter::topSheet() const
 {
-    const auto all = visibleSheets();
-    return all.isEmpty() ? nullptr : all.last();
+    return sheets_.top();
 }
 
 void ActionSheetPresenter::dismissAll()
@@ -102,13 +88,9 @@ void ActionSheetPresenter::present(ActionSheet* sheet, QWidget* host)
     }
     if (host) {
         // Along the bottom of the window, the full width less a margin.
-        sheet->setParent(host);
-        const int width = std::max(160, host->width() - 16);
-        sheet->setFixedWidth(width);
-        sheet->adjustSize();
-        sheet->move((host->width() - sheet->width()) / 2, host->height() - sheet->height() - 8);
-        sheet->QFrame::show();
-        sheet->raise();
+        sheet->showOver(
+            host, [sheet](int hostWidth) { sheet->setFixedWidth(std::max(160, hostWidth - 16)); },
+            [](const QSize& h, const QSize& s) { return QPoint((h.width() - s.width()) / 2, h.height() - s.height() - 8); });
         sheet->setFocus(Qt::PopupFocusReason);
     }
     emit sheetShown(sheet);
@@ -116,8 +98,7 @@ void ActionSheetPresenter::present(ActionSheet* sheet, QWidget* host)
 
 void ActionSheetPresenter::remove(ActionSheet* sheet)
 {
-    sheets_.removeAll(QPointer<ActionSheet>(sheet));
-    sheet->hide();
+    sheets_.remove(sheet);
     if (visibleSheets().isEmpty() && filtering_) {
         qApp->removeEventFilter(this);
         filtering_ = false;

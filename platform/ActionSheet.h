@@ -3,9 +3,8 @@
 // window, shown through one presenter that tests can read. Escape or a click outside the
 // sheet dismisses it without a choice, and the delegate then hears nothing.
 
-#include <QFrame>
-#include <QList>
-#include <QPointer>
+#include "platform/OverlayPanel.h"
+
 #include <QStringList>
 
 class ActionSheet;
@@ -16,7 +15,7 @@ public:
     virtual void actionSheetClickedButtonAtIndex(ActionSheet*, int) {}
 };
 
-class ActionSheet : public QFrame {
+class ActionSheet : public OverlayPanel {
     Q_OBJECT
 public:
     // Buttons in order: the destructive one (when given), the others, the cancel one (when given).
@@ -68,6 +67,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QList<QPointer<ActionSheet>> sheets_;
+    OverlayList<ActionSheet> sheets_;
     bool filtering_ = false;
 };

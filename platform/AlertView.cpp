@@ -8,27 +8,18 @@
 
 AlertView::AlertView(const QString& title, const QString& message, AlertViewDelegate* delegate,
                      const QString& cancelButtonTitle, const QStringList& otherButtonTitles)
-    : title_(title), message_(message), delegate_(delegate)
+    : OverlayPanel(QStringLiteral("alert"), title), title_(title), message_(message), delegate_(delegate)
 {
     if (!cancelButtonTitle.isNull())
         buttons_.append(cancelButtonTitle);
     buttons_.append(otherButtonTitles);
-    setObjectName(QStringLiteral("alert"));
-    setFrameShape(QFrame::StyledPanel);
-    setAttribute(Qt::WA_StyledBackground, true);
-    setAccessibleName(title);
     setAccessibleDescription(message);
-    auto* layout = new QVBoxLayout(this);
-    auto* t = new QLabel(title, this);
-    t->setObjectName(QStringLiteral("alertTitle"));
-    t->setAlignment(Qt::AlignCenter);
-    t->setWordWrap(true);
+    QVBoxLayout* layout = column();
     auto* m = new QLabel(message, this);
     m->setObjectName(QStringLiteral("alertMessage"));
     m->setAlignment(Qt::AlignCenter);
     m->setWordWrap(true);
     m->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(t);
     layout->addWidget(m);
     auto* row = new QHBoxLayout;
     for (int i = 0; i < buttons_.size(); ++i) {
@@ -63,17 +54,12 @@ AlertPresenter& AlertPresenter::shared()
 
 QList<AlertView*> AlertPresenter::visibleAlerts() const
 {
-    QList<AlertView*> out;
-    for (const auto& a : alerts_)
-        if (a)
-            out.append(a.data());
-    return out;
+    return alerts_.visible();
 }
 
 AlertView* AlertPresenter::topAlert() const
 {
-    const auto all = visibleAlerts();
-    return all.isEmpty() ? nullptr : all.last();
+    return alerts_.top();
 }
 
 void AlertPresenter::dismissAll()
@@ -92,19 +78,14 @@ void AlertPresenter::present(AlertView* alert)
         for (QWidget* w : tops)
             if (w->isVisible() && !qobject_cast<AlertView*>(w)) { host = w; break; }
     }
-    if (host) {
-        alert->setParent(host);
-        alert->setMaximumWidth(std::max(200, host->width() - 40));
-        alert->adjustSize();
-        alert->move((host->width() - alert->width()) / 2, (host->height() - alert->height()) / 3);
-        alert->QFrame::show();
-        alert->raise();
-    }
+    if (host)
+        alert->showOver(
+            host, [alert](int hostWidth) { alert->setMaximumWidth(std::max(200, hostWidth - 40)); },
+            [](const QSize& h, const QSize& a) { return QPoint((h.width() - a.width()) / 2, (h.height() - a.height()) / 3); });
     emit alertShown(alert);
 }
 
 void AlertPresenter::remove(AlertView* alert)
 {
-    alerts_.removeAll(QPointer<AlertView>(alert));
-    alert->hide();
+    alerts_.remove(alert);
 }

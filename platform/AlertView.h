@@ -1,9 +1,8 @@
 #pragma once
 // Non-modal alerts, shown over the window through one presenter that tests can read.
 
-#include <QFrame>
-#include <QList>
-#include <QPointer>
+#include "platform/OverlayPanel.h"
+
 #include <QStringList>
 
 class AlertView;
@@ -14,7 +13,7 @@ public:
     virtual void alertViewClickedButtonAtIndex(AlertView*, int) {}
 };
 
-class AlertView : public QFrame {
+class AlertView : public OverlayPanel {
     Q_OBJECT
 public:
     // The cancel button (when given) has index 0, the other buttons follow.
@@ -53,5 +52,5 @@ signals:
     void alertShown(AlertView* alert);
 
 private:
-    QList<QPointer<AlertView>> alerts_;
+    OverlayList<AlertView> alerts_;
 };

@@ -8,7 +8,8 @@
 #include <QVariantAnimation>
 #include <QVBoxLayout>
 
-NavigationController::NavigationController(ViewController* root, QWidget* parent) : ViewController(parent)
+NavigationController::NavigationController(ViewController* root, QWidget* parent)
+    : ContainerViewController(parent)
 {
     view();
     stack_.append(root);
@@ -18,9 +19,7 @@ NavigationController::NavigationController(ViewController* root, QWidget* parent
 
 void NavigationController::loadView(QWidget* view)
 {
-    auto* layout = new QVBoxLayout(view);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = edgeToEdgeColumn(view);
     bar_ = new NavigationBar(view);
     pages_ = new QStackedWidget(view);
     layout->addWidget(bar_);
@@ -30,25 +29,16 @@ void NavigationController::loadView(QWidget* view)
 
 void NavigationController::showTop(ViewController* from, ViewController* to, bool animated, bool forward)
 {
-    const bool visible = isAppearing();
-    const bool sliding = animated && visible && from && pages_->isVisible() && pages_->width() > 0;
+    const bool sliding = animated && isAppearing() && from && pages_->isVisible() && pages_->width() > 0;
     const QPixmap before = sliding ? pages_->grab() : QPixmap();
-    if (visible && from)
-        from->beginAppearanceTransition(false, animated);
-    if (visible)
-        to->beginAppearanceTransition(true, animated);
-    else
-        to->loadViewIfNeeded();
-    if (pages_->indexOf(to) < 0)
-        pages_->addWidget(to);
-    pages_->setCurrentWidget(to);
-    refreshBar();
-    if (sliding)
-        slide(before, pages_->grab(), forward);
-    if (visible && from)
-        from->endAppearanceTransition();
-    if (visible)
-        to->endAppearanceTransition();
+    transitionChild(from, to, animated, [&] {
+        if (pages_->indexOf(to) < 0)
+            pages_->addWidget(to);
+        pages_->setCurrentWidget(to);
+        refreshBar();
+        if (sliding)
+            slide(before, pages_->grab(), forward);
+    });
 }
 
 void NavigationController::slide(const QPixmap& from, const QPixmap& to, bool forward)
@@ -133,41 +123,4 @@ void NavigationController::refreshBar()
     ViewController* top = topViewController();
     bar_->setTopItem(top ? top->navigationItem() : nullptr);
     bar_->setBackVisible(stack_.size() > 1);
-}
-
-void NavigationController::viewWillAppear(bool animated)
-{
-    if (auto* c = topViewController())
-        c->beginAppearanceTransition(true, animated);
-}
-
-void NavigationController::viewDidAppear(bool)
-{
-    if (auto* c = topViewController())
-        c->endAppearanceTransition();
-}
-
-void NavigationController::viewWillDisappear(bool animated)
-{
-    if (auto* c = topViewController())
-        c->beginAppearanceTransition(false, animated);
-}
-
-void NavigationController::viewDidDisappear(bool)
-{
-    if (auto* c = topViewController())
-        c->endAppearanceTransition();
-}
-
-void NavigationController::didReceiveMemoryWarning()
-{
-    for (ViewController* c : std::as_const(stack_))
-        c->didReceiveMemoryWarning();
-}
-
-bool NavigationController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation)
-{
-    auto* c = topViewController();
-    return c ? c->shouldAutorotateToInterfaceOrientation(orientation)
-             : orientation == InterfaceOrientation::Portrait;
 }

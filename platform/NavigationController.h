@@ -1,7 +1,7 @@
 #pragma once
 // A stack of screens under one navigation bar, with push, pop and segues by identifier.
 
-#include "platform/ViewController.h"
+#include "platform/ContainerViewController.h"
 
 #include <QList>
 #include <functional>
@@ -18,7 +18,7 @@ struct StoryboardSegue {
     ViewController* destinationViewController = nullptr;
 };
 
-class NavigationController : public ViewController {
+class NavigationController : public ContainerViewController {
     Q_OBJECT
 public:
     explicit NavigationController(ViewController* root, QWidget* parent = nullptr);
@@ -38,18 +38,13 @@ public:
     // Performs the segue: the source's prepareForSegue runs before the destination shows.
     bool performSegueWithIdentifier(const QString& identifier, ViewController* source);
 
-    void viewWillAppear(bool animated) override;
-    void viewDidAppear(bool animated) override;
-    void viewWillDisappear(bool animated) override;
-    void viewDidDisappear(bool animated) override;
-    void didReceiveMemoryWarning() override;
-    bool shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation) override;
-
 signals:
     void prepareForSegue(const StoryboardSegue& segue);
 
 protected:
     void loadView(QWidget* view) override;
+    ViewController* shownChild() const override { return topViewController(); }
+    QList<ViewController*> childControllers() const override { return stack_; }
 
 private:
     void showTop(ViewController* from, ViewController* to, bool animated, bool forward);

@@ -5,16 +5,14 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-TabBarController::TabBarController(QWidget* parent) : ViewController(parent)
+TabBarController::TabBarController(QWidget* parent) : ContainerViewController(parent)
 {
     view();
 }
 
 void TabBarController::loadView(QWidget* view)
 {
-    auto* layout = new QVBoxLayout(view);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = edgeToEdgeColumn(view);
     stack_ = new QStackedWidget(view);
     tabBar_ = new QTabBar(view);
     tabBar_->setObjectName(QStringLiteral("tabBar"));
@@ -73,25 +71,12 @@ void TabBarController::setSelectedIndex(int index)
         tabBar_->setCurrentIndex(index);
         return;
     }
-    ViewController* from = selectedViewController();
-    ViewController* to = controllers_.at(index);
-    const bool visible = isAppearing();
-    if (visible && from)
-        from->beginAppearanceTransition(false, false);
-    if (visible)
-        to->beginAppearanceTransition(true, false);
-    else
-        to->loadViewIfNeeded();
-    selected_ = index;
-    stack_->setCurrentIndex(index);
-    {
+    transitionChild(selectedViewController(), controllers_.at(index), false, [this, index] {
+        selected_ = index;
+        stack_->setCurrentIndex(index);
         const QSignalBlocker block(tabBar_);
         tabBar_->setCurrentIndex(index);
-    }
-    if (visible && from)
-        from->endAppearanceTransition();
-    if (visible)
-        to->endAppearanceTransition();
+    });
 }
 
 QString TabBarController::itemTitle(int index) const
@@ -105,41 +90,4 @@ void TabBarController::setItemTitle(int index, const QString& title)
         tabBar_->setTabText(index, title);
         tabBar_->setTabToolTip(index, title);
     }
-}
-
-void TabBarController::viewWillAppear(bool animated)
-{
-    if (auto* c = selectedViewController())
-        c->beginAppearanceTransition(true, animated);
-}
-
-void TabBarController::viewDidAppear(bool)
-{
-    if (auto* c = selectedViewController())
-        c->endAppearanceTransition();
-}
-
-void TabBarController::viewWillDisappear(bool animated)
-{
-    if (auto* c = selectedViewController())
-        c->beginAppearanceTransition(false, animated);
-}
-
-void TabBarController::viewDidDisappear(bool)
-{
-    if (auto* c = selectedViewController())
-        c->endAppearanceTransition();
-}
-
-void TabBarController::didReceiveMemoryWarning()
-{
-    for (ViewController* c : std::as_const(controllers_))
-        c->didReceiveMemoryWarning();
-}
-
-bool TabBarController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation)
-{
-    auto* c = selectedViewController();
-    return c ? c->shouldAutorotateToInterfaceOrientation(orientation)
-             : orientation == InterfaceOrientation::Portrait;
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The root of the window: one screen per tab, with the tab bar along the bottom.
 
-#include "platform/ViewController.h"
+#include "platform/ContainerViewController.h"
 
 #include <QList>
 
 class QTabBar;
 class QStackedWidget;
 
-class TabBarController : public ViewController {
+class TabBarController : public ContainerViewController {
     Q_OBJECT
 public:
     explicit TabBarController(QWidget* parent = nullptr);
@@ -26,15 +26,10 @@ public:
 
     QTabBar* tabBar() const { return tabBar_; }
 
-    void viewWillAppear(bool animated) override;
-    void viewDidAppear(bool animated) override;
-    void viewWillDisappear(bool animated) override;
-    void viewDidDisappear(bool animated) override;
-    void didReceiveMemoryWarning() override;
-    bool shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation) override;
-
 protected:
     void loadView(QWidget* view) override;
+    ViewController* shownChild() const override { return selectedViewController(); }
+    QList<ViewController*> childControllers() const override { return controllers_; }
 
 private:
     QTabBar* tabBar_ = nullptr;

@@ -5,6 +5,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+bool EditingState::focusLossEnds(const QFocusEvent* event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
 {
     setClearButtonEnabled(true);
@@ -23,12 +28,10 @@ void TextField::setKeyboardType(KeyboardType type)
 bool TextField::becomeFirstResponder()
 {
     setFocus(Qt::OtherFocusReason);
-    if (!editing_) {
-        // Offscreen and unfocused windows do not deliver focus events; the editing calls
-        // must come all the same.
-        editing_ = true;
-        if (delegate_) delegate_->textFieldDidBeginEditing(this);
-    }
+    // Offscreen and unfocused windows do not deliver focus events; the editing calls must
+    // come all the same.
+    if (editing_.begin() && delegate_)
+        delegate_->textFieldDidBeginEditing(this);
     return true;
 }
 
@@ -36,8 +39,7 @@ bool TextField::resignFirstResponder()
 {
     if (delegate_ && !delegate_->textFieldShouldEndEditing(this))
         return false;
-    const bool was = editing_;
-    editing_ = false;
+    const bool was = editing_.end();
     if (hasFocus())
         clearFocus();
     if (was && delegate_)
@@ -48,21 +50,16 @@ bool TextField::resignFirstResponder()
 void TextField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (!editing_) {
-        editing_ = true;
-        if (delegate_) delegate_->textFieldDidBeginEditing(this);
-    }
+    if (editing_.begin() && delegate_)
+        delegate_->textFieldDidBeginEditing(this);
 }
 
 void TextField::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (editing_ && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        editing_ = false;
-        if (delegate_) {
-            delegate_->textFieldShouldEndEditing(this);
-            delegate_->textFieldDidEndEditing(this);
-        }
+    if (EditingState::focusLossEnds(event) && editing_.end() && delegate_) {
+        delegate_->textFieldShouldEndEditing(this);
+        delegate_->textFieldDidEndEditing(this);
     }
 }
 
@@ -232,17 +229,14 @@ void TextView::setBorder(qreal width, const QColor& color, qreal cornerRadius)
 bool TextView::becomeFirstResponder()
 {
     setFocus(Qt::OtherFocusReason);
-    if (!editing_) {
-        editing_ = true;
-        if (delegate_) delegate_->textViewDidBeginEditing(this);
-    }
+    if (editing_.begin() && delegate_)
+        delegate_->textViewDidBeginEditing(this);
     return true;
 }
 
 bool TextView::resignFirstResponder()
 {
-    const bool was = editing_;
-    editing_ = false;
+    const bool was = editing_.end();
     if (hasFocus())
         clearFocus();
     if (was && delegate_)
@@ -253,17 +247,13 @@ bool TextView::resignFirstResponder()
 void TextView::focusInEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusInEvent(event);
-    if (!editing_) {
-        editing_ = true;
-        if (delegate_) delegate_->textViewDidBeginEditing(this);
-    }
+    if (editing_.begin() && delegate_)
+        delegate_->textViewDidBeginEditing(this);
 }
 
 void TextView::focusOutEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusOutEvent(event);
-    if (editing_ && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        editing_ = false;
-        if (delegate_) delegate_->textViewDidEndEditing(this);
-    }
+    if (EditingState::focusLossEnds(event) && editing_.end() && delegate_)
+        delegate_->textViewDidEndEditing(this);
 }

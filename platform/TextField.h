@@ -23,6 +23,31 @@ public:
     virtual void textViewDidEndEditing(TextView*) {}
 };
 
+// Whether a control is being edited, so that its focus events and responder calls report
+// the start and the end of an edit once each.
+class EditingState {
+public:
+    // True when editing starts with this call.
+    bool begin()
+    {
+        const bool starts = !editing_;
+        editing_ = true;
+        return starts;
+    }
+    // True when editing ends with this call.
+    bool end()
+    {
+        const bool was = editing_;
+        editing_ = false;
+        return was;
+    }
+    // Losing focus to another window or to a popup does not end an edit.
+    static bool focusLossEnds(const QFocusEvent* event);
+
+private:
+    bool editing_ = false;
+};
+
 enum class KeyboardType { Default = 0, PhonePad = 5, EmailAddress = 7 };
 
 class TextField : public QLineEdit {
@@ -45,7 +70,7 @@ protected:
 private:
     TextFieldDelegate* delegate_ = nullptr;
     KeyboardType keyboardType_ = KeyboardType::Default;
-    bool editing_ = false;
+    EditingState editing_;
 };
 
 class TextView : public QPlainTextEdit {
@@ -78,5 +103,5 @@ private:
     mutable bool textCached_ = false;
 
     TextViewDelegate* delegate_ = nullptr;
-    bool editing_ = false;
+    EditingState editing_;
 };

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class TabBarController;
 class NavigationController;
@@ -73,6 +74,14 @@ public:
 protected:
     // Builds the screen's controls into `view` (normally from its .ui layout).
     virtual void loadView(QWidget* view) = 0;
+    // Builds a .ui layout into `view` for loadView, in place of the one a view unloaded by a
+    // memory warning had.
+    template <class Layout>
+    static void setupLayout(std::unique_ptr<Layout>& ui, QWidget* view)
+    {
+        ui = std::make_unique<Layout>();
+        ui->setupUi(view);
+    }
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -18,16 +18,11 @@ QuorvelFirstViewController::QuorvelFirstViewController(ReportServices services, 
     setObjectName(QStringLiteral("QuorvelFirstViewController"));
 }
 
-QuorvelFirstViewController::~QuorvelFirstViewController()
-{
-    delete ui_;
-}
+QuorvelFirstViewController::~QuorvelFirstViewController() = default;
 
 void QuorvelFirstViewController::loadView(QWidget* view)
 {
-    delete ui_;
-    ui_ = new Ui::ReportScreen;
-    ui_->setupUi(view);
+    setupLayout(ui_, view);
     navBar = ui_->navBar;
     positionLabel = ui_->positionLabel;
     coordBtn = ui_->coordBtn;

@@ -92,7 +92,7 @@ private:
     void shiftView(int dy);
 
     ReportServices services_;
-    Ui::ReportScreen* ui_ = nullptr;
+    std::unique_ptr<Ui::ReportScreen> ui_;
 
     // --- Position tracking and the format choice ---
 public:

@@ -24,8 +24,7 @@ MessageDetailViewController::~MessageDetailViewController() = default;
 
 void MessageDetailViewController::loadView(QWidget* view)
 {
-    ui_ = std::make_unique<Ui::MessageDetailScreen>();
-    ui_->setupUi(view);
+    setupLayout(ui_, view);
     useButton = ui_->useButton;
     saveButton = ui_->saveButton;
     help1Text = ui_->help1Text;

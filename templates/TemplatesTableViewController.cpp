@@ -37,8 +37,7 @@ NavigationController* TemplatesTableViewController::makeNavigationStack()
 
 void TemplatesTableViewController::loadView(QWidget* view)
 {
-    ui_ = std::make_unique<Ui::TemplatesScreen>();
-    ui_->setupUi(view);
+    setupLayout(ui_, view);
     templatesTable = ui_->templatesTable;
     templatesTable->setDataSource(this);
     templatesTable->setDelegate(this);
