@@ -36,15 +36,17 @@ public:
     // Takes the panel off the list and hides it.
     void remove(Panel* panel)
     {
-        panels_.removeAll(QPointer<Panel>(panel));
+        panels_.removeAll(QPointer<QObject>(panel));
         panel->hide();
     }
     QList<Panel*> visible() const
     {
         QList<Panel*> out;
+        // A panel whose window is being destroyed is asked for by the events of its own
+        // destruction; by then it is no longer a Panel, and the checked cast leaves it out.
         for (const auto& p : panels_)
-            if (p)
-                out.append(p.data());
+            if (auto* panel = qobject_cast<Panel*>(p.data()))
+                out.append(panel);
         return out;
     }
     Panel* top() const
@@ -54,5 +56,5 @@ public:
     }
 
 private:
-    QList<QPointer<Panel>> panels_;
+    QList<QPointer<QObject>> panels_;
 };

@@ -111,9 +111,16 @@ private slots:
         QCOMPARE(AlertPresenter::shared().visibleAlerts(), (QList<AlertView*>{first, second}));
         delete second;
         QCOMPARE(AlertPresenter::shared().topAlert(), first);
-        auto* sheet = new ActionSheet(QStringLiteral("S"), nullptr, QStringLiteral("Cancel"), QString(), {});
-        sheet->showInView(nullptr);
-        delete sheet;
+        // A window closed under a shown sheet takes the sheet with it; the events of that
+        // destruction must not reach the half-destroyed sheet as if it were still shown.
+        auto* window = new QWidget;
+        window->resize(300, 400);
+        window->show();
+        QPointer<ActionSheet> sheet = new ActionSheet(QStringLiteral("S"), nullptr, QStringLiteral("Cancel"), QString(), {});
+        sheet->showInView(window);
+        QCOMPARE(ActionSheetPresenter::shared().topSheet(), sheet.data());
+        delete window;
+        QVERIFY(sheet.isNull());
         QVERIFY(ActionSheetPresenter::shared().visibleSheets().isEmpty());
         QCOMPARE(ActionSheetPresenter::shared().topSheet(), nullptr);
     }
