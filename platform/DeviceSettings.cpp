@@ -16,16 +16,32 @@ QString path()
 
 QString value(const QString& group, const QString& key, const QString& fallback)
 {
-    if (!QFileInfo::exists(path()))
+    return valueIn(path(), group, key, fallback);
+}
+
+QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback)
+{
+    if (!QFileInfo::exists(file))
         return fallback;
-    QSettings settings(path(), QSettings::IniFormat);
+    QSettings settings(file, QSettings::IniFormat);
     const QVariant v = settings.value(group + QLatin1Char('/') + key);
     if (!v.isValid())
         return fallback;
-    // A value with commas reads back as a list; the keys here are all plain strings.
+    // An unquoted value with commas reads back as a list; the keys here are all plain
+    // strings (a path or a URL may hold commas).
     if (v.userType() == QMetaType::QStringList)
         return v.toStringList().join(QLatin1Char(','));
     return v.toString();
+}
+
+QString filePathIn(const QString& file, const QString& group, const QString& key)
+{
+    QString v = valueIn(file, group, key).trimmed();
+    if (v.isEmpty())
+        return v;
+    if (v.startsWith(QLatin1String("~/")))
+        v = QDir::homePath() + v.mid(1);
+    return QDir::cleanPath(QFileInfo(file).absoluteDir().absoluteFilePath(v));
 }
 
 bool setValue(const QString& group, const QString& key, const QVariant& v)

@@ -14,6 +14,13 @@ QString path();
 // that an edit takes effect without a restart.
 QString value(const QString& group, const QString& key, const QString& fallback = {});
 
+// The same from a settings file of this shape elsewhere.
+QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback = {});
+
+// The file that "group/key" in `file` names, trimmed: "~/" stands for the home folder and a
+// relative name is taken from the folder of `file`. Empty when the key is absent or empty.
+QString filePathIn(const QString& file, const QString& group, const QString& key);
+
 // Writes one value, creating the file readable and writable by its owner only, since it may
 // hold an account's password.
 bool setValue(const QString& group, const QString& key, const QVariant& value);

@@ -1,12 +1,11 @@
 #include "platform/LocationManager.h"
+#include "platform/DeviceSettings.h"
 #include "platform/LocationSources.h"
 #include "platform/Log.h"
 
 #include <QDir>
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <cmath>
@@ -28,7 +27,7 @@ LocationManager::~LocationManager()
 
 QString LocationManager::deviceSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/quorvel/device.ini");
+    return DeviceSettings::path();
 }
 
 QString LocationManager::bundledTrackPath()
@@ -38,18 +37,15 @@ QString LocationManager::bundledTrackPath()
 
 std::unique_ptr<LocationManager> LocationManager::fromDeviceSettings(QObject* parent)
 {
-    QSettings settings(deviceSettingsPath(), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("location"));
-    // QSettings reads an unquoted value with commas as a list; a path may have commas.
-    const QVariant value = settings.value(QStringLiteral("source"));
-    const QString source = (value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
-                                                                      : value.toString())
-                               .trimmed();
+    const QString group = QStringLiteral("location");
+    // Read whole: a path may have commas.
+    const QString source = DeviceSettings::value(group, QStringLiteral("source")).trimmed();
+    const QString speedText = DeviceSettings::value(group, QStringLiteral("replay-speed"), QStringLiteral("1"));
     bool ok = false;
-    double speed = settings.value(QStringLiteral("replay-speed"), 1.0).toDouble(&ok);
+    double speed = speedText.toDouble(&ok);
     if (!ok || !(speed > 0) || !std::isfinite(speed)) {
-        NSLog("LocationManager: replay-speed %@ in %@ is not a positive number, using 1",
-              settings.value(QStringLiteral("replay-speed")).toString(), deviceSettingsPath());
+        NSLog("LocationManager: replay-speed %@ in %@ is not a positive number, using 1", speedText,
+              deviceSettingsPath());
         speed = 1.0;
     }
     return forSource(source, speed, parent);

@@ -2,7 +2,6 @@
 #include "platform/Log.h"
 
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
@@ -11,11 +10,9 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
-#include <QVBoxLayout>
 
 bool MailComposeViewController::canSendMail()
 {
@@ -30,13 +27,10 @@ QString MailComposeViewController::defaultDraftsFolder()
 
 MailComposeViewController::MailComposeViewController(std::unique_ptr<MailSender> sender, QString draftsFolder,
                                                      QWidget* parent)
-    : QDialog(parent), sender_(sender ? std::move(sender) : MailSender::fromDeviceSettings()),
+    : ComposerDialog(QStringLiteral("mailComposer"), tr("New E-mail"), parent),
+      sender_(sender ? std::move(sender) : MailSender::fromDeviceSettings()),
       draftsFolder_(draftsFolder.isEmpty() ? defaultDraftsFolder() : std::move(draftsFolder))
 {
-    setObjectName(QStringLiteral("mailComposer"));
-    setWindowTitle(tr("New E-mail"));
-    setAccessibleName(tr("New E-mail"));
-    auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     toField_ = new QLineEdit(this);
     toField_->setObjectName(QStringLiteral("to"));
@@ -53,36 +47,9 @@ MailComposeViewController::MailComposeViewController(std::unique_ptr<MailSender>
         from->setObjectName(QStringLiteral("from"));
         form->addRow(tr("From:"), from);
     }
-    layout->addLayout(form);
-    bodyField_ = new QPlainTextEdit(this);
-    bodyField_->setObjectName(QStringLiteral("body"));
-    bodyField_->setAccessibleName(tr("Message"));
-    bodyField_->setTabChangesFocus(true);
-    layout->addWidget(bodyField_, 1);
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("progress"));
+    buildFrame(form, true);
     progress_->setAccessibleName(tr("Sending"));
-    progress_->setRange(0, 0);
-    progress_->setTextVisible(false);
-    progress_->setMaximumHeight(8);
-    progress_->hide();
-    layout->addWidget(progress_);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("status"));
-    status_->setWordWrap(true);
-    layout->addWidget(status_);
-    auto* buttons = new QDialogButtonBox(this);
-    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    saveButton_ = buttons->addButton(tr("Save"), QDialogButtonBox::ActionRole);
-    saveButton_->setObjectName(QStringLiteral("saveButton"));
-    sendButton_ = buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole);
-    sendButton_->setObjectName(QStringLiteral("sendButton"));
-    sendButton_->setDefault(true);
-    layout->addWidget(buttons);
-    connect(cancelButton_, &QPushButton::clicked, this, &MailComposeViewController::reject);
     connect(saveButton_, &QPushButton::clicked, this, &MailComposeViewController::save);
-    connect(sendButton_, &QPushButton::clicked, this, &MailComposeViewController::send);
     connect(toField_, &QLineEdit::textChanged, this, &MailComposeViewController::updateButtons);
     resize(360, 460);
     updateButtons();
@@ -90,9 +57,7 @@ MailComposeViewController::MailComposeViewController(std::unique_ptr<MailSender>
 
 MailComposeViewController::~MailComposeViewController()
 {
-    finished_ = true;
-    if (sending_ && sender_)
-        sender_->abort();
+    abandon();
 }
 
 void MailComposeViewController::setToRecipients(const QStringList& recipients)
@@ -125,11 +90,6 @@ QStringList MailComposeViewController::toRecipients() const
 QString MailComposeViewController::subject() const
 {
     return subjectField_->text();
-}
-
-QString MailComposeViewController::body() const
-{
-    return bodyField_->toPlainText();
 }
 
 MailMessage MailComposeViewController::message() const
@@ -168,16 +128,14 @@ void MailComposeViewController::send()
         finish(MFMailComposeResultFailed, ComposeError(ComposeError::NotConfigured, tr("No mail account is set up.")));
         return;
     }
-    sending_ = true;
-    progress_->show();
+    setBusy(true);
     status_->setText(tr("Sending to %1…").arg(m.to.join(QStringLiteral(", "))));
     updateButtons();
     QPointer<MailComposeViewController> self(this);
     sender_->send(m, [self](bool sent, const QString& error) {
         if (!self || self->finished_)
             return;
-        self->sending_ = false;
-        self->progress_->hide();
+        self->setBusy(false);
         if (sent) {
             self->status_->setText(tr("Sent."));
             self->finish(MFMailComposeResultSent);
@@ -222,28 +180,21 @@ void MailComposeViewController::save()
     finish(MFMailComposeResultSaved);
 }
 
-void MailComposeViewController::reject()
+void MailComposeViewController::abortSending()
 {
-    if (finished_)
-        return;
-    if (sending_) {
-        // The sender still reports, and that report becomes the one outcome.
-        cancelRequested_ = true;
-        cancelButton_->setEnabled(false);
-        status_->setText(tr("Cancelling…"));
+    if (sender_)
         sender_->abort();
-        return;
-    }
+}
+
+void MailComposeViewController::finishCancelled()
+{
     finish(MFMailComposeResultCancelled);
 }
 
 void MailComposeViewController::finish(int result, std::optional<ComposeError> error)
 {
-    if (finished_)
+    if (!markFinished())
         return;
-    finished_ = true;
-    updateButtons();
-    cancelButton_->setEnabled(false);
     if (delegate_)
         delegate_->mailComposeControllerDidFinishWithResult(this, result, error ? &*error : nullptr);
 }

@@ -3,9 +3,9 @@
 // Cancel, over the account of the device settings ([mail] group). It reports exactly one
 // outcome to its delegate, with an error where sending failed.
 
+#include "platform/ComposerDialog.h"
 #include "platform/MailMessage.h"
 
-#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -13,11 +13,7 @@
 #include <optional>
 
 class MailComposeViewController;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 
 enum MailComposeResult {
     MFMailComposeResultCancelled = 0,
@@ -65,7 +61,7 @@ public:
     static std::unique_ptr<MailSender> fromDeviceSettings();
 };
 
-class MailComposeViewController : public QDialog {
+class MailComposeViewController : public ComposerDialog {
     Q_OBJECT
 public:
     // Without a sender the account from the device settings is used; without a folder,
@@ -85,34 +81,24 @@ public:
     void setMessageBody(const QString& body, bool isHTML);
     QStringList toRecipients() const;
     QString subject() const;
-    QString body() const;
-    bool isSending() const { return sending_; }
     // The draft written by the last save.
     QString savedDraftPath() const { return savedDraft_; }
 
-    // What the buttons do.
-    void send();
+    // What the buttons do (and reject(), from the dialog).
+    void send() override;
     void save();
-    void reject() override;
 
 private:
     MailMessage message() const;
     void finish(int result, std::optional<ComposeError> error = std::nullopt);
-    void updateButtons();
+    void abortSending() override;
+    void finishCancelled() override;
+    void updateButtons() override;
 
     std::unique_ptr<MailSender> sender_;
     QString draftsFolder_;
     MailComposeDelegate* delegate_ = nullptr;
     QLineEdit* toField_ = nullptr;
     QLineEdit* subjectField_ = nullptr;
-    QPlainTextEdit* bodyField_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    QLabel* status_ = nullptr;
-    QPushButton* sendButton_ = nullptr;
-    QPushButton* saveButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
     QString savedDraft_;
-    bool sending_ = false;
-    bool cancelRequested_ = false;
-    bool finished_ = false;
 };

@@ -268,24 +268,8 @@ void SmtpSender::send(const MailMessage& message, Done done)
 
 SendmailSender::SendmailSender(QString program, QString fromAddress, QString fromName, int timeoutMs, QObject* parent)
     : QObject(parent), program_(std::move(program)), fromAddress_(std::move(fromAddress)),
-      fromName_(std::move(fromName)), timeoutMs_(timeoutMs)
+      fromName_(std::move(fromName)), timeoutMs_(timeoutMs), run_(tr("sendmail did not finish in time."))
 {
-    deadline_.setSingleShot(true);
-    connect(&deadline_, &QTimer::timeout, this, [this] {
-        if (process_)
-            process_->kill();
-        complete(false, tr("sendmail did not finish in time."));
-    });
-}
-
-SendmailSender::~SendmailSender()
-{
-    done_ = nullptr;
-    if (process_) {
-        process_->disconnect(this);
-        process_->kill();
-        process_->waitForFinished(1000);
-    }
 }
 
 bool SendmailSender::isAvailable()
@@ -298,48 +282,23 @@ bool SendmailSender::isAvailable()
 
 void SendmailSender::send(const MailMessage& message, Done done)
 {
-    done_ = std::move(done);
-    auto* process = new QProcess(this);
-    process_ = process;
-    connect(process, &QProcess::finished, this, [this, process](int code, QProcess::ExitStatus status) {
-        process->deleteLater();
-        if (process != process_)
-            return;
-        if (status == QProcess::NormalExit && code == 0) {
-            complete(true, {});
-            return;
-        }
-        const QString why = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
-        complete(false, why.isEmpty() ? tr("sendmail failed (exit code %1).").arg(code) : why);
-    });
-    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart || process != process_)
-            return;
-        process->deleteLater();
-        complete(false, tr("%1 could not be started.").arg(program_));
-    });
+    run_.expect(std::move(done));
     const QString domain = fromAddress_.isEmpty() ? QStringLiteral("localhost") : fromAddress_.section(u'@', -1);
     const QByteArray mime =
         message.toMime(QDateTime::currentDateTime(), QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@' + domain);
-    deadline_.start(timeoutMs_);
     // Recipients come from the headers (-t), which problem() has kept free of line breaks;
     // -i keeps a lone "." line from ending the message.
-    process->start(program_, {QStringLiteral("-t"), QStringLiteral("-i")});
+    QProcess* process =
+        run_.start(program_, {QStringLiteral("-t"), QStringLiteral("-i")}, timeoutMs_,
+                   [](int code, const QByteArray& standardError) {
+                       const QString why = QString::fromLocal8Bit(standardError).trimmed();
+                       return why.isEmpty() ? tr("sendmail failed (exit code %1).").arg(code) : why;
+                   });
     process->write(mime);
     process->closeWriteChannel();
 }
 
 void SendmailSender::abort()
 {
-    if (process_)
-        process_->kill();
-    complete(false, tr("Cancelled."));
-}
-
-void SendmailSender::complete(bool sent, const QString& error)
-{
-    deadline_.stop();
-    process_ = nullptr;
-    if (Done d = std::exchange(done_, nullptr))
-        d(sent, error);
+    run_.abort(tr("Cancelled."));
 }

@@ -3,10 +3,9 @@
 // that the dialog stays responsive, or the system's sendmail.
 
 #include "platform/MailCompose.h"
+#include "platform/SendingProcess.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QProcess>
 #include <QTimer>
 #include <atomic>
 #include <memory>
@@ -58,7 +57,6 @@ class SendmailSender : public QObject, public MailSender {
     Q_OBJECT
 public:
     SendmailSender(QString program, QString fromAddress, QString fromName, int timeoutMs, QObject* parent = nullptr);
-    ~SendmailSender() override;
 
     bool isAvailable() override;
     QString fromAddress() const override { return fromAddress_; }
@@ -67,13 +65,9 @@ public:
     void abort() override;
 
 private:
-    void complete(bool sent, const QString& error);
-
     QString program_;
     QString fromAddress_;
     QString fromName_;
     int timeoutMs_;
-    QPointer<QProcess> process_;
-    QTimer deadline_;
-    Done done_;
+    SendingProcess run_;
 };

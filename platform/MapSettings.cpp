@@ -1,9 +1,7 @@
 #include "platform/MapSettings.h"
+#include "platform/DeviceSettings.h"
 #include "platform/TileSource.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 #ifndef QUORVEL_VERSION
@@ -12,8 +10,7 @@
 
 QString MapSettings::deviceSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/quorvel/device.ini");
+    return DeviceSettings::path();
 }
 
 MapSettings MapSettings::fromDeviceSettings()
@@ -26,25 +23,18 @@ MapSettings MapSettings::fromFile(const QString& path)
     MapSettings s;
     s.cacheDirectory = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
                        + QStringLiteral("/quorvel/tiles");
-    QSettings ini(path, QSettings::IniFormat);
-    ini.beginGroup(QStringLiteral("map"));
-    const QDir base = QFileInfo(path).absoluteDir();
-    // Files may be given relative to the settings file, or from the home folder.
-    auto file = [&](const char* key) {
-        QString v = ini.value(QLatin1String(key)).toString().trimmed();
-        if (v.isEmpty())
-            return v;
-        if (v.startsWith(QLatin1String("~/")))
-            v = QDir::homePath() + v.mid(1);
-        return QDir::cleanPath(base.absoluteFilePath(v));
+    const QString group = QStringLiteral("map");
+    auto text = [&](const char* key, const QString& fallback = {}) {
+        return DeviceSettings::valueIn(path, group, QLatin1String(key), fallback).trimmed();
     };
-    if (ini.contains(QStringLiteral("standard-url")))
-        s.standardUrl = ini.value(QStringLiteral("standard-url")).toString().trimmed();
+    // Files may be given relative to the settings file, or from the home folder.
+    auto file = [&](const char* key) { return DeviceSettings::filePathIn(path, group, QLatin1String(key)); };
+    s.standardUrl = text("standard-url", s.standardUrl);
     s.standardMBTiles = file("standard-mbtiles");
-    s.satelliteUrl = ini.value(QStringLiteral("satellite-url")).toString().trimmed();
-    s.satelliteAttribution = ini.value(QStringLiteral("satellite-attribution")).toString().trimmed();
+    s.satelliteUrl = text("satellite-url");
+    s.satelliteAttribution = text("satellite-attribution");
     s.satelliteMBTiles = file("satellite-mbtiles");
-    s.userAgentContact = ini.value(QStringLiteral("user-agent-contact")).toString().trimmed();
+    s.userAgentContact = text("user-agent-contact");
     return s;
 }
 

@@ -3,15 +3,12 @@
 #include "platform/Log.h"
 #include "platform/SmsSenders.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QVBoxLayout>
 
 std::unique_ptr<SmsSender> SmsSender::fromDeviceSettings()
 {
@@ -46,12 +43,9 @@ bool MessageComposeViewController::canSendText()
 }
 
 MessageComposeViewController::MessageComposeViewController(std::unique_ptr<SmsSender> sender, QWidget* parent)
-    : QDialog(parent), sender_(sender ? std::move(sender) : SmsSender::fromDeviceSettings())
+    : ComposerDialog(QStringLiteral("messageComposer"), tr("New Message"), parent),
+      sender_(sender ? std::move(sender) : SmsSender::fromDeviceSettings())
 {
-    setObjectName(QStringLiteral("messageComposer"));
-    setWindowTitle(tr("New Message"));
-    setAccessibleName(tr("New Message"));
-    auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     recipientsField_ = new QLineEdit(this);
     recipientsField_->setObjectName(QStringLiteral("recipients"));
@@ -59,32 +53,7 @@ MessageComposeViewController::MessageComposeViewController(std::unique_ptr<SmsSe
     recipientsField_->setPlaceholderText(tr("Phone numbers, separated by commas"));
     recipientsField_->setInputMethodHints(Qt::ImhDialableCharactersOnly);
     form->addRow(tr("To:"), recipientsField_);
-    layout->addLayout(form);
-    bodyField_ = new QPlainTextEdit(this);
-    bodyField_->setObjectName(QStringLiteral("body"));
-    bodyField_->setAccessibleName(tr("Message"));
-    bodyField_->setTabChangesFocus(true);
-    layout->addWidget(bodyField_, 1);
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("progress"));
-    progress_->setRange(0, 0);
-    progress_->setTextVisible(false);
-    progress_->setMaximumHeight(8);
-    progress_->hide();
-    layout->addWidget(progress_);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("status"));
-    status_->setWordWrap(true);
-    layout->addWidget(status_);
-    auto* buttons = new QDialogButtonBox(this);
-    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    sendButton_ = buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole);
-    sendButton_->setObjectName(QStringLiteral("sendButton"));
-    sendButton_->setDefault(true);
-    layout->addWidget(buttons);
-    connect(cancelButton_, &QPushButton::clicked, this, &MessageComposeViewController::reject);
-    connect(sendButton_, &QPushButton::clicked, this, &MessageComposeViewController::send);
+    buildFrame(form, false);
     connect(recipientsField_, &QLineEdit::textChanged, this, &MessageComposeViewController::updateButtons);
     connect(bodyField_, &QPlainTextEdit::textChanged, this, &MessageComposeViewController::updateButtons);
     resize(340, 420);
@@ -93,10 +62,7 @@ MessageComposeViewController::MessageComposeViewController(std::unique_ptr<SmsSe
 
 MessageComposeViewController::~MessageComposeViewController()
 {
-    // The sender's pending callback must not reach a dialog that is gone.
-    finished_ = true;
-    if (sending_ && sender_)
-        sender_->abort();
+    abandon();
 }
 
 void MessageComposeViewController::setRecipients(const QStringList& recipients)
@@ -121,11 +87,6 @@ QStringList MessageComposeViewController::recipients() const
     return out;
 }
 
-QString MessageComposeViewController::body() const
-{
-    return bodyField_->toPlainText();
-}
-
 void MessageComposeViewController::updateButtons()
 {
     sendButton_->setEnabled(!sending_ && !finished_ && !recipients().isEmpty() && !body().isEmpty());
@@ -145,8 +106,7 @@ void MessageComposeViewController::send()
     pending_ = recipients();
     text_ = body();
     sentCount_ = 0;
-    sending_ = true;
-    progress_->show();
+    setBusy(true);
     updateButtons();
     sendNext();
 }
@@ -154,8 +114,7 @@ void MessageComposeViewController::send()
 void MessageComposeViewController::sendNext()
 {
     if (pending_.isEmpty()) {
-        sending_ = false;
-        progress_->hide();
+        setBusy(false);
         finish(MessageComposeResultSent);
         return;
     }
@@ -179,8 +138,7 @@ void MessageComposeViewController::sendNext()
         }
         if (!sent) {
             NSLog("SMS: sending to %@ failed: %@", number, error);
-            self->sending_ = false;
-            self->progress_->hide();
+            self->setBusy(false);
             self->status_->setText(error);
             self->finish(MessageComposeResultFailed);
             return;
@@ -189,29 +147,21 @@ void MessageComposeViewController::sendNext()
     });
 }
 
-void MessageComposeViewController::reject()
+void MessageComposeViewController::abortSending()
 {
-    if (finished_)
-        return;
-    if (sending_) {
-        // The answer comes back through the sender's callback, so that one outcome only
-        // is reported.
-        cancelRequested_ = true;
-        cancelButton_->setEnabled(false);
-        status_->setText(tr("Cancelling…"));
+    if (sender_)
         sender_->abort();
-        return;
-    }
+}
+
+void MessageComposeViewController::finishCancelled()
+{
     finish(MessageComposeResultCancelled);
 }
 
 void MessageComposeViewController::finish(int result)
 {
-    if (finished_)
+    if (!markFinished())
         return;
-    finished_ = true;
-    updateButtons();
-    cancelButton_->setEnabled(false);
     if (delegate_)
         delegate_->messageComposeViewControllerDidFinishWithResult(this, result);
 }

@@ -3,18 +3,15 @@
 // Cancel, over a sender chosen in the device settings ([sms] group). It reports exactly
 // one outcome to its delegate.
 
-#include <QDialog>
+#include "platform/ComposerDialog.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
 class MessageComposeViewController;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 
 enum MessageComposeResult {
     MessageComposeResultCancelled = 0,
@@ -45,7 +42,7 @@ public:
     static std::unique_ptr<SmsSender> fromDeviceSettings();
 };
 
-class MessageComposeViewController : public QDialog {
+class MessageComposeViewController : public ComposerDialog {
     Q_OBJECT
 public:
     // Without a sender the one from the device settings is used.
@@ -60,30 +57,21 @@ public:
     void setBody(const QString& body);
     // What the dialog holds now (the user may have edited it).
     QStringList recipients() const;
-    QString body() const;
-    bool isSending() const { return sending_; }
 
-    // What the buttons do.
-    void send();
-    void reject() override;
+    // What the buttons do (and reject(), from the dialog).
+    void send() override;
 
 private:
     void sendNext();
     void finish(int result);
-    void updateButtons();
+    void abortSending() override;
+    void finishCancelled() override;
+    void updateButtons() override;
 
     std::unique_ptr<SmsSender> sender_;
     MessageComposeViewControllerDelegate* delegate_ = nullptr;
     QLineEdit* recipientsField_ = nullptr;
-    QPlainTextEdit* bodyField_ = nullptr;
-    QLabel* status_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    QPushButton* sendButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
     QStringList pending_;
     QString text_;
-    bool sending_ = false;
-    bool cancelRequested_ = false;
-    bool finished_ = false;
     int sentCount_ = 0;
 };

@@ -103,21 +103,31 @@ void ModemManagerSender::send(const QString& number, const QString& text, Done d
     createMessage(modem, number, text);
 }
 
+void ModemManagerSender::callThen(const QDBusMessage& call, int timeoutMs, bool needsAnswer, const QString& failure,
+                                  std::function<void(const QDBusMessage& reply)> next)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, timeoutMs), this);
+    const quint64 generation = generation_;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, watcher, generation, needsAnswer, failure, next = std::move(next)] {
+                watcher->deleteLater();
+                // A newer send, or the end of this one, came first.
+                if (generation != generation_)
+                    return;
+                const QDBusMessage reply = watcher->reply();
+                if (reply.type() != QDBusMessage::ReplyMessage || (needsAnswer && reply.arguments().isEmpty())) {
+                    complete(false, failure.arg(reply.errorMessage()));
+                    return;
+                }
+                next(reply);
+            });
+}
+
 void ModemManagerSender::createMessage(const QString& modem, const QString& number, const QString& text)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(mmService, modem, mmMessaging, QStringLiteral("Create"));
     call << QVariantMap{{QStringLiteral("number"), number}, {QStringLiteral("text"), text}};
-    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, options_.timeoutMs), this);
-    const quint64 generation = generation_;
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, modem, generation] {
-        watcher->deleteLater();
-        if (generation != generation_)
-            return;
-        const QDBusMessage reply = watcher->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            complete(false, tr("The modem refused the message: %1").arg(reply.errorMessage()));
-            return;
-        }
+    callThen(call, options_.timeoutMs, true, tr("The modem refused the message: %1"), [this, modem](const QDBusMessage& reply) {
         sendMessage(modem, reply.arguments().at(0).value<QDBusObjectPath>().path());
     });
 }
@@ -125,19 +135,8 @@ void ModemManagerSender::createMessage(const QString& modem, const QString& numb
 void ModemManagerSender::sendMessage(const QString& modem, const QString& sms)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(mmService, sms, mmSms, QStringLiteral("Send"));
-    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, options_.timeoutMs), this);
-    const quint64 generation = generation_;
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, modem, sms, generation] {
-        watcher->deleteLater();
-        if (generation != generation_)
-            return;
-        const QDBusMessage reply = watcher->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) {
-            complete(false, tr("The modem could not send the message: %1").arg(reply.errorMessage()));
-            return;
-        }
-        pollState(modem, sms);
-    });
+    callThen(call, options_.timeoutMs, false, tr("The modem could not send the message: %1"),
+             [this, modem, sms](const QDBusMessage&) { pollState(modem, sms); });
 }
 
 void ModemManagerSender::pollState(const QString& modem, const QString& sms)
@@ -145,31 +144,24 @@ void ModemManagerSender::pollState(const QString& modem, const QString& sms)
     QDBusMessage call = QDBusMessage::createMethodCall(mmService, sms, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                        QStringLiteral("Get"));
     call << mmSms << QStringLiteral("State");
-    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, queryTimeoutMs), this);
     const quint64 generation = generation_;
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, modem, sms, generation] {
-        watcher->deleteLater();
-        if (generation != generation_)
-            return;
-        const QDBusMessage reply = watcher->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            complete(false, tr("The modem lost the message: %1").arg(reply.errorMessage()));
-            return;
-        }
-        const uint state = reply.arguments().at(0).value<QDBusVariant>().variant().toUInt();
-        if (state == smsStateSent) {
-            // Sent messages would otherwise pile up in the modem's storage.
-            QDBusMessage remove = QDBusMessage::createMethodCall(mmService, modem, mmMessaging, QStringLiteral("Delete"));
-            remove << QVariant::fromValue(QDBusObjectPath(sms));
-            bus().asyncCall(remove, queryTimeoutMs);
-            complete(true, {});
-            return;
-        }
-        QTimer::singleShot(200, this, [this, modem, sms, generation] {
-            if (generation == generation_)
-                pollState(modem, sms);
-        });
-    });
+    callThen(call, queryTimeoutMs, true, tr("The modem lost the message: %1"),
+             [this, modem, sms, generation](const QDBusMessage& reply) {
+                 const uint state = reply.arguments().at(0).value<QDBusVariant>().variant().toUInt();
+                 if (state == smsStateSent) {
+                     // Sent messages would otherwise pile up in the modem's storage.
+                     QDBusMessage remove =
+                         QDBusMessage::createMethodCall(mmService, modem, mmMessaging, QStringLiteral("Delete"));
+                     remove << QVariant::fromValue(QDBusObjectPath(sms));
+                     bus().asyncCall(remove, queryTimeoutMs);
+                     complete(true, {});
+                     return;
+                 }
+                 QTimer::singleShot(200, this, [this, modem, sms, generation] {
+                     if (generation == generation_)
+                         pollState(modem, sms);
+                 });
+             });
 }
 
 void ModemManagerSender::abort()
@@ -191,24 +183,8 @@ void ModemManagerSender::complete(bool sent, const QString& error)
 // KDE Connect ------------------------------------------------------------------------
 
 KdeConnectSender::KdeConnectSender(KdeConnectOptions options, QObject* parent)
-    : QObject(parent), options_(std::move(options))
+    : QObject(parent), options_(std::move(options)), run_(tr("The phone did not answer in time."))
 {
-    deadline_.setSingleShot(true);
-    connect(&deadline_, &QTimer::timeout, this, [this] {
-        if (process_)
-            process_->kill();
-        complete(false, tr("The phone did not answer in time."));
-    });
-}
-
-KdeConnectSender::~KdeConnectSender()
-{
-    done_ = nullptr;
-    if (process_) {
-        process_->disconnect(this);
-        process_->kill();
-        process_->waitForFinished(1000);
-    }
 }
 
 QString KdeConnectSender::findDevice()
@@ -240,51 +216,23 @@ bool KdeConnectSender::isAvailable()
 
 void KdeConnectSender::send(const QString& number, const QString& text, Done done)
 {
-    done_ = std::move(done);
+    run_.expect(std::move(done));
     const QString device = findDevice();
     if (device.isEmpty()) {
-        QTimer::singleShot(0, this, [this] { complete(false, tr("No paired phone is reachable.")); });
+        QTimer::singleShot(0, this, [this] { run_.complete(false, tr("No paired phone is reachable.")); });
         return;
     }
-    auto* process = new QProcess(this);
-    process_ = process;
-    connect(process, &QProcess::finished, this, [this, process](int code, QProcess::ExitStatus status) {
-        process->deleteLater();
-        if (process != process_)
-            return;
-        if (status == QProcess::NormalExit && code == 0) {
-            complete(true, {});
-            return;
-        }
-        const QString why = QString::fromUtf8(process->readAllStandardError()).trimmed();
-        complete(false, why.isEmpty() ? tr("The phone could not send the message.") : why);
-    });
-    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart || process != process_)
-            return;
-        process->deleteLater();
-        complete(false, tr("%1 could not be started.").arg(options_.program));
-    });
-    deadline_.start(options_.timeoutMs);
     // A list of arguments, never a shell: the text may hold anything.
-    process->start(options_.program, {QStringLiteral("--send-sms"), text, QStringLiteral("--destination"), number,
-                                      QStringLiteral("--device"), device});
+    run_.start(options_.program,
+               {QStringLiteral("--send-sms"), text, QStringLiteral("--destination"), number, QStringLiteral("--device"),
+                device},
+               options_.timeoutMs, [](int, const QByteArray& standardError) {
+                   const QString why = QString::fromUtf8(standardError).trimmed();
+                   return why.isEmpty() ? tr("The phone could not send the message.") : why;
+               });
 }
 
 void KdeConnectSender::abort()
 {
-    if (process_)
-        process_->kill();
-    if (done_)
-        complete(false, tr("Cancelled."));
-}
-
-void KdeConnectSender::complete(bool sent, const QString& error)
-{
-    deadline_.stop();
-    process_ = nullptr;
-    Done done = std::move(done_);
-    done_ = nullptr;
-    if (done)
-        done(sent, error);
+    run_.abort(tr("Cancelled."));
 }

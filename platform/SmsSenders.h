@@ -3,10 +3,9 @@
 // D-Bus, or a paired phone through KDE Connect's command-line client.
 
 #include "platform/MessageCompose.h"
+#include "platform/SendingProcess.h"
 
 #include <QDBusConnection>
-#include <QPointer>
-#include <QProcess>
 #include <QTimer>
 
 struct ModemManagerOptions {
@@ -34,6 +33,11 @@ private:
     void createMessage(const QString& modem, const QString& number, const QString& text);
     void sendMessage(const QString& modem, const QString& sms);
     void pollState(const QString& modem, const QString& sms);
+    // Makes `call` and hands its reply to `next`, unless a newer send or the end of this one
+    // came first. A failed call, or one without the answer `next` needs, ends the send with
+    // `failure` (its %1: the bus's error).
+    void callThen(const QDBusMessage& call, int timeoutMs, bool needsAnswer, const QString& failure,
+                  std::function<void(const QDBusMessage& reply)> next);
     void complete(bool sent, const QString& error);
 
     QDBusConnection bus();
@@ -57,7 +61,6 @@ class KdeConnectSender : public QObject, public SmsSender {
     Q_OBJECT
 public:
     explicit KdeConnectSender(KdeConnectOptions options, QObject* parent = nullptr);
-    ~KdeConnectSender() override;
 
     bool isAvailable() override;
     void send(const QString& number, const QString& text, Done done) override;
@@ -67,10 +70,6 @@ public:
     QString findDevice();
 
 private:
-    void complete(bool sent, const QString& error);
-
     KdeConnectOptions options_;
-    QPointer<QProcess> process_;
-    QTimer deadline_;
-    Done done_;
+    SendingProcess run_;
 };

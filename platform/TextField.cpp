@@ -150,6 +150,69 @@ void TextView::setText(const QString& text)
 {
     if (this->text() == text)
         return;
+    // The document takes the text at the next pass of the event loop, before the view paints
+    // or takes input: laying the text out is most of the cost of a position update, and
+    // several refills in one pass are laid out once. text() has the new text at once.
+    text_ = text;
+    textCached_ = true;
+    if (!pending_) {
+        pending_ = true;
+        QMetaObject::invokeMethod(this, &TextView::flushPendingText, Qt::QueuedConnection);
+    }
+}
+
+void TextView::flushPendingText()
+{
+    if (!pending_)
+        return;
+    pending_ = false;
+    const QString text = text_;
+    applyText(text);
+    text_ = text;
+    textCached_ = true;
+}
+
+bool TextView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::InputMethodQuery:
+    case QEvent::FocusIn:
+    case QEvent::ContextMenu:
+    case QEvent::Show:
+        flushPendingText();
+        break;
+    default:
+        break;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+bool TextView::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::Resize:
+        flushPendingText();
+        break;
+    default:
+        break;
+    }
+    return QPlainTextEdit::viewportEvent(event);
+}
+
+void TextView::applyText(const QString& text)
+{
     // The document would turn CR, CR LF and U+2029 into plain paragraph breaks: give it
     // line feeds and remember each paragraph's own terminator.
     QList<int> kinds;

@@ -83,6 +83,9 @@ public:
     // Sets the text only when it differs, so that the cursor and undo history survive
     // refills that change nothing.
     void setText(const QString& text);
+    // Gives the document a text set since the last pass of the event loop now; the view
+    // does so itself before it paints or takes input.
+    void flushPendingText();
     // The layer's border, as width, colour and corner radius.
     void setBorder(qreal width, const QColor& color, qreal cornerRadius);
     bool isFirstResponder() const { return hasFocus(); }
@@ -92,8 +95,11 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    void applyText(const QString& text);
     // Qt's wrap "at a word boundary, else anywhere" takes seconds per keystroke in a
     // paragraph of many kilobytes without a blank; such text wraps anywhere instead.
     void updateWrapMode(int changedPosition, int changedLength);
@@ -101,6 +107,7 @@ private:
     // text() is asked for at every position update; it is rebuilt only after an edit.
     mutable QString text_;
     mutable bool textCached_ = false;
+    bool pending_ = false;
 
     TextViewDelegate* delegate_ = nullptr;
     EditingState editing_;

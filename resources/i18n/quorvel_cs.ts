@@ -175,7 +175,7 @@
         <source>ABOUT_DESCRIPTION</source>
         <translation>Quorvel dá někomu vědět, kde jste. Sleduje vaši polohu, ukazuje ji ve třech formátech souřadnic s nadmořskou výškou a nejbližším místem a posílá ji SMS nebo e-mailem.
 
-Názvy míst: GeoNames (geonames.org), licence CC BY 4.0.
+Názvy míst: © GeoNames (geonames.org), licence Creative Commons Uveďte původ.
 Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Database License.</translation>
     </message>
     <message id="AUTHOR">

@@ -175,7 +175,7 @@
         <source>ABOUT_DESCRIPTION</source>
         <translation>Quorvel tells somebody else where you are. It follows your position, shows it in three coordinate formats with the altitude and the nearest place, and sends it by text message or e-mail.
 
-Place names: GeoNames (geonames.org), licensed under CC BY 4.0.
+Place names: © GeoNames (geonames.org), under a Creative Commons Attribution licence.
 Map data: © OpenStreetMap contributors, available under the Open Database License.</translation>
     </message>
     <message id="AUTHOR">

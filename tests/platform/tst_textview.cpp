@@ -49,10 +49,13 @@ private slots:
         // Wrapping it at word boundaries would take seconds per keystroke.
         TextView view;
         view.setText(QStringLiteral("short words wrap at their blanks"));
+        view.flushPendingText();
         QCOMPARE(view.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         view.setText(QStringLiteral("intro\n") + QString(100 * 1024, QLatin1Char('x')));
+        view.flushPendingText();
         QCOMPARE(view.wordWrapMode(), QTextOption::WrapAnywhere);
         view.setText(QStringLiteral("[] word {} ").repeated(10000));
+        view.flushPendingText();
         QCOMPARE(view.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         // Typing such a run in makes the switch too.
         view.moveCursor(QTextCursor::End);
@@ -60,10 +63,31 @@ private slots:
         QCOMPARE(view.wordWrapMode(), QTextOption::WrapAnywhere);
     }
 
+    void textReachesTheDocumentBeforePaintAndInput()
+    {
+        // text() has a new text at once; the document takes it at the next pass of the event
+        // loop, or before the view paints or takes a key.
+        TextView view;
+        view.setText(QStringLiteral("first"));
+        view.setText(QStringLiteral("second [] {}"));
+        QCOMPARE(view.text(), QStringLiteral("second [] {}"));
+        QCoreApplication::processEvents();
+        QCOMPARE(view.toPlainText(), QStringLiteral("second [] {}"));
+        view.setText(QStringLiteral("typed after"));
+        view.setFocus();
+        view.moveCursor(QTextCursor::End);
+        QTest::keyClick(&view, Qt::Key_Exclam);
+        QCOMPARE(view.text(), QStringLiteral("typed after!"));
+        view.setText(QStringLiteral("painted"));
+        QCOMPARE(view.grab().isNull(), false);
+        QCOMPARE(view.toPlainText(), QStringLiteral("painted"));
+    }
+
     void unchangedTextKeepsCursor()
     {
         TextView view;
         view.setText(QStringLiteral("one\r\ntwo"));
+        view.flushPendingText();
         QTextCursor c = view.textCursor();
         c.setPosition(2);
         view.setTextCursor(c);
