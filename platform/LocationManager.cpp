@@ -71,6 +71,17 @@ void LocationManager::startUpdatingLocation()
     updating_ = true;
     failed_ = false;
     const quint64 generation = ++generation_;
+    // The source is opened at the next pass of the event loop: fixes come later anyway, and
+    // preparing a replay or connecting to a daemon must not hold up the screen that starts
+    // it (at launch, the first frame). A stop before then cancels the opening.
+    QTimer::singleShot(0, this, [this, generation] {
+        if (updating_ && generation_ == generation)
+            openSource(generation);
+    });
+}
+
+void LocationManager::openSource(quint64 generation)
+{
     QPointer<LocationManager> self(this);
     FailureReporter report = [self, generation](const QString& cause) {
         // Reported later, never inside the call that found it, so the delegate is not

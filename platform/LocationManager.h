@@ -97,6 +97,7 @@ signals:
 private:
     void fail(const QString& cause);
     void closeSource();
+    void openSource(quint64 generation);
 
     QString sourceName_;
     SourceOpener opener_;
