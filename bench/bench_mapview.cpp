@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
+#include "OffscreenMain.h"
+
 namespace {
 
 // Answers every request on the next turn of the event loop with a drawn tile.
@@ -130,11 +132,5 @@ BENCHMARK(BM_TileMemoryCacheBounded)->Iterations(3)->Unit(benchmark::kMillisecon
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <benchmark/benchmark.h>
 
+#include "OffscreenMain.h"
+
 namespace {
 
 // One keystroke as the user types it, with the repaint that shows it.
@@ -58,11 +60,5 @@ BENCHMARK(BM_Show100KBTemplateInRow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "platform/UserDefaults.h"
+#include "templates/SettingsKeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,4 +35,15 @@ void resetStandardStore()
     UserDefaults& store = UserDefaults::standardUserDefaults();
     QFile::remove(store.path());
     store.reload();
+}
+
+void storeTemplates(const std::optional<QStringList>& templates, std::optional<qint64> selected)
+{
+    resetStandardStore();
+    UserDefaults& d = UserDefaults::standardUserDefaults();
+    if (templates)
+        d.setStringArray(*templates, SettingsKeys::TemplatesArray);
+    if (selected)
+        d.setInteger(*selected, SettingsKeys::SelectedTemplate);
+    d.synchronize();
 }

@@ -5,6 +5,7 @@
 #include "platform/Log.h"
 
 #include <QStringList>
+#include <optional>
 #include <QTemporaryDir>
 
 // Collects every log message while it lives.
@@ -25,6 +26,9 @@ private:
 
 // Empties the application's settings store.
 void resetStandardStore();
+
+// A fresh store holding these templates and this selected index (each only when given), flushed.
+void storeTemplates(const std::optional<QStringList>& templates, std::optional<qint64> selected);
 
 // Pins locale and time zone, and points the per-user locations at a temporary folder of
 // this process. Call first, before anything opens the settings store.

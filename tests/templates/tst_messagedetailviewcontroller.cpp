@@ -17,16 +17,7 @@ namespace {
 const QStringList kThree{QStringLiteral("alpha []"), QStringLiteral("beta {}"), QStringLiteral("gamma")};
 const QString kGoToTemplates = QStringLiteral("goToTemplates");
 
-void store(const std::optional<QStringList>& templates, std::optional<qint64> selected)
-{
-    resetStandardStore();
-    UserDefaults& d = UserDefaults::standardUserDefaults();
-    if (templates)
-        d.setStringArray(*templates, SettingsKeys::TemplatesArray);
-    if (selected)
-        d.setInteger(*selected, SettingsKeys::SelectedTemplate);
-    d.synchronize();
-}
+constexpr auto store = &storeTemplates;
 
 // What a second reader of the store file finds.
 QStringList storedTemplates()

@@ -18,16 +18,7 @@ namespace {
 const QStringList kFive{QStringLiteral("zero"), QStringLiteral("one [] {}"), QStringLiteral("two"),
                         QStringLiteral("three"), QStringLiteral("four")};
 
-void store(const std::optional<QStringList>& templates, std::optional<qint64> selected)
-{
-    resetStandardStore();
-    UserDefaults& d = UserDefaults::standardUserDefaults();
-    if (templates)
-        d.setStringArray(*templates, SettingsKeys::TemplatesArray);
-    if (selected)
-        d.setInteger(*selected, SettingsKeys::SelectedTemplate);
-    d.synchronize();
-}
+constexpr auto store = &storeTemplates;
 
 // The templates tab on its own, shown.
 struct Tab {
