@@ -1,8 +1,8 @@
 #include "about/AboutViewController.h"
-#include "platform/LocalizedText.h"
-#include "platform/NavigationBar.h"
-#include "platform/TextField.h"
-#include "platform/UrlOpener.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/ui/NavigationBar.h"
+#include "platform/ui/TextField.h"
+#include "platform/foundation/UrlOpener.h"
 #include "ui_AboutScreen.h"
 
 AboutViewController::AboutViewController(UrlOpener* opener, QWidget* parent)

@@ -2,7 +2,7 @@
 // The about screen: the product's name, description, author, version and where to get it,
 // and a way to its web page.
 
-#include "platform/ViewController.h"
+#include "platform/ui/ViewController.h"
 
 #include <QPointer>
 #include <QUrl>

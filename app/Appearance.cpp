@@ -1,5 +1,5 @@
 #include "app/Appearance.h"
-#include "platform/Images.h"
+#include "platform/foundation/Images.h"
 
 #include <QApplication>
 #include <QFile>

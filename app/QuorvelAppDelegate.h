@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 class QuorvelAppDelegate : public ApplicationDelegate {
 public:

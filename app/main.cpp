@@ -1,5 +1,5 @@
 #include "app/QuorvelAppDelegate.h"
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 int main(int argc, char** argv)
 {

@@ -7,8 +7,8 @@
 // With QUORVEL_BENCH_POINTS=FILE set, the points are also written there ("lat lon" per
 // line) for the npm peer's run in scripts/bench-geocoder.sh.
 
-#include "platform/OfflineGeocoder.h"
-#include "platform/PlaceIndex.h"
+#include "platform/geocoding/OfflineGeocoder.h"
+#include "platform/geocoding/PlaceIndex.h"
 
 #include <benchmark/benchmark.h>
 

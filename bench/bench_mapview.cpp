@@ -1,7 +1,7 @@
 // The map view's costs: one 360x640 frame with 1,000 pins over cached tiles, the frame rate
 // of an animated region change, and the bound of the in-memory tile cache.
 //   QT_QPA_PLATFORM=offscreen bench_mapview --benchmark_repetitions=10
-#include "platform/MapView.h"
+#include "platform/mapview/MapView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

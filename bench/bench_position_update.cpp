@@ -3,9 +3,9 @@
 
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
-#include "platform/Log.h"
-#include "platform/TabBarController.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/Log.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/foundation/UserDefaults.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

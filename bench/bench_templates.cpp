@@ -2,7 +2,7 @@
 // list's rows showing 100 KB templates.
 
 #include "controls/TemplatesTableViewCell.h"
-#include "platform/TextField.h"
+#include "platform/ui/TextField.h"
 
 #include <QApplication>
 #include <QKeyEvent>

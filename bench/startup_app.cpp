@@ -3,7 +3,7 @@
 
 #include "StartupProbe.h"
 #include "app/QuorvelAppDelegate.h"
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 int main(int argc, char** argv)
 {

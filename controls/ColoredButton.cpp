@@ -1,6 +1,6 @@
 #include "controls/ColoredButton.h"
-#include "platform/Format.h"
-#include "platform/Images.h"
+#include "platform/foundation/Format.h"
+#include "platform/foundation/Images.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,7 +1,7 @@
 #pragma once
 // The row of the template list: one label with the template's text, elided to a few lines.
 
-#include "platform/TableView.h"
+#include "platform/ui/TableView.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 //
 //   fuzz_place_index -max_len=65536 corpus/   (seed: build-fuzz/fuzz/place_index_seed/)
 
-#include "platform/PlaceIndex.h"
+#include "platform/geocoding/PlaceIndex.h"
 
 #include <QByteArray>
 #include <cstddef>

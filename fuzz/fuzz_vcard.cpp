@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the vCard reader: it must neither crash nor lose the people it
 // did read, and every person it returns must be usable by the picker.
 
-#include "platform/Contacts.h"
+#include "platform/contacts/Contacts.h"
 
 #include <cstddef>
 #include <cstdint>

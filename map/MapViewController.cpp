@@ -1,6 +1,6 @@
 #include "map/MapViewController.h"
-#include "platform/LocalizedText.h"
-#include "platform/NavigationBar.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/ui/NavigationBar.h"
 #include "ui_MapScreen.h"
 
 MapViewController::MapViewController(MapServices services, QWidget* parent)

@@ -2,8 +2,8 @@
 // The map screen: follows the user's position, marks every update with a pin and switches
 // between the standard map and satellite pictures.
 
-#include "platform/MapView.h"
-#include "platform/ViewController.h"
+#include "platform/mapview/MapView.h"
+#include "platform/ui/ViewController.h"
 
 #include <QPointer>
 #include <memory>

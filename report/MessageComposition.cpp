@@ -5,11 +5,11 @@
 #include "report/QuorvelFirstViewController.h"
 #include "templates/MessageUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/LocalizedText.h"
-#include "platform/Log.h"
-#include "platform/NotificationCenter.h"
-#include "platform/SegmentedControl.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/foundation/UserDefaults.h"
 
 void QuorvelFirstViewController::updateMessageTextWithCoordinates(std::optional<QStringList> coordinates,
                                                                   std::optional<QString> locality)

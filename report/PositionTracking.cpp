@@ -4,9 +4,9 @@
 #include "report/QuorvelFirstViewController.h"
 #include "coords/GPSUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/LocalizedText.h"
-#include "platform/Log.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/UserDefaults.h"
 
 #include <QLabel>
 

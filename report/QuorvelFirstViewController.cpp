@@ -1,9 +1,9 @@
 #include "report/QuorvelFirstViewController.h"
-#include "platform/LocalizedText.h"
-#include "platform/Log.h"
-#include "platform/NavigationBar.h"
-#include "platform/SegmentedControl.h"
-#include "platform/TabBarController.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/ui/NavigationBar.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/TabBarController.h"
 #include "ui_ReportScreen.h"
 
 #include <QEvent>

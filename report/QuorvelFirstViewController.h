@@ -2,16 +2,16 @@
 // The report screen: position, message and recipient come together here and the message
 // is sent.
 
-#include "platform/ActionSheet.h"
-#include "platform/AlertView.h"
-#include "platform/Geocoder.h"
-#include "platform/LocationManager.h"
-#include "platform/MailCompose.h"
-#include "platform/MessageCompose.h"
-#include "platform/PeoplePicker.h"
-#include "platform/TextField.h"
+#include "platform/ui/ActionSheet.h"
+#include "platform/ui/AlertView.h"
+#include "platform/geocoding/Geocoder.h"
+#include "platform/location/LocationManager.h"
+#include "platform/messaging/MailCompose.h"
+#include "platform/messaging/MessageCompose.h"
+#include "platform/contacts/PeoplePicker.h"
+#include "platform/ui/TextField.h"
 #include "report/ReportServices.h"
-#include "platform/ViewController.h"
+#include "platform/ui/ViewController.h"
 
 #include <QPointer>
 #include <QPropertyAnimation>

@@ -2,13 +2,13 @@
 
 #include "report/QuorvelFirstViewController.h"
 #include "report/Placeholders.h"
-#include "platform/AlertView.h"
-#include "platform/LocalizedText.h"
-#include "platform/Log.h"
-#include "platform/MailCompose.h"
-#include "platform/MessageCompose.h"
-#include "platform/PeoplePicker.h"
-#include "platform/SegmentedControl.h"
+#include "platform/ui/AlertView.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/messaging/MailCompose.h"
+#include "platform/messaging/MessageCompose.h"
+#include "platform/contacts/PeoplePicker.h"
+#include "platform/ui/SegmentedControl.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -18,8 +18,10 @@ done
 command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Several checkouts may set up at once; apt takes one at a time.
+  as_root flock /tmp/quorvel-apt.lock apt-get update -qq
+  as_root flock /tmp/quorvel-apt.lock env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
 fi
 
 # The coordinate tests run once under a locale that writes a decimal comma.

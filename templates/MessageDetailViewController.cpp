@@ -1,9 +1,9 @@
 #include "templates/MessageDetailViewController.h"
 #include "controls/ColoredButtonGreen.h"
-#include "platform/LocalizedText.h"
-#include "platform/Log.h"
-#include "platform/TabBarController.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/foundation/UserDefaults.h"
 #include "templates/MessageUtils.h"
 #include "templates/SettingsKeys.h"
 

@@ -2,9 +2,9 @@
 // The template editor: one template in an editable text view, saved back into the stored
 // list, or used as the report screen's message.
 
-#include "platform/NavigationController.h"
-#include "platform/TextField.h"
-#include "platform/ViewController.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/ViewController.h"
 
 #include <QPointer>
 #include <QStringList>

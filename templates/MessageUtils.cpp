@@ -1,8 +1,8 @@
 #include "templates/MessageUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/LocalizedText.h"
-#include "platform/Log.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/UserDefaults.h"
 
 QStringList MessageUtils::defaultTemplates()
 {

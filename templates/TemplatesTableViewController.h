@@ -2,8 +2,8 @@
 // The root screen of the templates tab: lists the templates, remembers the tapped one as
 // the selected template, deletes templates and opens the editor.
 
-#include "platform/NavigationController.h"
-#include "platform/TableView.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/TableView.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -6,7 +6,7 @@
 // The output is written to a temporary file beside OUTPUT and renamed into place, so an
 // interrupted build never leaves a half-written index behind.
 
-#include "platform/PlaceIndexFormat.h"
+#include "platform/geocoding/PlaceIndexFormat.h"
 
 #include <algorithm>
 #include <charconv>

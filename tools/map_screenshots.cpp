@@ -6,8 +6,8 @@
 #include "about/AboutViewController.h"
 #include "app/Appearance.h"
 #include "map/MapViewController.h"
-#include "platform/LocalizedText.h"
-#include "platform/UrlOpener.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/UrlOpener.h"
 
 #include <QApplication>
 #include <QBuffer>

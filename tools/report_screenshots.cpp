@@ -5,12 +5,12 @@
 #include "app/QuorvelAppDelegate.h"
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
-#include "platform/ActionSheet.h"
-#include "platform/Application.h"
-#include "platform/LocalizedText.h"
-#include "platform/LocationManager.h"
-#include "platform/TabBarController.h"
-#include "platform/UserDefaults.h"
+#include "platform/ui/ActionSheet.h"
+#include "platform/ui/Application.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/location/LocationManager.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/foundation/UserDefaults.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 // docs/ as PNG files, offscreen: shoot_sending <docs folder> <contacts folder>.
 
 #include "app/Appearance.h"
-#include "platform/Contacts.h"
-#include "platform/MailCompose.h"
-#include "platform/MessageCompose.h"
-#include "platform/PeoplePicker.h"
+#include "platform/contacts/Contacts.h"
+#include "platform/messaging/MailCompose.h"
+#include "platform/messaging/MessageCompose.h"
+#include "platform/contacts/PeoplePicker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

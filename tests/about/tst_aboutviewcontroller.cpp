@@ -1,9 +1,9 @@
 // The about screen: its seven texts from the string table, the product page, portrait only.
 #include "about/AboutViewController.h"
-#include "platform/LocalizedText.h"
-#include "platform/NavigationBar.h"
-#include "platform/TextField.h"
-#include "platform/UrlOpener.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/ui/NavigationBar.h"
+#include "platform/ui/TextField.h"
+#include "platform/foundation/UrlOpener.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>

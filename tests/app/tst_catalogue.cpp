@@ -1,5 +1,5 @@
 #include "app/TextCatalogue.h"
-#include "platform/LocalizedText.h"
+#include "platform/foundation/LocalizedText.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

@@ -1,12 +1,12 @@
 #include "app/QuorvelAppDelegate.h"
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
-#include "platform/Application.h"
-#include "platform/Images.h"
-#include "platform/LocalizedText.h"
-#include "platform/NavigationBar.h"
-#include "platform/TabBarController.h"
-#include "platform/UserDefaults.h"
+#include "platform/ui/Application.h"
+#include "platform/foundation/Images.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/ui/NavigationBar.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/foundation/UserDefaults.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

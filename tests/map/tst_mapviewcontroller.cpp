@@ -1,8 +1,8 @@
 // The map screen: titles at load, the region and a pin per position update, the map type
 // switch, unloading.
 #include "map/MapViewController.h"
-#include "platform/LocalizedText.h"
-#include "platform/NavigationBar.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/ui/NavigationBar.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>

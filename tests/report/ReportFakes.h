@@ -2,8 +2,8 @@
 // Fakes of the report screen's services: a geocoder that answers when the test says, and
 // a position source that counts its starts and stops under a real LocationManager.
 
-#include "platform/Geocoder.h"
-#include "platform/LocationManager.h"
+#include "platform/geocoding/Geocoder.h"
+#include "platform/location/LocationManager.h"
 #include "report/ReportServices.h"
 
 #include <QGeoPositionInfo>

@@ -3,7 +3,7 @@
 
 #include "report/ReportFakes.h"
 #include "report/QuorvelFirstViewController.h"
-#include "platform/TabBarController.h"
+#include "platform/ui/TabBarController.h"
 
 #include <QVBoxLayout>
 #include <QWidget>

@@ -5,10 +5,10 @@
 #include "support/TestSupport.h"
 #include "coords/GPSUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/ActionSheet.h"
-#include "platform/AlertView.h"
-#include "platform/LocalizedText.h"
-#include "platform/UserDefaults.h"
+#include "platform/ui/ActionSheet.h"
+#include "platform/ui/AlertView.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/UserDefaults.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -5,9 +5,9 @@
 #include "support/TestSupport.h"
 #include "coords/GPSUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/AlertView.h"
-#include "platform/LocalizedText.h"
-#include "platform/UserDefaults.h"
+#include "platform/ui/AlertView.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/UserDefaults.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,11 +3,11 @@
 
 #include "report/ReportHarness.h"
 #include "support/TestSupport.h"
-#include "platform/Application.h"
-#include "platform/LocalizedText.h"
-#include "platform/NavigationBar.h"
-#include "platform/SegmentedControl.h"
-#include "platform/TabBarController.h"
+#include "platform/ui/Application.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/ui/NavigationBar.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/TabBarController.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,10 +2,10 @@
 #include "report/QuorvelFirstViewController.h"
 #include "templates/MessageUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/LocalizedText.h"
-#include "platform/NotificationCenter.h"
-#include "platform/SegmentedControl.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/foundation/UserDefaults.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

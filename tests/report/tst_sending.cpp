@@ -2,10 +2,10 @@
 // and with the real composers over a loopback SMTP server and a stand-in modem.
 
 #include "report/QuorvelFirstViewController.h"
-#include "platform/AlertView.h"
-#include "platform/LocalizedText.h"
-#include "platform/PeoplePicker.h"
-#include "platform/SegmentedControl.h"
+#include "platform/ui/AlertView.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/contacts/PeoplePicker.h"
+#include "platform/ui/SegmentedControl.h"
 #include "support/SendingHarness.h"
 #include "support/TestSupport.h"
 

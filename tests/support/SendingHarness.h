@@ -2,9 +2,9 @@
 // Helpers for the sending tests: the loopback SMTP server, a private D-Bus bus with the
 // ModemManager stand-in, and fake senders that answer as the test says.
 
-#include "platform/DeviceSettings.h"
-#include "platform/MailCompose.h"
-#include "platform/MessageCompose.h"
+#include "platform/foundation/DeviceSettings.h"
+#include "platform/messaging/MailCompose.h"
+#include "platform/messaging/MessageCompose.h"
 
 #include <QDir>
 #include <QFile>

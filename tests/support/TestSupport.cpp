@@ -1,5 +1,5 @@
 #include "support/TestSupport.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/UserDefaults.h"
 #include "templates/SettingsKeys.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // What most tests need: the log captured line by line, and a clean settings store in a
 // temporary folder.
 
-#include "platform/Log.h"
+#include "platform/foundation/Log.h"
 
 #include <QStringList>
 #include <optional>

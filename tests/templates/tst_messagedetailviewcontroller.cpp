@@ -2,7 +2,7 @@
 // keyboard and rotation rules.
 
 #include "controls/ColoredButtonGreen.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/UserDefaults.h"
 #include "support/TestSupport.h"
 #include "templates/MessageDetailViewController.h"
 #include "templates/MessageUtils.h"

@@ -1,7 +1,7 @@
 #include "templates/MessageUtils.h"
 #include "templates/SettingsKeys.h"
-#include "platform/LocalizedText.h"
-#include "platform/UserDefaults.h"
+#include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/UserDefaults.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

@@ -2,8 +2,8 @@
 // hands to the editor.
 
 #include "controls/TemplatesTableViewCell.h"
-#include "platform/NavigationBar.h"
-#include "platform/UserDefaults.h"
+#include "platform/ui/NavigationBar.h"
+#include "platform/foundation/UserDefaults.h"
 #include "support/TestSupport.h"
 #include "templates/MessageDetailViewController.h"
 #include "templates/SettingsKeys.h"

@@ -1,0 +1,56 @@
+#include "platform/foundation/LocalizedText.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+QString localizedText(const char* key)
+{
+    const QString text = qtTrId(key);
+    return text.isEmpty() ? QString::fromLatin1(key) : text;
+}
+
+namespace StringTable {
+
+namespace {
+std::unique_ptr<QTranslator>& current()
+{
+    static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
+QString tablePath(const QString& language)
+{
+    return QStringLiteral(":/i18n/quorvel_%1.qm").arg(language);
+}
+} // namespace
+
+bool load(const QString& language)
+{
+    if (current()) {
+        QCoreApplication::removeTranslator(current().get());
+        current().reset();
+    }
+    if (language.isEmpty())
+        return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(tablePath(language)))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    current() = std::move(translator);
+    return true;
+}
+
+QString preferredLanguage()
+{
+    for (const QString& name : QLocale().uiLanguages()) {
+        const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (QFile::exists(tablePath(language)))
+            return language;
+    }
+    return QStringLiteral("en");
+}
+
+} // namespace StringTable

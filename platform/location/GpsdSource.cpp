@@ -1,0 +1,146 @@
+#include "platform/location/GpsdSource.h"
+#include "platform/foundation/Format.h"
+
+#include <QSocketNotifier>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <gps.h>
+
+#include <cerrno>
+#include <cmath>
+
+GpsdPositionSource::GpsdPositionSource(QString host, quint16 port, LocationManager::FailureReporter fail, QObject* parent)
+    : QGeoPositionInfoSource(parent), host_(std::move(host)), port_(QByteArray::number(port)), fail_(std::move(fail)),
+      data_(std::make_unique<gps_data_t>())
+{
+}
+
+GpsdPositionSource::~GpsdPositionSource()
+{
+    disconnectFromDaemon();
+}
+
+QGeoPositionInfo GpsdPositionSource::lastKnownPosition(bool) const
+{
+    return last_;
+}
+
+void GpsdPositionSource::startUpdates()
+{
+    if (open_ || probe_)
+        return;
+    // libgps connects blocking; an unreachable host would freeze the screen for the
+    // whole TCP time-out. A connection made without blocking first tells whether the
+    // daemon is there, and only then does libgps connect.
+    probe_ = new QTcpSocket(this);
+    auto* probe = probe_.data();
+    QTimer::singleShot(10000, probe, [this, probe] {
+        probe->disconnect(this);
+        probe->abort();
+        probe->deleteLater();
+        fail_(stringWithFormat("cannot connect to gpsd at %@:%@: no answer within 10 s", host_, QString::fromLatin1(port_)));
+    });
+    connect(probe, &QTcpSocket::connected, this, [this, probe] {
+        probe->disconnect(this);
+        probe->abort();
+        probe->deleteLater();
+        openDaemon();
+    });
+    connect(probe, &QTcpSocket::errorOccurred, this, [this, probe] {
+        probe->disconnect(this);
+        const QString why = probe->errorString();
+        probe->deleteLater();
+        fail_(stringWithFormat("cannot connect to gpsd at %@:%@: %@", host_, QString::fromLatin1(port_), why));
+    });
+    probe->connectToHost(host_, port_.toUShort());
+}
+
+void GpsdPositionSource::openDaemon()
+{
+    *data_ = gps_data_t {};
+    const QByteArray host = host_.toUtf8();
+    if (gps_open(host.constData(), port_.constData(), data_.get()) != 0) {
+        fail_(stringWithFormat("cannot connect to gpsd at %@:%@: %@", host_, QString::fromLatin1(port_),
+                               QString::fromLocal8Bit(gps_errstr(errno))));
+        return;
+    }
+    open_ = true;
+    if (gps_stream(data_.get(), WATCH_ENABLE | WATCH_JSON, nullptr) < 0) {
+        disconnectFromDaemon();
+        fail_(stringWithFormat("gpsd at %@:%@ refused the watch", host_, QString::fromLatin1(port_)));
+        return;
+    }
+    notifier_ = new QSocketNotifier(static_cast<qintptr>(data_->gps_fd), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &GpsdPositionSource::readReports);
+}
+
+void GpsdPositionSource::stopUpdates()
+{
+    disconnectFromDaemon();
+}
+
+void GpsdPositionSource::requestUpdate(int)
+{
+    if (last_.isValid())
+        emit positionUpdated(last_);
+    else
+        startUpdates();
+}
+
+void GpsdPositionSource::disconnectFromDaemon()
+{
+    if (probe_) {
+        probe_->disconnect(this);
+        probe_->abort();
+        probe_->deleteLater();
+        probe_.clear();
+    }
+    if (notifier_) {
+        notifier_->setEnabled(false);
+        notifier_->deleteLater(); // may be inside its own signal
+        notifier_ = nullptr;
+    }
+    if (open_) {
+        gps_stream(data_.get(), WATCH_DISABLE, nullptr);
+        gps_close(data_.get());
+        open_ = false;
+    }
+}
+
+void GpsdPositionSource::readReports()
+{
+    // Everything that has arrived, one report at a time; a report without a position
+    // (sky view, version, a fix of mode 1) only moves the stream along.
+    do {
+        data_->set = 0;
+        if (gps_read(data_.get(), nullptr, 0) < 0) {
+            disconnectFromDaemon();
+            fail_(stringWithFormat("gpsd at %@:%@ closed the connection", host_, QString::fromLatin1(port_)));
+            return;
+        }
+        const gps_fix_t& fix = data_->fix;
+        if (!(data_->set & LATLON_SET) || fix.mode < MODE_2D || !std::isfinite(fix.latitude)
+            || !std::isfinite(fix.longitude))
+            continue;
+        QGeoCoordinate coordinate(fix.latitude, fix.longitude);
+        if (fix.mode >= MODE_3D && std::isfinite(fix.altMSL))
+            coordinate.setAltitude(fix.altMSL);
+        if (!coordinate.isValid())
+            continue;
+        QDateTime when = QDateTime::currentDateTimeUtc();
+        if (fix.time.tv_sec > 0)
+            when = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(fix.time.tv_sec) * 1000 + fix.time.tv_nsec / 1000000,
+                                                  Qt::UTC);
+        QGeoPositionInfo info(coordinate, when);
+        const double horizontal = std::isfinite(fix.eph) ? fix.eph : std::hypot(fix.epx, fix.epy);
+        if (std::isfinite(horizontal))
+            info.setAttribute(QGeoPositionInfo::HorizontalAccuracy, horizontal);
+        if (std::isfinite(fix.epv))
+            info.setAttribute(QGeoPositionInfo::VerticalAccuracy, fix.epv);
+        last_ = info;
+        emit positionUpdated(info);
+        if (!open_)
+            return; // stopped from inside the update
+    } while (open_ && gps_waiting(data_.get(), 0));
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Positions from a gpsd daemon through libgps: a JSON watch, one fix per TPV report with
+// the altitude above mean sea level.
+
+#include "platform/location/LocationManager.h"
+
+#include <QGeoPositionInfo>
+#include <QGeoPositionInfoSource>
+#include <QPointer>
+#include <QTcpSocket>
+#include <memory>
+
+class QSocketNotifier;
+struct gps_data_t;
+
+class GpsdPositionSource : public QGeoPositionInfoSource {
+    Q_OBJECT
+public:
+    GpsdPositionSource(QString host, quint16 port, LocationManager::FailureReporter fail, QObject* parent = nullptr);
+    ~GpsdPositionSource() override;
+
+    QGeoPositionInfo lastKnownPosition(bool fromSatellitePositioningMethodsOnly = false) const override;
+    PositioningMethods supportedPositioningMethods() const override { return SatellitePositioningMethods; }
+    int minimumUpdateInterval() const override { return 0; }
+    Error error() const override { return NoError; }
+
+public slots:
+    void startUpdates() override;
+    void stopUpdates() override;
+    void requestUpdate(int timeout = 0) override;
+
+private:
+    void openDaemon();
+    void readReports();
+    void disconnectFromDaemon();
+
+    QString host_;
+    QByteArray port_;
+    LocationManager::FailureReporter fail_;
+    std::unique_ptr<gps_data_t> data_;
+    bool open_ = false;
+    QSocketNotifier* notifier_ = nullptr;
+    QPointer<class QTcpSocket> probe_;
+    QGeoPositionInfo last_;
+};

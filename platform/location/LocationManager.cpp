@@ -1,0 +1,155 @@
+#include "platform/location/LocationManager.h"
+#include "platform/foundation/DeviceSettings.h"
+#include "platform/location/LocationSources.h"
+#include "platform/foundation/Log.h"
+
+#include <QDir>
+#include <QGeoPositionInfo>
+#include <QGeoPositionInfoSource>
+#include <QTimer>
+
+#include <cmath>
+
+QString LocationError::description() const
+{
+    return stringWithFormat("location source %@ failed: %@", source, cause);
+}
+
+LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObject* parent)
+    : QObject(parent), sourceName_(std::move(sourceName)), opener_(std::move(opener))
+{
+}
+
+LocationManager::~LocationManager()
+{
+    closeSource();
+}
+
+QString LocationManager::deviceSettingsPath()
+{
+    return DeviceSettings::path();
+}
+
+QString LocationManager::bundledTrackPath()
+{
+    return QStringLiteral(":/tracks/stare-mesto-walk.nmea");
+}
+
+std::unique_ptr<LocationManager> LocationManager::fromDeviceSettings(QObject* parent)
+{
+    const QString group = QStringLiteral("location");
+    // Read whole: a path may have commas.
+    const QString source = DeviceSettings::value(group, QStringLiteral("source")).trimmed();
+    const QString speedText = DeviceSettings::value(group, QStringLiteral("replay-speed"), QStringLiteral("1"));
+    bool ok = false;
+    double speed = speedText.toDouble(&ok);
+    if (!ok || !(speed > 0) || !std::isfinite(speed)) {
+        NSLog("LocationManager: replay-speed %@ in %@ is not a positive number, using 1", speedText,
+              deviceSettingsPath());
+        speed = 1.0;
+    }
+    return forSource(source, speed, parent);
+}
+
+std::unique_ptr<LocationManager> LocationManager::forSource(const QString& source, double replaySpeed, QObject* parent)
+{
+    const QString name = source.isEmpty() ? QStringLiteral("replay:") + bundledTrackPath() : source;
+    return std::make_unique<LocationManager>(name, LocationSources::openerFor(name, replaySpeed), parent);
+}
+
+void LocationManager::setDesiredAccuracy(double accuracy)
+{
+    desiredAccuracy_ = accuracy;
+    if (source_)
+        source_->setPreferredPositioningMethods(LocationSources::methodsForAccuracy(accuracy));
+}
+
+void LocationManager::startUpdatingLocation()
+{
+    if (updating_)
+        return;
+    updating_ = true;
+    failed_ = false;
+    const quint64 generation = ++generation_;
+    // The source is opened at the next pass of the event loop: fixes come later anyway, and
+    // preparing a replay or connecting to a daemon must not hold up the screen that starts
+    // it (at launch, the first frame). A stop before then cancels the opening.
+    QTimer::singleShot(0, this, [this, generation] {
+        if (updating_ && generation_ == generation)
+            openSource(generation);
+    });
+}
+
+void LocationManager::openSource(quint64 generation)
+{
+    QPointer<LocationManager> self(this);
+    FailureReporter report = [self, generation](const QString& cause) {
+        // Reported later, never inside the call that found it, so the delegate is not
+        // re-entered from its own start or stop.
+        QTimer::singleShot(0, self, [self, generation, cause] {
+            if (self && self->generation_ == generation)
+                self->fail(cause);
+        });
+    };
+    QGeoPositionInfoSource* source = opener_ ? opener_(this, report) : nullptr;
+    if (!source) {
+        if (!opener_)
+            report(QStringLiteral("no source"));
+        return;
+    }
+    source_ = source;
+    source->setPreferredPositioningMethods(LocationSources::methodsForAccuracy(desiredAccuracy_));
+    connect(source, &QGeoPositionInfoSource::positionUpdated, this, &LocationManager::handlePosition);
+    connect(source, &QGeoPositionInfoSource::errorOccurred, this, [report](QGeoPositionInfoSource::Error error) {
+        // A missing fix for a while is not a failure of the source; the others are.
+        if (error != QGeoPositionInfoSource::UpdateTimeoutError && error != QGeoPositionInfoSource::NoError)
+            report(LocationSources::describe(error));
+    });
+    source->startUpdates();
+}
+
+void LocationManager::stopUpdatingLocation()
+{
+    updating_ = false;
+    ++generation_;
+    closeSource();
+}
+
+void LocationManager::closeSource()
+{
+    if (QGeoPositionInfoSource* s = source_.data()) {
+        source_.clear();
+        s->disconnect(this);
+        s->stopUpdates();
+        s->deleteLater();
+    }
+}
+
+void LocationManager::fail(const QString& cause)
+{
+    if (failed_ || !updating_)
+        return;
+    failed_ = true;
+    closeSource();
+    const LocationError error{sourceName_, cause};
+    NSLog("LocationManager: %@", error.description());
+    emit failed(error);
+    if (delegate_)
+        delegate_->locationManagerDidFailWithError(this, error);
+}
+
+void LocationManager::handlePosition(const QGeoPositionInfo& info)
+{
+    if (!updating_ || failed_)
+        return;
+    const std::optional<Location> location = LocationSources::toLocation(info);
+    if (!location)
+        return;
+    if (lastDelivered_ && distanceFilter_ > 0 && location->distanceFromLocation(*lastDelivered_) < distanceFilter_)
+        return;
+    const std::optional<Location> previous = lastDelivered_;
+    lastDelivered_ = location;
+    emit locationUpdated(*location);
+    if (delegate_)
+        delegate_->locationManagerDidUpdateToLocation(this, *location, previous);
+}

@@ -1,0 +1,492 @@
+#include "platform/location/LocationSources.h"
+#include "platform/location/GpsdSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGeoPositionInfo>
+#include <QNmeaPositionInfoSource>
+#include <QSocketNotifier>
+#include <QTcpSocket>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using FailureReporter = LocationManager::FailureReporter;
+
+// Seconds of the day of an NMEA sentence's time field (hhmmss[.ss]), if it has one. Only
+// the framing is read here; the fix itself is Qt's to parse.
+std::optional<double> sentenceTime(const QByteArray& line)
+{
+    if (line.size() < 7 || line.at(0) != '$')
+        return std::nullopt;
+    const QList<QByteArray> fields = line.split(',');
+    const QByteArray type = fields.value(0).mid(3, 3);
+    int index = -1;
+    if (type == "GGA" || type == "RMC" || type == "ZDA" || type == "GNS" || type == "GST")
+        index = 1;
+    else if (type == "GLL")
+        index = 5;
+    if (index < 0 || index >= fields.size())
+        return std::nullopt;
+    const QByteArray t = fields.at(index);
+    if (t.size() < 6)
+        return std::nullopt;
+    bool okH = false, okM = false, okS = false;
+    const int h = t.left(2).toInt(&okH);
+    const int m = t.mid(2, 2).toInt(&okM);
+    const double s = t.mid(4).toDouble(&okS);
+    if (!okH || !okM || !okS || h > 23 || m > 59 || !(s >= 0 && s < 61))
+        return std::nullopt;
+    return h * 3600.0 + m * 60.0 + s;
+}
+
+// The sentence with its time (and date, where it has one) set to `when`, and a new
+// checksum. Sentences without a valid checksum or without a time stay as they are.
+QByteArray restamped(const QByteArray& line, const QDateTime& when)
+{
+    const qsizetype star = line.lastIndexOf('*');
+    if (line.size() < 7 || line.at(0) != '$' || star < 0 || star + 3 > line.size())
+        return line;
+    const QByteArray body = line.mid(1, star - 1);
+    char sum = 0;
+    for (char c : body)
+        sum ^= c;
+    bool ok = false;
+    if (line.mid(star + 1, 2).toInt(&ok, 16) != static_cast<uchar>(sum) || !ok)
+        return line;
+    QList<QByteArray> fields = body.split(',');
+    const QByteArray type = fields.value(0).mid(2, 3);
+    const QByteArray time = when.toString(QStringLiteral("HHmmss.zzz")).left(9).toLatin1();
+    auto set = [&fields](int i, const QByteArray& v) {
+        if (i < fields.size() && !fields.at(i).isEmpty())
+            fields[i] = v;
+    };
+    if (type == "GGA" || type == "RMC" || type == "GNS" || type == "GST" || type == "ZDA")
+        set(1, time);
+    else if (type == "GLL")
+        set(5, time);
+    else
+        return line;
+    if (type == "RMC")
+        set(9, when.toString(QStringLiteral("ddMMyy")).toLatin1());
+    if (type == "ZDA") {
+        set(2, when.toString(QStringLiteral("dd")).toLatin1());
+        set(3, when.toString(QStringLiteral("MM")).toLatin1());
+        set(4, when.toString(QStringLiteral("yyyy")).toLatin1());
+    }
+    const QByteArray out = fields.join(',');
+    sum = 0;
+    for (char c : out)
+        sum ^= c;
+    return "$" + out + "*" + QByteArray::number(static_cast<uchar>(sum), 16).rightJustified(2, '0').toUpper();
+}
+
+QNmeaPositionInfoSource* nmeaSource(QObject* parent)
+{
+    auto* source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, parent);
+    // Turns HDOP into metres for the horizontal accuracy.
+    source->setUserEquivalentRangeError(5.0);
+    return source;
+}
+
+QGeoPositionInfoSource* openReplay(const QString& path, double speed, const std::shared_ptr<NmeaReplayDevice::Progress>& progress,
+                                   QObject* parent, const FailureReporter& fail)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(stringWithFormat("cannot open %@: %@", path, file.errorString()));
+        return nullptr;
+    }
+    const QByteArray recording = file.readAll();
+    if (!recording.contains('$')) {
+        fail(stringWithFormat("%@ holds no NMEA sentences", path));
+        return nullptr;
+    }
+    QNmeaPositionInfoSource* source = nmeaSource(parent);
+    auto* device = new NmeaReplayDevice(recording, speed, source, progress);
+    device->open(QIODevice::ReadOnly);
+    source->setDevice(device);
+    return source;
+}
+
+QGeoPositionInfoSource* openCharacterDevice(const QString& path, QObject* parent, const FailureReporter& fail)
+{
+    QNmeaPositionInfoSource* source = nmeaSource(parent);
+    auto* device = new CharacterDeviceReader(path, fail, source);
+    QString error;
+    if (!device->openDevice(&error)) {
+        delete source;
+        fail(error);
+        return nullptr;
+    }
+    source->setDevice(device);
+    return source;
+}
+
+QGeoPositionInfoSource* openTcp(const QString& host, quint16 port, QObject* parent, const FailureReporter& fail)
+{
+    QNmeaPositionInfoSource* source = nmeaSource(parent);
+    auto* socket = new QTcpSocket(source);
+    const QString where = stringWithFormat("%@:%u", host, static_cast<unsigned>(port));
+    QObject::connect(socket, &QAbstractSocket::errorOccurred, source, [socket, fail, where](QAbstractSocket::SocketError) {
+        fail(stringWithFormat("%@: %@", where, socket->errorString()));
+    });
+    QObject::connect(socket, &QAbstractSocket::disconnected, source,
+                     [fail, where] { fail(stringWithFormat("%@ closed the connection", where)); });
+    socket->connectToHost(host, port, QIODevice::ReadOnly);
+    source->setDevice(socket);
+    return source;
+}
+
+// "HOST:PORT" (IPv6 as [addr]:port); the port is required unless a default is given.
+bool splitHostPort(const QString& text, QString* host, quint16* port, int defaultPort)
+{
+    QString h = text;
+    QString p;
+    const int colon = static_cast<int>(text.lastIndexOf(QLatin1Char(':')));
+    if (text.startsWith(QLatin1Char('['))) {
+        const int close = static_cast<int>(text.indexOf(QLatin1Char(']')));
+        if (close < 0)
+            return false;
+        h = text.mid(1, close - 1);
+        if (close + 1 < text.size()) {
+            if (text.at(close + 1) != QLatin1Char(':'))
+                return false;
+            p = text.mid(close + 2);
+        }
+    } else if (colon >= 0) {
+        h = text.left(colon);
+        p = text.mid(colon + 1);
+    }
+    if (h.isEmpty())
+        return false;
+    if (p.isEmpty()) {
+        if (defaultPort < 0)
+            return false;
+        *port = static_cast<quint16>(defaultPort);
+    } else {
+        bool ok = false;
+        const int n = p.toInt(&ok);
+        if (!ok || n < 1 || n > 65535)
+            return false;
+        *port = static_cast<quint16>(n);
+    }
+    *host = h;
+    return true;
+}
+
+LocationManager::SourceOpener failing(const QString& cause)
+{
+    return [cause](QObject*, const FailureReporter& fail) -> QGeoPositionInfoSource* {
+        fail(cause);
+        return nullptr;
+    };
+}
+
+} // namespace
+
+namespace LocationSources {
+
+LocationManager::SourceOpener openerFor(const QString& source, double replaySpeed)
+{
+    const int colon = static_cast<int>(source.indexOf(QLatin1Char(':')));
+    const QString kind = colon < 0 ? source : source.left(colon);
+    const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
+
+    if (kind == QLatin1String("replay")) {
+        if (rest.isEmpty())
+            return failing(QStringLiteral("replay needs a file: replay:PATH"));
+        // A relative path is taken from the folder of the device settings.
+        QString path = rest;
+        if (!path.startsWith(QLatin1Char(':')) && QFileInfo(path).isRelative())
+            path = QFileInfo(LocationManager::deviceSettingsPath()).dir().filePath(path);
+        auto progress = std::make_shared<NmeaReplayDevice::Progress>();
+        return [path, replaySpeed, progress](QObject* parent, const FailureReporter& fail) {
+            return openReplay(path, replaySpeed, progress, parent, fail);
+        };
+    }
+    if (kind == QLatin1String("nmea")) {
+        if (rest.startsWith(QLatin1Char('/')))
+            return [rest](QObject* parent, const FailureReporter& fail) { return openCharacterDevice(rest, parent, fail); };
+        QString host;
+        quint16 port = 0;
+        if (!splitHostPort(rest, &host, &port, -1))
+            return failing(QStringLiteral("nmea needs a device path or HOST:PORT"));
+        return [host, port](QObject* parent, const FailureReporter& fail) { return openTcp(host, port, parent, fail); };
+    }
+    if (kind == QLatin1String("gpsd")) {
+        QString host = QStringLiteral("localhost");
+        quint16 port = 2947;
+        if (!rest.isEmpty() && !splitHostPort(rest, &host, &port, 2947))
+            return failing(QStringLiteral("gpsd needs HOST:PORT"));
+        return [host, port](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
+            auto* source = new GpsdPositionSource(host, port, fail, parent);
+            return source;
+        };
+    }
+    if (kind == QLatin1String("geoclue") && rest.isEmpty()) {
+        return [](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
+            QGeoPositionInfoSource* source = QGeoPositionInfoSource::createSource(QStringLiteral("geoclue2"), parent);
+            if (!source)
+                fail(QStringLiteral("the geoclue2 positioning plugin is not available"));
+            return source;
+        };
+    }
+    return failing(stringWithFormat("unknown source \"%@\" (known: replay:PATH, nmea:DEVICE, nmea:HOST:PORT, "
+                                    "gpsd:HOST:PORT, geoclue)", source));
+}
+
+QGeoPositionInfoSource::PositioningMethods methodsForAccuracy(double accuracy)
+{
+    // The best accuracy (or anything finer than a town) takes every method the source has.
+    return accuracy <= 1000 ? QGeoPositionInfoSource::AllPositioningMethods
+                            : QGeoPositionInfoSource::NonSatellitePositioningMethods;
+}
+
+QString describe(QGeoPositionInfoSource::Error error)
+{
+    switch (error) {
+    case QGeoPositionInfoSource::AccessError:
+        return QStringLiteral("access to the position was refused");
+    case QGeoPositionInfoSource::ClosedError:
+        return QStringLiteral("the position service went away");
+    case QGeoPositionInfoSource::UpdateTimeoutError:
+        return QStringLiteral("no position in time");
+    case QGeoPositionInfoSource::UnknownSourceError:
+        return QStringLiteral("the position source failed");
+    case QGeoPositionInfoSource::NoError:
+        break;
+    }
+    return QStringLiteral("no error");
+}
+
+std::optional<Location> toLocation(const QGeoPositionInfo& info)
+{
+    const QGeoCoordinate c = info.coordinate();
+    // isValid() also refuses NaN and latitudes beyond the poles.
+    if (!info.isValid() || !c.isValid() || !std::isfinite(c.latitude()) || !std::isfinite(c.longitude()))
+        return std::nullopt;
+    Location location;
+    location.coordinate = {c.latitude(), c.longitude()};
+    if (c.type() == QGeoCoordinate::Coordinate3D && std::isfinite(c.altitude())) {
+        location.altitude = c.altitude();
+        location.verticalAccuracy = info.hasAttribute(QGeoPositionInfo::VerticalAccuracy)
+                                        ? info.attribute(QGeoPositionInfo::VerticalAccuracy)
+                                        : 0.0;
+    }
+    if (info.hasAttribute(QGeoPositionInfo::HorizontalAccuracy)) {
+        const double h = info.attribute(QGeoPositionInfo::HorizontalAccuracy);
+        location.horizontalAccuracy = std::isfinite(h) ? h : -1;
+    } else {
+        location.horizontalAccuracy = 0;
+    }
+    if (!std::isfinite(location.verticalAccuracy))
+        location.verticalAccuracy = -1;
+    location.timestamp = info.timestamp().isValid() ? info.timestamp() : QDateTime::currentDateTimeUtc();
+    return location;
+}
+
+} // namespace LocationSources
+
+// --- NmeaReplayDevice ---
+
+NmeaReplayDevice::NmeaReplayDevice(const QByteArray& recording, double speed, QObject* parent,
+                                   std::shared_ptr<Progress> progress)
+    : QIODevice(parent), progress_(progress ? std::move(progress) : std::make_shared<Progress>())
+{
+    if (!(speed > 0) || !std::isfinite(speed))
+        speed = 1.0;
+    struct Raw {
+        QByteArray lines;
+        std::optional<double> time;
+    };
+    QList<Raw> raw;
+    for (QByteArray line : recording.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        const std::optional<double> t = sentenceTime(line);
+        if (raw.isEmpty() || (t && raw.last().time && *raw.last().time != *t))
+            raw.append({{}, t});
+        else if (t && !raw.last().time)
+            raw.last().time = t;
+        raw.last().lines += line + "\r\n";
+    }
+    bool anyTime = false;
+    for (const Raw& r : raw)
+        anyTime = anyTime || r.time.has_value();
+    if (!anyTime) {
+        // No time stamps: one line a second.
+        QList<Raw> lines;
+        for (const Raw& r : raw)
+            for (const QByteArray& l : r.lines.split('\n'))
+                if (!l.isEmpty())
+                    lines.append({l + "\n", std::nullopt});
+        raw = lines;
+    }
+    double offset = 0;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        double seconds = 1.0;
+        const Raw& here = raw.at(i);
+        const Raw& next = raw.at((i + 1) % raw.size());
+        if (i + 1 < raw.size() && here.time && next.time) {
+            seconds = *next.time - *here.time;
+            if (seconds < 0)
+                seconds += 86400; // past midnight
+            // A gap in the recording is not waited out in full.
+            seconds = std::min(seconds, 10.0);
+        }
+        groups_.append({here.lines.split('\n'), offset, static_cast<int>(std::lround(seconds * 1000.0 / speed))});
+        offset += seconds;
+    }
+    passSeconds_ = offset;
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &NmeaReplayDevice::releaseNext);
+}
+
+bool NmeaReplayDevice::open(OpenMode mode)
+{
+    if (!QIODevice::open(mode | QIODevice::Unbuffered))
+        return false;
+    if (progress_->next >= groups_.size())
+        *progress_ = {};
+    // Time stamps go on from now, from wherever the replay had got to.
+    const double done = groups_.isEmpty() ? 0 : progress_->pass * passSeconds_ + groups_.at(progress_->next).offset;
+    start_ = QDateTime::currentDateTimeUtc().addMSecs(-std::llround(done * 1000.0));
+    if (!groups_.isEmpty())
+        timer_.start(0);
+    return true;
+}
+
+void NmeaReplayDevice::close()
+{
+    timer_.stop();
+    pending_.clear();
+    QIODevice::close();
+}
+
+void NmeaReplayDevice::releaseNext()
+{
+    if (groups_.isEmpty() || !isOpen())
+        return;
+    Progress& at = *progress_;
+    const Group& g = groups_.at(at.next);
+    // Qt hands out a fix only once a sentence with a later time arrives, so time must go
+    // on running when the recording starts again: each fix is stamped with the time it
+    // had in the recording, counted from the start of the replay.
+    const QDateTime when = start_.addMSecs(std::llround((at.pass * passSeconds_ + g.offset) * 1000.0));
+    for (const QByteArray& line : g.lines)
+        if (!line.isEmpty())
+            pending_ += restamped(line.chopped(line.endsWith('\r') ? 1 : 0), when) + "\r\n";
+    if (++at.next == groups_.size()) {
+        at.next = 0;
+        ++at.pass;
+    }
+    timer_.start(g.delayMs);
+    emit readyRead();
+}
+
+qint64 NmeaReplayDevice::readData(char* data, qint64 maxSize)
+{
+    const qint64 n = std::min<qint64>(maxSize, pending_.size());
+    std::memcpy(data, pending_.constData(), static_cast<size_t>(n));
+    pending_.remove(0, n);
+    return n;
+}
+
+// --- CharacterDeviceReader ---
+
+CharacterDeviceReader::CharacterDeviceReader(const QString& path, LocationManager::FailureReporter fail, QObject* parent)
+    : QIODevice(parent), path_(path), fail_(std::move(fail))
+{
+}
+
+CharacterDeviceReader::~CharacterDeviceReader()
+{
+    close();
+}
+
+bool CharacterDeviceReader::openDevice(QString* error)
+{
+    const QByteArray native = QFile::encodeName(path_);
+    fd_ = ::open(native.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        *error = stringWithFormat("cannot open %@: %@", path_, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    if (::isatty(fd_)) {
+        // Raw bytes at the speed the port is set to; no echo, no line editing.
+        termios tio {};
+        if (::tcgetattr(fd_, &tio) == 0) {
+            const speed_t in = cfgetispeed(&tio);
+            const speed_t out = cfgetospeed(&tio);
+            cfmakeraw(&tio);
+            tio.c_cflag |= CLOCAL | CREAD;
+            cfsetispeed(&tio, in);
+            cfsetospeed(&tio, out);
+            ::tcsetattr(fd_, TCSANOW, &tio);
+        }
+    }
+    QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &CharacterDeviceReader::readAvailable);
+    return true;
+}
+
+void CharacterDeviceReader::close()
+{
+    if (notifier_) {
+        notifier_->setEnabled(false);
+        notifier_->deleteLater();
+        notifier_ = nullptr;
+    }
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (isOpen())
+        QIODevice::close();
+}
+
+void CharacterDeviceReader::readAvailable()
+{
+    char buf[4096];
+    bool got = false;
+    for (;;) {
+        const ssize_t n = ::read(fd_, buf, sizeof buf);
+        if (n > 0) {
+            pending_.append(buf, n);
+            got = true;
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        const QString cause = n == 0 ? stringWithFormat("%@ closed", path_)
+                                     : stringWithFormat("reading %@: %@", path_, QString::fromLocal8Bit(std::strerror(errno)));
+        notifier_->setEnabled(false);
+        fail_(cause);
+        break;
+    }
+    // A receiver that never sends a line end must not grow the buffer without bound.
+    if (pending_.size() > (1 << 20))
+        pending_ = pending_.right(4096);
+    if (got)
+        emit readyRead();
+}
+
+qint64 CharacterDeviceReader::readData(char* data, qint64 maxSize)
+{
+    const qint64 n = std::min<qint64>(maxSize, pending_.size());
+    std::memcpy(data, pending_.constData(), static_cast<size_t>(n));
+    pending_.remove(0, n);
+    return n;
+}

@@ -1,0 +1,212 @@
+#pragma once
+// The map widget: web-mercator tiles around a region, point annotations drawn as pins with
+// a callout, the user's position as a dot. Without tiles it draws a plain grid with the
+// names of nearby places and says that it is offline; it is never blank.
+
+#include "platform/mapview/MapGeometry.h"
+#include "platform/mapview/MapSettings.h"
+#include "platform/geocoding/NearbyPlaces.h"
+#include "platform/mapview/TileMemoryCache.h"
+#include "platform/mapview/TileSource.h"
+#include "platform/location/UserLocationSource.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QVariantAnimation;
+class MapView;
+
+class PointAnnotation {
+public:
+    LocationCoordinate2D coordinate() const { return coordinate_; }
+    void setCoordinate(LocationCoordinate2D coordinate) { coordinate_ = coordinate; }
+    QString title() const { return title_; }
+    void setTitle(const QString& title) { title_ = title; }
+    QString subtitle() const { return subtitle_; }
+    void setSubtitle(const QString& subtitle) { subtitle_ = subtitle; }
+
+private:
+    LocationCoordinate2D coordinate_;
+    QString title_;
+    QString subtitle_;
+};
+
+// The user's position as the map knows it; `location` is empty until the first fix.
+struct UserLocation {
+    std::optional<Location> location;
+    bool updating = false;
+};
+
+class MapViewDelegate {
+public:
+    virtual ~MapViewDelegate() = default;
+    // Each fix from the position source, while the map shows the user's location.
+    virtual void mapViewDidUpdateUserLocation(MapView* mapView, const UserLocation* userLocation) = 0;
+    virtual void mapViewRegionDidChangeAnimated(MapView*, bool) {}
+};
+
+class MapView : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool showsUserLocation READ showsUserLocation WRITE setShowsUserLocation)
+    Q_PROPERTY(int mapType READ mapTypeValue WRITE setMapTypeValue)
+
+public:
+    static constexpr int kAnimationMs = 300;
+    static constexpr double kMaximumZoom = 20.0;
+    // How many zoom levels coarser than its tiles the map may show them (each level
+    // quarters their size on screen).
+    static constexpr double kMaximumOverview = 2.5;
+
+    // Reads its tile sources from the device settings.
+    explicit MapView(QWidget* parent = nullptr);
+    MapView(MapSettings settings, QWidget* parent = nullptr);
+    ~MapView() override;
+
+    MapViewDelegate* delegate() const { return delegate_; }
+    void setDelegate(MapViewDelegate* delegate) { delegate_ = delegate; }
+
+    // Region: what the view shows now (mid-animation, the frame on screen).
+    CoordinateRegion region() const;
+    void setRegion(const CoordinateRegion& region, bool animated);
+    CoordinateRegion regionThatFits(const CoordinateRegion& region) const;
+    bool isAnimatingRegion() const { return animating_; }
+    double zoomLevel() const { return zoom_; }
+    LocationCoordinate2D centerCoordinate() const { return center_; }
+
+    MapType mapType() const { return mapType_; }
+    void setMapType(MapType type);
+    int mapTypeValue() const { return int(mapType_); }
+    void setMapTypeValue(int type) { setMapType(MapType(type)); }
+
+    // Annotations: the map view owns them.
+    void addAnnotation(std::unique_ptr<PointAnnotation> annotation);
+    void removeAllAnnotations();
+    std::vector<const PointAnnotation*> annotations() const;
+    const PointAnnotation* selectedAnnotation() const { return selected_; }
+    void selectAnnotation(const PointAnnotation* annotation);
+
+    // The user's position.
+    bool showsUserLocation() const { return showsUserLocation_; }
+    void setShowsUserLocation(bool shows);
+    const UserLocation* userLocation() const { return &userLocation_; }
+    // Not owned; the source is started while the map is shown and shows the user.
+    void setUserLocationSource(UserLocationSource* source);
+    UserLocationSource* userLocationSource() const { return source_; }
+
+    // Not owned; null means no place names.
+    void setNearbyPlaces(const NearbyPlaces* places);
+
+    // Tiles.
+    void setSettings(MapSettings settings);
+    const MapSettings& settings() const { return settings_; }
+    TileSource* tileSource() const { return tileSource_.get(); }
+    // Replaces the tiles of the current type (for tools and tests); takes ownership.
+    void setTileSource(std::unique_ptr<TileSource> source);
+    int pendingTileCount() const { return int(pending_.size()); }
+    // The zoom of the tiles drawn now (the view's zoom rounded, within the source's range).
+    int currentTileZoom() const { return tileZoom(zoom_); }
+    bool isOffline() const { return offline_; }
+    QString attributionText() const;
+    QString offlineNote() const;
+    const TileMemoryCache& memoryCache() const { return memory_; }
+    // Frames painted so far (for the frame-rate benchmark).
+    quint64 framesPainted() const { return frames_; }
+
+    // The point in the widget where a coordinate is drawn.
+    QPointF pointForCoordinate(LocationCoordinate2D coordinate) const;
+    LocationCoordinate2D coordinateForPoint(QPointF point) const;
+    // Renders one frame into `painter` (what paintEvent draws).
+    void render(QPainter& painter);
+
+    QSize sizeHint() const override { return {360, 480}; }
+
+signals:
+    void regionDidChangeAnimated(bool animated);
+    void tilesChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Camera {
+        LocationCoordinate2D center;
+        double zoom = 2;
+    };
+
+    void init();
+    void applyCamera(const Camera& camera);
+    void locationUpdated(const Location& location);
+    void updateTracking();
+    void rebuildTileSource();
+    void updateTiles();
+    void tileArrived(const TileKey& key, const QImage& image);
+    void tileFailed(const TileKey& key, const QString& reason);
+    void updateOfflineState();
+    int tileZoom(double zoom) const;
+    QList<TileKey> visibleTiles(const Camera& camera, int tileZoom) const;
+    int layer() const { return mapType_ == MapType::Standard ? 0 : 1; }
+    const PointAnnotation* annotationAt(QPointF point) const;
+    void zoomBy(double steps, bool animated);
+    void panBy(QPointF pixels);
+
+    void drawBackground(QPainter& p, const QPointF& topLeft, double tilePx, int tz) const;
+    void drawTiles(QPainter& p, const QPointF& topLeft, double tilePx, int tz);
+    void drawPlaces(QPainter& p) const;
+    void drawUser(QPainter& p) const;
+    void drawPins(QPainter& p) const;
+    void drawCallout(QPainter& p) const;
+    void drawOverlayTexts(QPainter& p) const;
+    const QPixmap& pinPixmap() const;
+
+    MapViewDelegate* delegate_ = nullptr;
+    MapSettings settings_;
+    MapType mapType_ = MapType::Standard;
+    std::unique_ptr<TileSource> tileSource_;
+    TileMemoryCache memory_;
+    QHash<TileKey, int> pending_;     // value: layer asked for
+    QHash<quint64, qint64> failed_;   // tile id -> when it failed (ms since start)
+    QElapsedTimer clock_;
+    int failures_ = 0;
+    bool offline_ = false;
+
+    LocationCoordinate2D center_{20, 0};
+    double zoom_ = 2;
+    std::optional<CoordinateRegion> pendingRegion_; // set before the view had a size
+    QVariantAnimation* animation_ = nullptr;
+    Camera from_;
+    Camera to_;
+    bool animating_ = false;
+    bool hasRegion_ = false;
+
+    std::vector<std::unique_ptr<PointAnnotation>> annotations_;
+    const PointAnnotation* selected_ = nullptr;
+
+    bool showsUserLocation_ = false;
+    UserLocation userLocation_;
+    QPointer<UserLocationSource> source_;
+    bool tracking_ = false;
+
+    const NearbyPlaces* places_ = nullptr;
+    QList<NearbyPlace> shownPlaces_;
+
+    QPoint pressPos_;
+    Camera pressCamera_;
+    bool dragging_ = false;
+    bool pressed_ = false;
+    mutable QPixmap pin_;
+    quint64 frames_ = 0;
+};

@@ -1,0 +1,93 @@
+#include "platform/messaging/ComposerDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ComposerDialog::ComposerDialog(const QString& objectName, const QString& title, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setAccessibleName(title);
+}
+
+void ComposerDialog::buildFrame(QFormLayout* form, bool withSave)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    bodyField_ = new QPlainTextEdit(this);
+    bodyField_->setObjectName(QStringLiteral("body"));
+    bodyField_->setAccessibleName(tr("Message"));
+    bodyField_->setTabChangesFocus(true);
+    layout->addWidget(bodyField_, 1);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, 0);
+    progress_->setTextVisible(false);
+    progress_->setMaximumHeight(8);
+    progress_->hide();
+    layout->addWidget(progress_);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+    auto* buttons = new QDialogButtonBox(this);
+    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    if (withSave) {
+        saveButton_ = buttons->addButton(tr("Save"), QDialogButtonBox::ActionRole);
+        saveButton_->setObjectName(QStringLiteral("saveButton"));
+    }
+    sendButton_ = buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole);
+    sendButton_->setObjectName(QStringLiteral("sendButton"));
+    sendButton_->setDefault(true);
+    layout->addWidget(buttons);
+    connect(cancelButton_, &QPushButton::clicked, this, &ComposerDialog::reject);
+    connect(sendButton_, &QPushButton::clicked, this, [this] { send(); });
+}
+
+QString ComposerDialog::body() const
+{
+    return bodyField_->toPlainText();
+}
+
+void ComposerDialog::setBusy(bool busy)
+{
+    sending_ = busy;
+    progress_->setVisible(busy);
+}
+
+void ComposerDialog::reject()
+{
+    if (finished_)
+        return;
+    if (sending_) {
+        cancelRequested_ = true;
+        cancelButton_->setEnabled(false);
+        status_->setText(tr("Cancelling…"));
+        abortSending();
+        return;
+    }
+    finishCancelled();
+}
+
+bool ComposerDialog::markFinished()
+{
+    if (finished_)
+        return false;
+    finished_ = true;
+    updateButtons();
+    cancelButton_->setEnabled(false);
+    return true;
+}
+
+void ComposerDialog::abandon()
+{
+    finished_ = true;
+    if (sending_)
+        abortSending();
+}

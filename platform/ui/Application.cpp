@@ -1,0 +1,212 @@
+#include "platform/ui/Application.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/foundation/LocalizedText.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QShortcut>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+Application* g_application = nullptr;
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] auto n = ::write(g_signalPipe[1], &c, 1);
+}
+} // namespace
+
+Application::Application(ApplicationDelegate* delegate, MainLayout layout)
+    : delegate_(delegate), layout_(layout)
+{
+    g_application = this;
+    if (layout_.window)
+        layout_.window->installEventFilter(this);
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (terminated_ || background_)
+                return;
+            if (state == Qt::ApplicationActive)
+                delegate_->applicationDidBecomeActive(this);
+            else if (state == Qt::ApplicationInactive)
+                delegate_->applicationWillResignActive(this);
+        });
+        connect(app, &QCoreApplication::aboutToQuit, this, &Application::terminate);
+    }
+    if (layout_.window) {
+        auto shortcut = [this](const QKeySequence& keys, auto action) {
+            auto* s = new QShortcut(keys, layout_.window);
+            s->setContext(Qt::ApplicationShortcut);
+            connect(s, &QShortcut::activated, this, action);
+            // Gone with the application, so that a later one over the same window does
+            // not make the keys ambiguous.
+            connect(this, &QObject::destroyed, s, [p = QPointer<QShortcut>(s)] { delete p.data(); });
+        };
+        shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { rotateDevice(true); });
+        shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { rotateDevice(false); });
+        shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this] { simulateMemoryWarning(); });
+    }
+}
+
+Application::~Application()
+{
+    if (g_application == this)
+        g_application = nullptr;
+}
+
+Application* Application::sharedApplication()
+{
+    return g_application;
+}
+
+void Application::launch(const QVariantMap& options)
+{
+    delegate_->setWindow(layout_.window);
+    delegate_->applicationDidFinishLaunchingWithOptions(this, options);
+    if (!layout_.window)
+        return;
+    TabBarController* root = layout_.rootViewController;
+    if (root)
+        root->beginAppearanceTransition(true, false);
+    layout_.window->show();
+    if (root)
+        root->endAppearanceTransition();
+}
+
+void Application::simulateMemoryWarning()
+{
+    if (layout_.rootViewController)
+        layout_.rootViewController->didReceiveMemoryWarning();
+}
+
+bool Application::setDeviceOrientation(InterfaceOrientation orientation)
+{
+    deviceOrientation_ = orientation;
+    if (orientation == interfaceOrientation_)
+        return true;
+    TabBarController* root = layout_.rootViewController;
+    if (!root || !root->shouldAutorotateToInterfaceOrientation(orientation))
+        return false;
+    auto landscape = [](InterfaceOrientation o) {
+        return o == InterfaceOrientation::LandscapeLeft || o == InterfaceOrientation::LandscapeRight;
+    };
+    const bool wasLandscape = landscape(interfaceOrientation_);
+    interfaceOrientation_ = orientation;
+    if (layout_.window && wasLandscape != landscape(orientation)) {
+        const QSize size = layout_.window->size();
+        layout_.window->resize(size.height(), size.width());
+    }
+    return true;
+}
+
+void Application::rotateDevice(bool clockwise)
+{
+    // Clockwise: portrait, landscape left (home button on the left), upside down,
+    // landscape right.
+    static constexpr InterfaceOrientation order[] = {InterfaceOrientation::Portrait, InterfaceOrientation::LandscapeLeft,
+                                                     InterfaceOrientation::PortraitUpsideDown,
+                                                     InterfaceOrientation::LandscapeRight};
+    int i = 0;
+    while (order[i] != deviceOrientation_)
+        ++i;
+    setDeviceOrientation(order[(i + (clockwise ? 1 : 3)) % 4]);
+}
+
+void Application::setStatusBarStyle(int style, bool)
+{
+    // There is no status bar on the desktop; the value is kept for those who ask.
+    statusBarStyle_ = style;
+}
+
+void Application::enterBackground()
+{
+    if (background_ || terminated_)
+        return;
+    background_ = true;
+    delegate_->applicationWillResignActive(this);
+    delegate_->applicationDidEnterBackground(this);
+}
+
+void Application::enterForeground()
+{
+    if (!background_ || terminated_)
+        return;
+    background_ = false;
+    delegate_->applicationWillEnterForeground(this);
+    delegate_->applicationDidBecomeActive(this);
+}
+
+void Application::terminate()
+{
+    if (terminated_)
+        return;
+    terminated_ = true;
+    delegate_->applicationWillTerminate(this);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == layout_.window) {
+        switch (event->type()) {
+        case QEvent::WindowStateChange:
+            if (layout_.window->isMinimized())
+                enterBackground();
+            else
+                enterForeground();
+            break;
+        case QEvent::Hide:
+            if (!event->spontaneous() || layout_.window->isMinimized())
+                enterBackground();
+            break;
+        case QEvent::Show:
+            enterForeground();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<ApplicationDelegate>()>& makeDelegate,
+                    const std::function<MainLayout()>& loadMainLayout)
+{
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    QApplication::setOrganizationName(QStringLiteral("quorvel"));
+    StringTable::load(StringTable::preferredLanguage());
+
+    // SIGTERM and SIGINT become an orderly quit, so the terminate hook runs.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
+        auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &qtApp);
+        QObject::connect(notifier, &QSocketNotifier::activated, &qtApp, [] {
+            char c;
+            [[maybe_unused]] auto n = ::read(g_signalPipe[0], &c, 1);
+            QCoreApplication::quit();
+        });
+        struct sigaction sa {};
+        sa.sa_handler = onSignal;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &sa, nullptr);
+        sigaction(SIGINT, &sa, nullptr);
+    }
+
+    std::unique_ptr<ApplicationDelegate> delegate = makeDelegate();
+    MainLayout layout = loadMainLayout();
+    Application application(delegate.get(), layout);
+    application.launch();
+    const int status = QApplication::exec();
+    application.terminate();
+    delete layout.window;
+    return status;
+}

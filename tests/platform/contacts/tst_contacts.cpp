@@ -1,0 +1,220 @@
+// The vCard reader, the contacts folder and the contact picker.
+
+#include "platform/contacts/Contacts.h"
+#include "platform/foundation/DeviceSettings.h"
+#include "platform/contacts/PeoplePicker.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString fixtures = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/fixtures/contacts");
+
+struct RecordingDelegate : PeoplePickerNavigationControllerDelegate {
+    QList<Person> chosen;
+    int cancelled = 0;
+    void peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController*) override { ++cancelled; }
+    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController*,
+                                                                            const Person& person) override
+    {
+        chosen.append(person);
+        return false;
+    }
+    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController*,
+                                                                            const Person&, PersonProperty, int) override
+    {
+        return false;
+    }
+};
+
+} // namespace
+
+class TestContacts : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("phones");
+        QTest::addColumn<QStringList>("emails");
+        QTest::addColumn<int>("problems");
+        QTest::newRow("several TEL and EMAIL keep file order")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\nTEL;TYPE=HOME:1\r\nitem2.TEL:2\r\nTEL;PREF=1:3\r\n"
+                          "EMAIL:a@x\r\nEMAIL;TYPE=WORK:b@x\r\nEND:VCARD\r\n")
+            << "A" << QStringList{"1", "2", "3"} << QStringList{"a@x", "b@x"} << 0;
+        QTest::newRow("folded line, UTF-8 split across the fold")
+            << QByteArray("BEGIN:VCARD\nFN:Pe\n tr \xC5\r\n \xBD\x61\x62\x61\nEND:VCARD\n")
+            << QString::fromUtf8("Petr Žaba") << QStringList() << QStringList() << 0;
+        QTest::newRow("tab folding and lowercase names") << QByteArray("begin:vcard\nfn:Ja\n\tna\nemail:j@x\nend:vcard\n")
+                                                        << "Jana" << QStringList() << QStringList{"j@x"} << 0;
+        QTest::newRow("escapes") << QByteArray("BEGIN:VCARD\nFN:a\\, b\\; c\\\\d\\ne\nEND:VCARD\n") << "a, b; c\\d\ne"
+                                 << QStringList() << QStringList() << 0;
+        QTest::newRow("structured name when FN is missing")
+            << QByteArray("BEGIN:VCARD\nN:Kr\xC3\xA1l;Karel;;;\nEND:VCARD\n") << QString::fromUtf8("Karel Král")
+            << QStringList() << QStringList() << 0;
+        QTest::newRow("4.0 tel URI and quoted parameter")
+            << QByteArray("BEGIN:VCARD\nVERSION:4.0\nFN:P\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+420-602\nEND:VCARD\n")
+            << "P" << QStringList{"+420-602"} << QStringList() << 0;
+        QTest::newRow("2.1 quoted-printable with soft break and charset")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=FCrgen\r\n"
+                          "TEL;WORK;VOICE:+49 30\r\nEMAIL;INTERNET;QUOTED-PRINTABLE:j=\r\n@x\r\nEND:VCARD\r\n")
+            << QString::fromUtf8("Jürgen Müller") << QStringList{"+49 30"} << QStringList{"j@x"} << 0;
+        QTest::newRow("damaged lines skipped, the rest read")
+            << QByteArray("BEGIN:VCARD\nFN:E\nNO COLON HERE\nTEL:1\n;:x\nB@D:y\nEMAIL:e@x\nEND:VCARD\n") << "E"
+            << QStringList{"1"} << QStringList{"e@x"} << 3;
+        QTest::newRow("empty values skipped") << QByteArray("BEGIN:VCARD\nFN:E\nTEL:\nEMAIL: \nEND:VCARD\n") << "E"
+                                              << QStringList() << QStringList() << 2;
+        QTest::newRow("missing END keeps the card") << QByteArray("BEGIN:VCARD\nFN:Last\nTEL:9") << "Last"
+                                                    << QStringList{"9"} << QStringList() << 1;
+        QTest::newRow("photo data is passed over")
+            << QByteArray("BEGIN:VCARD\nFN:F\nPHOTO;ENCODING=b;TYPE=JPEG:AAAA\n BBBB\nTEL:5\nEND:VCARD\n") << "F"
+            << QStringList{"5"} << QStringList() << 0;
+    }
+
+    void parse()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, name);
+        QFETCH(QStringList, phones);
+        QFETCH(QStringList, emails);
+        QFETCH(int, problems);
+        int reported = 0;
+        const QList<Person> people = VCard::parse(data, [&reported](int line, const QString&) {
+            QVERIFY(line > 0);
+            ++reported;
+        });
+        QCOMPARE(people.size(), 1);
+        QCOMPARE(people.at(0).displayName(), name);
+        QCOMPARE(people.at(0).copyValue(PersonProperty::Phone), phones);
+        QCOMPARE(people.at(0).copyValue(PersonProperty::Email), emails);
+        QCOMPARE(reported, problems);
+    }
+
+    void cardStructure_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("nothing") << QByteArray() << QStringList();
+        QTest::newRow("not a vCard") << QByteArray("hello\nworld\n") << QStringList();
+        QTest::newRow("two cards") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\nEND:VCARD\n")
+                                   << QStringList{"A", "B"};
+        QTest::newRow("BEGIN inside a card closes the first")
+            << QByteArray("BEGIN:VCARD\nFN:A\nBEGIN:VCARD\nFN:B\nEND:VCARD\n") << QStringList{"A", "B"};
+        QTest::newRow("stray END ignored") << QByteArray("END:VCARD\nBEGIN:VCARD\nFN:A\nEND:VCARD\n") << QStringList{"A"};
+    }
+
+    void cardStructure()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, names);
+        QStringList got;
+        for (const Person& p : VCard::parse(data))
+            got.append(p.displayName());
+        QCOMPARE(got, names);
+    }
+
+    void readsTheFolderAndLogsDamage()
+    {
+        LogCapture log;
+        const QList<Person> people = Contacts::readFolder(fixtures);
+        QStringList names;
+        for (const Person& p : people)
+            names.append(p.displayName());
+        QCOMPARE(names, (QStringList{QString::fromUtf8("Eva Svobodová"), QString::fromUtf8("Jana Nováková"),
+                                     QString::fromUtf8("Jürgen Müller"), QString::fromUtf8("Karel Král"),
+                                     QString::fromUtf8("Petr Dvořák")}));
+        const Person& jana = people.at(1);
+        QCOMPARE(jana.phoneNumbers,
+                 (QStringList{"+420 601 111 111", "+420 541 222 222", "+420 541 333 333"}));
+        QCOMPARE(jana.emailAddresses, (QStringList{"jana@example.org", "jana.novakova@work.example"}));
+        QVERIFY(people.at(4).emailAddresses.isEmpty());
+        QCOMPARE(people.at(4).phoneNumbers, QStringList{"+420-602-444-444"});
+        QCOMPARE(people.at(0).phoneNumbers, QStringList{"+420 603 555 555"});
+        QVERIFY(log.contains(QStringLiteral("Contacts: damaged.vcf line 4 skipped: no \":\" between name and value")));
+        QVERIFY(log.contains(QStringLiteral("Contacts: damaged.vcf line 8 skipped: bad character in the property name")));
+        QCOMPARE(log.lines().filter(QStringLiteral("damaged.vcf")).size(), 4);
+    }
+
+    void folderFromTheDeviceSettings()
+    {
+        QFile::remove(DeviceSettings::path());
+        QCOMPARE(Contacts::folder(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                         + QStringLiteral("/quorvel/contacts"));
+        QVERIFY(DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("folder"), fixtures));
+        QCOMPARE(Contacts::folder(), fixtures);
+        // The file may hold a password: owner only.
+        const QFile::Permissions mode = QFile::permissions(DeviceSettings::path());
+        QVERIFY(mode.testFlags(QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(!(mode & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)));
+        PeoplePickerNavigationController picker;
+        QCOMPARE(picker.people().size(), 5);
+        QFile::remove(DeviceSettings::path());
+    }
+
+    void missingFolderGivesAnEmptyPicker()
+    {
+        QVERIFY(Contacts::readFolder(QStringLiteral("/nonexistent/quorvel")).isEmpty());
+        DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("folder"), QStringLiteral("/nonexistent/q"));
+        PeoplePickerNavigationController picker;
+        picker.show();
+        QVERIFY(picker.people().isEmpty());
+        QVERIFY(picker.findChild<QLabel*>(QStringLiteral("emptyLabel"))->isVisible());
+        QFile::remove(DeviceSettings::path());
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::newRow("everyone") << "" << 5;
+        QTest::newRow("by name, any case") << "jana" << 1;
+        QTest::newRow("by number") << "603" << 1;
+        QTest::newRow("by address") << "example.org" << 3;
+        QTest::newRow("nobody") << "zzz" << 0;
+    }
+
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        PeoplePickerNavigationController picker(Contacts::readFolder(fixtures));
+        picker.show();
+        picker.setSearchText(text);
+        QCOMPARE(picker.visiblePeople().size(), count);
+        QCOMPARE(picker.findChild<QLabel*>(QStringLiteral("emptyLabel"))->isVisible(), count == 0);
+    }
+
+    void choosingAndCancelling()
+    {
+        PeoplePickerNavigationController picker(Contacts::readFolder(fixtures));
+        RecordingDelegate delegate;
+        picker.setPeoplePickerDelegate(&delegate);
+        picker.show();
+        picker.setSearchText(QStringLiteral("Nov"));
+        auto* list = picker.findChild<QListWidget*>(QStringLiteral("people"));
+        QListWidgetItem* item = nullptr;
+        for (int row = 0; row < list->count(); ++row)
+            if (!list->item(row)->isHidden())
+                item = list->item(row);
+        QVERIFY(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QCOMPARE(delegate.chosen.size(), 1);
+        QCOMPARE(delegate.chosen.at(0).phoneNumbers.size(), 3);
+        QCOMPARE(delegate.cancelled, 0);
+        picker.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        QCOMPARE(delegate.cancelled, 1);
+        QCOMPARE(delegate.chosen.size(), 1);
+        QTest::keyClick(&picker, Qt::Key_Escape);
+        QCOMPARE(delegate.cancelled, 2);
+    }
+};
+
+QTEST_MAIN(TestContacts)
+#include "tst_contacts.moc"

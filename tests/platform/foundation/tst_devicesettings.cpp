@@ -1,0 +1,128 @@
+// The device settings file as its readers see it: values read whole as the user wrote
+// them, files named relative to it, and the map's and the location's keys read through it.
+
+#include "platform/foundation/DeviceSettings.h"
+#include "platform/location/LocationManager.h"
+#include "platform/mapview/MapSettings.h"
+#include "support/TestSupport.h"
+
+#include <QtTest>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+
+} // namespace
+
+class TestDeviceSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void valueIn_data()
+    {
+        QTest::addColumn<QByteArray>("ini"); // empty: no file
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain value") << QByteArray("[g]\nk=v\n") << "v";
+        QTest::newRow("unquoted commas read whole") << QByteArray("[g]\nk=a,b\n") << "a,b";
+        QTest::newRow("quoted commas") << QByteArray("[g]\nk=\"a, b\"\n") << "a, b";
+        QTest::newRow("absent key gives the fallback") << QByteArray("[g]\nother=v\n") << "fallback";
+        QTest::newRow("present but empty is empty") << QByteArray("[g]\nk=\n") << "";
+        QTest::newRow("other group's key") << QByteArray("[h]\nk=v\n") << "fallback";
+        QTest::newRow("no file gives the fallback") << QByteArray() << "fallback";
+    }
+
+    void valueIn()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("device.ini"));
+        if (!ini.isEmpty())
+            writeFile(file, ini);
+        QCOMPARE(DeviceSettings::valueIn(file, QStringLiteral("g"), QStringLiteral("k"), QStringLiteral("fallback")),
+                 expected);
+    }
+
+    void filePathIn_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected"); // "@/" stands for the settings file's folder
+        QTest::newRow("relative to the settings' folder") << "tiles/a.mbtiles" << "@/tiles/a.mbtiles";
+        QTest::newRow("dot-dot is cleaned") << "tiles/../b.mbtiles" << "@/b.mbtiles";
+        QTest::newRow("home folder") << "~/maps/a.mbtiles" << QDir::homePath() + "/maps/a.mbtiles";
+        QTest::newRow("absolute stays") << "/srv/maps/a.mbtiles" << "/srv/maps/a.mbtiles";
+        QTest::newRow("a comma in the name") << "tiles/a,b.mbtiles" << "@/tiles/a,b.mbtiles";
+        QTest::newRow("blank is none") << "   " << "";
+    }
+
+    void filePathIn()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("conf/device.ini"));
+        writeFile(file, "[map]\nf=" + value.toUtf8() + "\n");
+        expected.replace(QStringLiteral("@/"), QFileInfo(file).absolutePath() + u'/');
+        QCOMPARE(DeviceSettings::filePathIn(file, QStringLiteral("map"), QStringLiteral("f")), expected);
+        QCOMPARE(DeviceSettings::filePathIn(file, QStringLiteral("map"), QStringLiteral("absent")), QString());
+    }
+
+    // Written by hand: a URL or a provider's text with commas must not come back empty.
+    void mapValuesWithCommasReadWhole()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("device.ini"));
+        writeFile(file, "[map]\nsatellite-url=http://127.0.0.1:9/{z},{x},{y}.jpg\n"
+                        "satellite-attribution=Pictures: A,B\nsatellite-mbtiles=sat,1.mbtiles\n");
+        const MapSettings s = MapSettings::fromFile(file);
+        QCOMPARE(s.satelliteUrl, QStringLiteral("http://127.0.0.1:9/{z},{x},{y}.jpg"));
+        QCOMPARE(s.satelliteAttribution, QStringLiteral("Pictures: A,B"));
+        QCOMPARE(s.satelliteMBTiles, QFileInfo(file).absolutePath() + QStringLiteral("/sat,1.mbtiles"));
+        QCOMPARE(s.standardUrl, QString::fromLatin1(MapSettings::kDefaultStandardUrl));
+    }
+
+    void everyReaderUsesOneFile()
+    {
+        QCOMPARE(MapSettings::deviceSettingsPath(), DeviceSettings::path());
+        QCOMPARE(LocationManager::deviceSettingsPath(), DeviceSettings::path());
+        QVERIFY(DeviceSettings::path().endsWith(QStringLiteral("/quorvel/device.ini")));
+    }
+
+    void replaySpeed_data()
+    {
+        QTest::addColumn<QByteArray>("line"); // the replay-speed line, or none
+        QTest::addColumn<QString>("logged");  // the value the warning names, or none
+        QTest::newRow("a number") << QByteArray("replay-speed=50\n") << "";
+        QTest::newRow("absent") << QByteArray() << "";
+        QTest::newRow("a word") << QByteArray("replay-speed=fast\n") << "fast";
+        QTest::newRow("a decimal comma") << QByteArray("replay-speed=1,5\n") << "1,5";
+        QTest::newRow("negative") << QByteArray("replay-speed=-2\n") << "-2";
+    }
+
+    void replaySpeed()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, logged);
+        const QString path = DeviceSettings::path();
+        writeFile(path, "[location]\nsource=replay:walk,1.nmea\n" + line);
+        LogCapture log;
+        auto manager = LocationManager::fromDeviceSettings();
+        QFile::remove(path);
+        QCOMPARE(manager->sourceName(), QStringLiteral("replay:walk,1.nmea"));
+        const QString warning = QStringLiteral("LocationManager: replay-speed %1 in %2 is not a positive number, using 1");
+        if (logged.isEmpty())
+            QVERIFY2(!log.lines().join(u'\n').contains(QStringLiteral("replay-speed")), qPrintable(log.lines().join(u'\n')));
+        else
+            QVERIFY2(log.contains(warning.arg(logged, path)), qPrintable(log.lines().join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestDeviceSettings)
+#include "tst_devicesettings.moc"

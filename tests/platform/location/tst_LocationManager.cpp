@@ -1,0 +1,331 @@
+// LocationManager over its real sources: replayed files, a pty as a serial receiver,
+// NMEA over TCP, and the failures of each.
+
+#include "support/TestSupport.h"
+#include "platform/location/LocationManager.h"
+#include "platform/location/LocationSources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QElapsedTimer>
+#include <QGeoPositionInfo>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <cmath>
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
+namespace {
+
+struct Recorder : LocationManagerDelegate {
+    QList<Location> locations;
+    QList<LocationError> errors;
+    void locationManagerDidUpdateToLocation(LocationManager*, const Location& l, const std::optional<Location>&) override
+    {
+        locations.append(l);
+    }
+    void locationManagerDidFailWithError(LocationManager*, const LocationError& e) override { errors.append(e); }
+};
+
+QByteArray nmea(const QByteArray& body)
+{
+    char c = 0;
+    for (char ch : body)
+        c ^= ch;
+    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(c), 16).rightJustified(2, '0').toUpper() + "\r\n";
+}
+
+// One good fix (by default 50.1 N 14.5 E, 123.4 m) at the given time of day.
+QByteArray goodFix(const QByteArray& time, const QByteArray& latitude = "5006.0000")
+{
+    return nmea("GPGGA," + time + "," + latitude + ",N,01430.0000,E,1,09,0.9,123.4,M,45.3,M,,")
+           + nmea("GPRMC," + time + ",A," + latitude + ",N,01430.0000,E,0.5,90.0,140526,,,A");
+}
+
+QString writeTemp(const QString& name, const QByteArray& content)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("quorvel-%1-%2").arg(QCoreApplication::applicationPid()).arg(name));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(content);
+    return path;
+}
+
+QGeoPositionInfo fixAt(double lat, double lon)
+{
+    return QGeoPositionInfo(QGeoCoordinate(lat, lon, 200), QDateTime::currentDateTimeUtc());
+}
+
+} // namespace
+
+class tst_LocationManager : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void badInputNeverDelivered_data();
+    void badInputNeverDelivered();
+    void replayLoopsAtItsPace();
+    void replayGoesOnAfterARestart();
+    void distanceFilter_data();
+    void distanceFilter();
+    void failuresReachTheDelegateOnce_data();
+    void failuresReachTheDelegateOnce();
+    void deviceSettingsNameTheSource();
+    void serialReceiverOnPty();
+    void nmeaOverTcp();
+    void restartAfterFailureTriesAgain();
+};
+
+void tst_LocationManager::badInputNeverDelivered_data()
+{
+    QTest::addColumn<QByteArray>("bad");
+    QTest::newRow("bad checksum") << QByteArray("$GPGGA,100000.00,4000.0000,N,01000.0000,E,1,09,0.9,50.0,M,45.3,M,,*00\r\n"
+                                                "$GPRMC,100000.00,A,4000.0000,N,01000.0000,E,0.5,90.0,140526,,,A*11\r\n");
+    QTest::newRow("truncated sentences") << QByteArray("$GPGGA,100000.00,4000.00\r\n$GPRMC,100000.00,A,40\r\n$GPGGA,1000")
+                                                + "\r\n" + nmea("GPGGA,100000.00,4000.0000,N") + nmea("GPRMC,100000.00,A");
+    QByteArray garbage;
+    for (int i = 0; i < 3000; ++i)
+        garbage.append(static_cast<char>((i * 7919 + 13) % 256));
+    QTest::newRow("binary garbage") << garbage + "\r\n";
+    QTest::newRow("GGA quality 0") << nmea("GPGGA,100000.00,4000.0000,N,01000.0000,E,0,00,99.9,50.0,M,45.3,M,,");
+    QTest::newRow("RMC status V") << nmea("GPRMC,100000.00,V,4000.0000,N,01000.0000,E,0.5,90.0,140526,,,N");
+    QTest::newRow("no fix in either") << nmea("GPGGA,100000.00,4000.0000,N,01000.0000,E,0,00,99.9,50.0,M,45.3,M,,")
+                                             + nmea("GPRMC,100000.00,V,4000.0000,N,01000.0000,E,0.5,90.0,140526,,,N");
+    QTest::newRow("latitude 91") << nmea("GPGGA,100000.00,9100.0000,N,01000.0000,E,1,09,0.9,50.0,M,45.3,M,,")
+                                         + nmea("GPRMC,100000.00,A,9100.0000,N,01000.0000,E,0.5,90.0,140526,,,A");
+    QTest::newRow("longitude 181") << nmea("GPGGA,100000.00,4000.0000,N,18100.0000,E,1,09,0.9,50.0,M,45.3,M,,");
+    QTest::newRow("NaN coordinates") << nmea("GPGGA,100000.00,nan,N,nan,E,1,09,0.9,nan,M,45.3,M,,")
+                                             + nmea("GPRMC,100000.00,A,NaN,N,NaN,E,0.5,90.0,140526,,,A");
+    QTest::newRow("empty fields") << nmea("GPGGA,100000.00,,,,,1,09,0.9,,M,,M,,") + nmea("GPRMC,100000.00,A,,,,,,,140526,,,A");
+}
+
+// Bad sentences come first in each pass and a good fix last: only the good fix may ever
+// come out, however often the file loops.
+void tst_LocationManager::badInputNeverDelivered()
+{
+    QFETCH(QByteArray, bad);
+    const QString path = writeTemp(QStringLiteral("bad.nmea"), bad + goodFix("100005.00"));
+    auto manager = LocationManager::forSource(QStringLiteral("replay:") + path, 200.0);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.locations.size() >= 4, 10000);
+    QVERIFY(recorder.errors.isEmpty());
+    for (const Location& l : std::as_const(recorder.locations)) {
+        QCOMPARE(l.coordinate.latitude, 50.1);
+        QCOMPARE(l.coordinate.longitude, 14.5);
+        QCOMPARE(l.altitude, 123.4);
+    }
+}
+
+void tst_LocationManager::replayLoopsAtItsPace()
+{
+    // Three fixes a second apart, then a ten-minute gap that is not waited out in full.
+    const QString path = writeTemp(QStringLiteral("loop.nmea"),
+                                   goodFix("100000.00") + goodFix("100001.00", "5006.1000")
+                                       + goodFix("100002.00", "5006.2000"));
+    auto manager = LocationManager::forSource(QStringLiteral("replay:") + path, 10.0);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    QElapsedTimer clock;
+    clock.start();
+    manager->startUpdatingLocation();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.locations.size() >= 7, 10000);
+    // Six steps of 100 ms at ten times the recorded pace.
+    QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
+    const double expected[] = {50.1, 50.10166666666667, 50.10333333333333};
+    for (int i = 0; i < 7; ++i)
+        QVERIFY(std::abs(recorder.locations.at(i).coordinate.latitude - expected[i % 3]) < 1e-9);
+}
+
+void tst_LocationManager::replayGoesOnAfterARestart()
+{
+    QByteArray walk;
+    for (int i = 0; i < 6; ++i)
+        walk += goodFix("10000" + QByteArray::number(i) + ".00", "5006." + QByteArray::number(i) + "000");
+    auto manager = LocationManager::forSource(QStringLiteral("replay:") + writeTemp(QStringLiteral("resume.nmea"), walk), 10.0);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.locations.size() >= 2, 5000);
+    manager->stopUpdatingLocation();
+    const double before = recorder.locations.last().coordinate.latitude;
+    recorder.locations.clear();
+    manager->startUpdatingLocation();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.locations.isEmpty(), 5000);
+    // Not back at the start of the walk.
+    QVERIFY2(recorder.locations.first().coordinate.latitude > before,
+             qPrintable(QString::number(recorder.locations.first().coordinate.latitude, 'f', 6)));
+}
+
+void tst_LocationManager::distanceFilter_data()
+{
+    QTest::addColumn<double>("filter");
+    QTest::addColumn<QList<double>>("northMetres");
+    QTest::addColumn<QList<double>>("delivered");
+    // One metre north is about 1/111195 of a degree.
+    QTest::newRow("first fix always, then 10 m from the last delivered")
+        << 10.0 << QList<double>{0, 5, 9.9, 12, 15, 22.5, 30} << QList<double>{0, 12, 22.5};
+    QTest::newRow("small steps add up only against the last delivered")
+        << 10.0 << QList<double>{0, 4, 8, 12, 16, 20} << QList<double>{0, 12};
+    QTest::newRow("no filter delivers every fix") << kDistanceFilterNone << QList<double>{0, 0, 1} << QList<double>{0, 0, 1};
+}
+
+void tst_LocationManager::distanceFilter()
+{
+    QFETCH(double, filter);
+    QFETCH(QList<double>, northMetres);
+    QFETCH(QList<double>, delivered);
+    // No source: the fixes are fed by hand through the same checks.
+    LocationManager manager(QStringLiteral("test"), [](QObject*, const LocationManager::FailureReporter&) {
+        return static_cast<QGeoPositionInfoSource*>(nullptr);
+    });
+    Recorder recorder;
+    manager.setDelegate(&recorder);
+    manager.setDistanceFilter(filter);
+    manager.startUpdatingLocation();
+    const double metre = 1.0 / 111195.08;
+    for (double m : northMetres)
+        manager.handlePosition(fixAt(50.0 + m * metre, 14.4));
+    QCOMPARE(recorder.locations.size(), delivered.size());
+    for (int i = 0; i < delivered.size(); ++i)
+        QVERIFY(std::abs(recorder.locations.at(i).coordinate.latitude - (50.0 + delivered.at(i) * metre)) < 1e-12);
+}
+
+void tst_LocationManager::failuresReachTheDelegateOnce_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("cause");
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const QString closedPort = QString::number(probe.serverPort());
+    probe.close();
+    QTest::newRow("unknown source name") << QStringLiteral("bluetooth:00:11") << QStringLiteral("unknown source");
+    QTest::newRow("replay file missing") << QStringLiteral("replay:/nonexistent/track.nmea") << QStringLiteral("cannot open");
+    QTest::newRow("replay file without NMEA") << QStringLiteral("replay:") + writeTemp(QStringLiteral("empty.nmea"), "hello\n")
+                                              << QStringLiteral("holds no NMEA");
+    QTest::newRow("serial device missing") << QStringLiteral("nmea:/dev/quorvel-no-such-tty") << QStringLiteral("No such file");
+    QTest::newRow("nmea TCP refused") << QStringLiteral("nmea:127.0.0.1:") + closedPort << QStringLiteral("refused");
+    QTest::newRow("nmea without address") << QStringLiteral("nmea:nowhere") << QStringLiteral("HOST:PORT");
+    QTest::newRow("gpsd refused") << QStringLiteral("gpsd:127.0.0.1:") + closedPort << QStringLiteral("cannot connect to gpsd");
+}
+
+void tst_LocationManager::failuresReachTheDelegateOnce()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, cause);
+    LogCapture log;
+    auto manager = LocationManager::forSource(source);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    // Never inside the start itself.
+    QVERIFY(recorder.errors.isEmpty());
+    QTRY_COMPARE(recorder.errors.size(), 1);
+    manager->startUpdatingLocation(); // still running: no second try, no second alert
+    QTest::qWait(100);
+    QCOMPARE(recorder.errors.size(), 1);
+    QVERIFY(recorder.locations.isEmpty());
+    const LocationError& e = recorder.errors.first();
+    QCOMPARE(e.source, source);
+    QVERIFY2(e.cause.contains(cause), qPrintable(e.cause));
+    QVERIFY(log.contains(QStringLiteral("LocationManager: location source %1 failed: %2").arg(source, e.cause)));
+    QVERIFY(manager->isUpdating());
+}
+
+void tst_LocationManager::deviceSettingsNameTheSource()
+{
+    const QString ini = LocationManager::deviceSettingsPath();
+    QDir().mkpath(QFileInfo(ini).path());
+    {
+        QFile f(QFileInfo(ini).dir().filePath(QStringLiteral("walk,1.nmea")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(goodFix("120000.00"));
+    }
+    {
+        // Written by hand, as a user would: unquoted, with a comma in the path.
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[location]\nsource=replay:walk,1.nmea\nreplay-speed=50\n");
+    }
+    auto manager = LocationManager::fromDeviceSettings();
+    QCOMPARE(manager->sourceName(), QStringLiteral("replay:walk,1.nmea"));
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY(!recorder.locations.isEmpty());
+    QCOMPARE(recorder.locations.first().coordinate.latitude, 50.1);
+
+    // No source named: the bundled track.
+    QFile::remove(ini);
+    auto bundled = LocationManager::fromDeviceSettings();
+    QCOMPARE(bundled->sourceName(), QStringLiteral("replay:") + LocationManager::bundledTrackPath());
+    QVERIFY(QFile::exists(LocationManager::bundledTrackPath()));
+}
+
+void tst_LocationManager::serialReceiverOnPty()
+{
+    int master = -1, slave = -1;
+    char name[256] = {};
+    QVERIFY(::openpty(&master, &slave, name, nullptr, nullptr) == 0);
+    auto manager = LocationManager::forSource(QStringLiteral("nmea:") + QString::fromLocal8Bit(name));
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    ::close(slave);
+    const QByteArray data = QByteArray("\x01\x02garbage\r\n") + goodFix("100000.00") + goodFix("100001.00");
+    QCOMPARE(::write(master, data.constData(), data.size()), data.size());
+    QTRY_VERIFY(!recorder.locations.isEmpty());
+    QCOMPARE(recorder.locations.first().coordinate.latitude, 50.1);
+    QCOMPARE(recorder.locations.first().altitude, 123.4);
+    // The receiver goes away.
+    ::close(master);
+    QTRY_COMPARE(recorder.errors.size(), 1);
+    QVERIFY(recorder.errors.first().cause.contains(QString::fromLocal8Bit(name)));
+}
+
+void tst_LocationManager::nmeaOverTcp()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    auto manager = LocationManager::forSource(QStringLiteral("nmea:127.0.0.1:%1").arg(server.serverPort()));
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY(server.hasPendingConnections());
+    QTcpSocket* peer = server.nextPendingConnection();
+    peer->write(goodFix("100000.00") + goodFix("100001.00"));
+    QTRY_VERIFY(!recorder.locations.isEmpty());
+    QCOMPARE(recorder.locations.first().coordinate.longitude, 14.5);
+    peer->close();
+    QTRY_COMPARE(recorder.errors.size(), 1);
+    QVERIFY2(recorder.errors.first().cause.contains(QStringLiteral("closed")), qPrintable(recorder.errors.first().cause));
+    QTest::qWait(50);
+    QCOMPARE(recorder.errors.size(), 1);
+}
+
+void tst_LocationManager::restartAfterFailureTriesAgain()
+{
+    auto manager = LocationManager::forSource(QStringLiteral("nmea:/dev/quorvel-no-such-tty"));
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_COMPARE(recorder.errors.size(), 1);
+    manager->stopUpdatingLocation();
+    manager->startUpdatingLocation();
+    QTRY_COMPARE(recorder.errors.size(), 2);
+    // A stop before the failure is reported swallows it.
+    manager->stopUpdatingLocation();
+    manager->startUpdatingLocation();
+    manager->stopUpdatingLocation();
+    QTest::qWait(50);
+    QCOMPARE(recorder.errors.size(), 2);
+}
+
+QTEST_MAIN(tst_LocationManager)
+#include "tst_LocationManager.moc"

@@ -1,0 +1,255 @@
+// The table view: its reuse queue, row deletion, programmatic selection and its failure,
+// and the gestures and keys a person uses on it.
+
+#include "platform/ui/TableView.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A data source over a list of strings that records what the table asked and told.
+class Rows : public TableViewDataSource, public TableViewDelegate {
+public:
+    QStringList items;
+    int created = 0;
+    QList<int> selected;
+    QList<int> committed;
+    bool deleteOnCommit = true;
+    TableView* table = nullptr;
+
+    int tableViewNumberOfRowsInSection(TableView*, int) override { return static_cast<int>(items.size()); }
+    TableViewCell* tableViewCellForRowAtIndexPath(TableView* tableView, const IndexPath& path) override
+    {
+        TableViewCell* cell = tableView->dequeueReusableCellWithIdentifier(QStringLiteral("row"));
+        if (!cell) {
+            cell = new TableViewCell(TableViewCellStyle::Default, QStringLiteral("row"));
+            new QLabel(cell);
+            ++created;
+        }
+        cell->findChild<QLabel*>()->setText(items.at(path.row));
+        cell->setAccessibleName(items.at(path.row));
+        return cell;
+    }
+    void tableViewCommitEditingStyle(TableView* tableView, TableViewCellEditingStyle style, const IndexPath& path) override
+    {
+        committed.append(path.row);
+        if (deleteOnCommit && style == TableViewCellEditingStyle::Delete) {
+            items.removeAt(path.row);
+            tableView->deleteRowsAtIndexPaths({path}, TableViewRowAnimation::Fade);
+        }
+    }
+    void tableViewDidSelectRowAtIndexPath(TableView*, const IndexPath& path) override { selected.append(path.row); }
+};
+
+struct Fixture {
+    Rows rows;
+    TableView table;
+    explicit Fixture(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            rows.items.append(QStringLiteral("item %1").arg(i));
+        table.setDataSource(&rows);
+        table.setDelegate(&rows);
+        table.resize(300, 200);
+        table.show();
+        table.reloadData();
+    }
+    int selectedRow() const { return table.indexPathForSelectedRow().value_or(IndexPath{0, -1}).row; }
+    TableViewCell* cell(int row) const { return table.cellForRowAtIndexPath({0, row}); }
+};
+
+} // namespace
+
+class TestTableView : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void selectingMissingRowRaises_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<int>("row");
+        QTest::newRow("empty table") << 0 << 0 << 0;
+        QTest::newRow("one past the end") << 3 << 0 << 3;
+        QTest::newRow("negative row") << 3 << 0 << -1;
+        QTest::newRow("second section") << 3 << 1 << 0;
+    }
+    void selectingMissingRowRaises()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, section);
+        QFETCH(int, row);
+        Fixture f(rows);
+        bool raised = false;
+        try {
+            f.table.selectRowAtIndexPath({section, row}, true, TableViewScrollPosition::Bottom);
+        } catch (const PlatformException& e) {
+            raised = true;
+            QVERIFY(e.description().contains(QString::number(row)));
+            QVERIFY(!QString::fromUtf8(e.what()).isEmpty());
+        }
+        QVERIFY(raised);
+        QVERIFY(!f.table.indexPathForSelectedRow());
+        QVERIFY(f.rows.selected.isEmpty());
+    }
+
+    void selectingTellsNoDelegateAndScrolls()
+    {
+        Fixture f(30);
+        f.table.selectRowAtIndexPath({0, 25}, false, TableViewScrollPosition::Bottom);
+        QCOMPARE(f.selectedRow(), 25);
+        QVERIFY(f.rows.selected.isEmpty());
+        QVERIFY(f.cell(25)->isSelected() && !f.cell(24)->isSelected());
+        QVERIFY(f.table.verticalScrollBar()->value() > 0);
+        f.table.scrollToNearestSelectedRowAtScrollPosition(TableViewScrollPosition::Top, false);
+        QCOMPARE(f.table.verticalScrollBar()->value(),
+                 std::min(f.cell(25)->y(), f.table.verticalScrollBar()->maximum()));
+    }
+
+    void reloadReusesCells()
+    {
+        Fixture f(4);
+        QCOMPARE(f.rows.created, 4);
+        TableViewCell* first = f.cell(0);
+        f.rows.items.removeLast();
+        f.table.reloadData();
+        QCOMPARE(f.rows.created, 4); // all from the queue
+        QCOMPARE(f.table.numberOfRowsInSection(0), 3);
+        QVERIFY(f.table.dequeueReusableCellWithIdentifier(QStringLiteral("row"))); // the spare one
+        QVERIFY(!f.table.dequeueReusableCellWithIdentifier(QStringLiteral("row")));
+        QVERIFY(!f.table.dequeueReusableCellWithIdentifier(QStringLiteral("other")));
+        QVERIFY(first); // cells live on in the table
+    }
+
+    void reloadDropsSelectionPastTheEnd()
+    {
+        Fixture f(4);
+        f.table.selectRowAtIndexPath({0, 3}, false, TableViewScrollPosition::None);
+        f.rows.items.removeLast();
+        f.table.reloadData();
+        QVERIFY(!f.table.indexPathForSelectedRow());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!f.cell(i)->isSelected());
+    }
+
+    void deletionShiftsRowsAndSelection_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("before the selection") << 2 << 0 << 1;
+        QTest::newRow("after the selection") << 2 << 3 << 2;
+        QTest::newRow("the selection itself") << 2 << 2 << -1;
+    }
+    void deletionShiftsRowsAndSelection()
+    {
+        QFETCH(int, selected);
+        QFETCH(int, deleted);
+        QFETCH(int, selectedAfter);
+        Fixture f(5);
+        f.table.selectRowAtIndexPath({0, selected}, false, TableViewScrollPosition::None);
+        f.rows.items.removeAt(deleted);
+        f.table.deleteRowsAtIndexPaths({{0, deleted}}, TableViewRowAnimation::Fade);
+        QCOMPARE(f.table.numberOfRowsInSection(0), 4);
+        QCOMPARE(f.selectedRow(), selectedAfter);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(f.cell(i)->accessibleName(), f.rows.items.at(i));
+        // The faded row goes once its animation is over.
+        QTRY_COMPARE(f.table.widget()->findChildren<TableViewCell*>().size(), 4);
+    }
+
+    void inconsistentDeletionRaises()
+    {
+        Fixture f(3);
+        bool raised = false;
+        try {
+            f.table.deleteRowsAtIndexPaths({{0, 1}}, TableViewRowAnimation::Fade); // data source still has 3
+        } catch (const PlatformException&) {
+            raised = true;
+        }
+        QVERIFY(raised);
+        QCOMPARE(f.table.numberOfRowsInSection(0), 3);
+    }
+
+    void tapSelectsAndTellsDelegate()
+    {
+        Fixture f(3);
+        QSignalSpy tapped(&f.table, &TableView::rowTapped);
+        QTest::mouseClick(f.cell(1), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(f.rows.selected, QList<int>{1});
+        QCOMPARE(f.selectedRow(), 1);
+        QCOMPARE(tapped.size(), 1);
+    }
+
+    void swipeLeftOffersDelete()
+    {
+        Fixture f(3);
+        TableViewCell* cell = f.cell(1);
+        QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(200, 10));
+        QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(100, 14));
+        QVERIFY(f.rows.selected.isEmpty()); // a swipe is no tap
+        QVERIFY(cell->showsDeleteConfirmation());
+        QVERIFY(f.rows.committed.isEmpty()); // nothing is gone before the confirmation
+        auto* confirm = cell->findChild<QPushButton*>(QStringLiteral("deleteConfirmation"));
+        QVERIFY(confirm && confirm->isVisible());
+        QCOMPARE(confirm->accessibleName(), QStringLiteral("Delete"));
+        confirm->click();
+        QCOMPARE(f.rows.committed, QList<int>{1});
+        QCOMPARE(f.table.numberOfRowsInSection(0), 2);
+    }
+
+    void swipeRightOrDownIsNoGesture()
+    {
+        Fixture f(3);
+        QTest::mousePress(f.cell(0), Qt::LeftButton, {}, QPoint(50, 10));
+        QTest::mouseRelease(f.cell(0), Qt::LeftButton, {}, QPoint(150, 10));
+        QTest::mousePress(f.cell(0), Qt::LeftButton, {}, QPoint(150, 5));
+        QTest::mouseRelease(f.cell(0), Qt::LeftButton, {}, QPoint(100, 40));
+        QVERIFY(!f.cell(0)->showsDeleteConfirmation());
+        QVERIFY(f.rows.selected.isEmpty());
+    }
+
+    void keyboard()
+    {
+        Fixture f(4);
+        f.table.setFocus();
+        QTest::keyClick(&f.table, Qt::Key_Down);
+        QCOMPARE(f.selectedRow(), 0);
+        QTest::keyClick(&f.table, Qt::Key_End);
+        QCOMPARE(f.selectedRow(), 3);
+        QTest::keyClick(&f.table, Qt::Key_Up);
+        QCOMPARE(f.selectedRow(), 2);
+        QVERIFY(f.rows.selected.isEmpty()); // moving is not choosing
+        QTest::keyClick(&f.table, Qt::Key_Return);
+        QCOMPARE(f.rows.selected, QList<int>{2});
+        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QCOMPARE(f.rows.committed, QList<int>{2});
+        QCOMPARE(f.table.numberOfRowsInSection(0), 3);
+        QCOMPARE(f.selectedRow(), 2); // the next row steps in, so Delete can go on
+        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QCOMPARE(f.rows.items, QStringList{QStringLiteral("item 0")});
+        QCOMPARE(f.selectedRow(), 0);
+        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QCOMPARE(f.table.numberOfRowsInSection(0), 0);
+        QTest::keyClick(&f.table, Qt::Key_Delete); // nothing left: nothing happens
+        QCOMPARE(f.rows.committed.size(), 4);
+    }
+
+    void accessibleRows()
+    {
+        Fixture f(2);
+        f.table.selectRowAtIndexPath({0, 1}, false, TableViewScrollPosition::None);
+        QCOMPARE(f.cell(0)->accessibleDescription(), QStringLiteral("row 1 of 2"));
+        QCOMPARE(f.cell(1)->accessibleDescription(), QStringLiteral("row 2 of 2, selected"));
+    }
+};
+
+QTEST_MAIN(TestTableView)
+#include "tst_tableview.moc"
