@@ -3,10 +3,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace DeviceSettings {
+
+namespace {
+QHash<QString, QString>& overrides()
+{
+    static QHash<QString, QString> map;
+    return map;
+}
+} // namespace
 
 QString path()
 {
@@ -16,7 +25,19 @@ QString path()
 
 QString value(const QString& group, const QString& key, const QString& fallback)
 {
+    const auto it = overrides().constFind(group + QLatin1Char('/') + key);
+    if (it != overrides().constEnd())
+        return *it;
     return valueIn(path(), group, key, fallback);
+}
+
+void setOverride(const QString& group, const QString& key, const QString& value)
+{
+    const QString name = group + QLatin1Char('/') + key;
+    if (value.isNull())
+        overrides().remove(name);
+    else
+        overrides().insert(name, value);
 }
 
 QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback)

@@ -1,9 +1,12 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/ui/SingleInstance.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -177,13 +180,37 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
 }
 
 int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<ApplicationDelegate>()>& makeDelegate,
-                    const std::function<MainLayout()>& loadMainLayout)
+                    const std::function<MainLayout()>& loadMainLayout,
+                    const std::function<std::optional<int>(const QStringList&)>& handleArguments)
 {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QApplication::setOrganizationName(QStringLiteral("quorvel"));
     StringTable::load(StringTable::preferredLanguage());
+    StringTable::loadQtTexts(QLocale());
+
+    if (handleArguments) {
+        if (const std::optional<int> status = handleArguments(QCoreApplication::arguments()))
+            return *status;
+    }
+
+    // Before anything reads or writes the user's settings: a second start only raises the
+    // first one's window.
+    std::unique_ptr<SingleInstance> instance;
+    if (const QString id = QGuiApplication::desktopFileName(); !id.isEmpty()) {
+        instance = std::make_unique<SingleInstance>(id);
+        switch (instance->claim()) {
+        case SingleInstance::Role::First:
+            break;
+        case SingleInstance::Role::AlreadyRunning:
+            NSLog("Quorvel is already running (%@); asked it to show its window", instance->channel());
+            return 0;
+        case SingleInstance::Role::Unreachable:
+            NSLog("Quorvel is already running (%@) but does not answer; not starting a second one", instance->channel());
+            return 1;
+        }
+    }
 
     // SIGTERM and SIGINT become an orderly quit, so the terminate hook runs.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
@@ -205,6 +232,8 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     MainLayout layout = loadMainLayout();
     Application application(delegate.get(), layout);
     application.launch();
+    if (instance)
+        instance->setWindow(layout.window);
     const int status = QApplication::exec();
     application.terminate();
     delete layout.window;
