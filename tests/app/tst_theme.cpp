@@ -15,6 +15,7 @@
 #include "platform/ui/TableView.h"
 #include "report/QuorvelFirstViewController.h"
 #include "support/TestSupport.h"
+#include "support/ThemePalettes.h"
 #include "templates/TemplatesTableViewController.h"
 
 #include <QtTest>
@@ -26,36 +27,6 @@
 #include <cmath>
 
 namespace {
-
-// A dark theme as dark desktops give it: light text on dark grey.
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(0x2d, 0x2d, 0x2d), base(0x1e, 0x1e, 0x1e), text(0xee, 0xee, 0xee), disabled(0x80, 0x80, 0x80);
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const bool off = g == QPalette::Disabled;
-        p.setColor(g, QPalette::Window, window);
-        p.setColor(g, QPalette::WindowText, off ? disabled : text);
-        p.setColor(g, QPalette::Base, base);
-        p.setColor(g, QPalette::AlternateBase, window);
-        p.setColor(g, QPalette::Text, off ? disabled : text);
-        p.setColor(g, QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
-        p.setColor(g, QPalette::ButtonText, off ? disabled : text);
-        p.setColor(g, QPalette::BrightText, Qt::white);
-        p.setColor(g, QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
-        p.setColor(g, QPalette::HighlightedText, Qt::white);
-        p.setColor(g, QPalette::Link, QColor(0x78, 0xae, 0xed));
-        p.setColor(g, QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
-        p.setColor(g, QPalette::Light, QColor(0x50, 0x50, 0x50));
-        p.setColor(g, QPalette::Midlight, QColor(0x44, 0x44, 0x44));
-        p.setColor(g, QPalette::Mid, QColor(0x5c, 0x5c, 0x5c));
-        p.setColor(g, QPalette::Dark, QColor(0x20, 0x20, 0x20));
-        p.setColor(g, QPalette::Shadow, Qt::black);
-        p.setColor(g, QPalette::ToolTipBase, window);
-        p.setColor(g, QPalette::ToolTipText, text);
-    }
-    return p;
-}
 
 double luminance(QRgb c)
 {
@@ -161,7 +132,7 @@ private slots:
     void everyTextStandsOut()
     {
         QFETCH(bool, dark);
-        QApplication::setPalette(dark ? darkPalette() : light_);
+        QApplication::setPalette(dark ? darkDesktopPalette() : light_);
         Launched running;
         const MainLayout& layout = running.layout;
         TabBarController* tabs = layout.rootViewController;
@@ -249,7 +220,7 @@ private slots:
     void sendReadinessFollowsTheTheme()
     {
         QFETCH(bool, dark);
-        const QPalette theme = dark ? darkPalette() : light_;
+        const QPalette theme = dark ? darkDesktopPalette() : light_;
         QApplication::setPalette(theme);
         Launched running;
         const MainLayout& layout = running.layout;
@@ -280,11 +251,11 @@ private slots:
         const MainLayout& layout = running.layout;
         QCoreApplication::processEvents();
         const QRgb before = layout.window->grab().toImage().pixel(2, layout.window->height() / 2);
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(darkDesktopPalette());
         QCoreApplication::processEvents();
         const QRgb after = layout.window->grab().toImage().pixel(2, layout.window->height() / 2);
         QCOMPARE(QColor(before).name(), light_.color(QPalette::Window).name());
-        QCOMPARE(QColor(after).name(), darkPalette().color(QPalette::Window).name());
+        QCOMPARE(QColor(after).name(), darkDesktopPalette().color(QPalette::Window).name());
     }
 
 private:
