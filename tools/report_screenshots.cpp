@@ -12,7 +12,7 @@
 #include "platform/location/LocationManager.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
-#include "support/ThemePalettes.h"
+#include "platform/ui/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     QTest::qWait(300);
     layout.window->grab().save(out + QStringLiteral("/report-position.png"));
     const QPalette light = QApplication::palette();
-    QApplication::setPalette(darkDesktopPalette());
+    QApplication::setPalette(DesktopColorScheme::darkPalette());
     QTest::qWait(300);
     layout.window->grab().save(out + QStringLiteral("/report-position-dark.png"));
     QApplication::setPalette(light);

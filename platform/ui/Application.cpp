@@ -3,6 +3,7 @@
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
 #include "platform/ui/SingleInstance.h"
+#include "platform/ui/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -234,6 +235,9 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     application.launch();
     if (instance)
         instance->setWindow(layout.window);
+    // After the window is up: the answer comes when it comes, and restyles if it says dark.
+    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
+    colorScheme.follow();
     const int status = QApplication::exec();
     application.terminate();
     delete layout.window;

@@ -9,13 +9,13 @@
 #include "platform/messaging/MessageCompose.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/DesktopColorScheme.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/TableView.h"
 #include "report/QuorvelFirstViewController.h"
 #include "support/TestSupport.h"
-#include "support/ThemePalettes.h"
 #include "templates/TemplatesTableViewController.h"
 
 #include <QtTest>
@@ -132,7 +132,7 @@ private slots:
     void everyTextStandsOut()
     {
         QFETCH(bool, dark);
-        QApplication::setPalette(dark ? darkDesktopPalette() : light_);
+        QApplication::setPalette(dark ? DesktopColorScheme::darkPalette() : light_);
         Launched running;
         const MainLayout& layout = running.layout;
         TabBarController* tabs = layout.rootViewController;
@@ -220,7 +220,7 @@ private slots:
     void sendReadinessFollowsTheTheme()
     {
         QFETCH(bool, dark);
-        const QPalette theme = dark ? darkDesktopPalette() : light_;
+        const QPalette theme = dark ? DesktopColorScheme::darkPalette() : light_;
         QApplication::setPalette(theme);
         Launched running;
         const MainLayout& layout = running.layout;
@@ -251,11 +251,11 @@ private slots:
         const MainLayout& layout = running.layout;
         QCoreApplication::processEvents();
         const QRgb before = layout.window->grab().toImage().pixel(2, layout.window->height() / 2);
-        QApplication::setPalette(darkDesktopPalette());
+        QApplication::setPalette(DesktopColorScheme::darkPalette());
         QCoreApplication::processEvents();
         const QRgb after = layout.window->grab().toImage().pixel(2, layout.window->height() / 2);
         QCOMPARE(QColor(before).name(), light_.color(QPalette::Window).name());
-        QCOMPARE(QColor(after).name(), darkDesktopPalette().color(QPalette::Window).name());
+        QCOMPARE(QColor(after).name(), DesktopColorScheme::darkPalette().color(QPalette::Window).name());
     }
 
 private:
