@@ -184,21 +184,6 @@ private slots:
         instance.raiseWindow();
         QVERIFY(window.isVisible());
     }
-
-    void objectPath_data()
-    {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("dotted") << "org.quorvel.Quorvel" << "/org/quorvel/Quorvel";
-        QTest::newRow("a dash is not allowed in a path") << "org.example.my-app" << "/org/example/my_app";
-    }
-
-    void objectPath()
-    {
-        QFETCH(QString, id);
-        QFETCH(QString, path);
-        QCOMPARE(SingleInstance::objectPath(id), path);
-    }
 };
 
 QTEST_MAIN(tst_SingleInstance)
