@@ -13,12 +13,28 @@ namespace CommandLine {
 Outcome parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    // Qt's own options are single-dash words ("-platform wayland"), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(localizedText("COMMANDLINE_DESCRIPTION"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption demo(QStringLiteral("demo"), localizedText("COMMANDLINE_DEMO"));
     parser.addOption(demo);
     // Further options are added here, and what they choose goes into Outcome.
+
+    // What Qt's GUI takes for itself once it starts; accepted here, listed by --help-all.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+                             "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name", "style",
+                             "stylesheet", "qmljsdebugger"}) {
+        QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    for (const char* name : {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qt(QString::fromLatin1(name));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
 
     Outcome outcome;
     const QString program = QCoreApplication::applicationName();

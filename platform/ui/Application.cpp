@@ -184,17 +184,26 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
                     const std::function<MainLayout()>& loadMainLayout,
                     const std::function<std::optional<int>(const QStringList&)>& handleArguments)
 {
-    QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
-    QApplication::setOrganizationName(QStringLiteral("quorvel"));
-    StringTable::load(StringTable::preferredLanguage());
-    StringTable::loadQtTexts(QLocale());
-
-    if (handleArguments) {
-        if (const std::optional<int> status = handleArguments(QCoreApplication::arguments()))
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("quorvel"));
+    // The command line is answered before the GUI exists, so that --help, --version and a
+    // refusal work without a display. A plain start, from a launcher, skips this.
+    if (handleArguments && argc > 1) {
+        std::optional<int> status;
+        {
+            QCoreApplication commandLine(argc, argv);
+            StringTable::load(StringTable::preferredLanguage());
+            StringTable::loadQtTexts(QLocale());
+            status = handleArguments(QCoreApplication::arguments());
+        }
+        if (status)
             return *status;
     }
+
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    StringTable::load(StringTable::preferredLanguage());
+    StringTable::loadQtTexts(QLocale());
 
     // Before anything reads or writes the user's settings: a second start only raises the
     // first one's window.
@@ -205,10 +214,12 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
         case SingleInstance::Role::First:
             break;
         case SingleInstance::Role::AlreadyRunning:
-            NSLog("Quorvel is already running (%@); asked it to show its window", instance->channel());
+            NSLog("%@ is already running (%@); asked it to show its window", QGuiApplication::applicationDisplayName(),
+                  instance->channel());
             return 0;
         case SingleInstance::Role::Unreachable:
-            NSLog("Quorvel is already running (%@) but does not answer; not starting a second one", instance->channel());
+            NSLog("%@ is already running (%@) but does not answer; not starting a second one",
+                  QGuiApplication::applicationDisplayName(), instance->channel());
             return 1;
         }
     }

@@ -35,6 +35,10 @@ private slots:
         QTest::newRow("unknown long option") << QStringList{"--settingz"} << 2 << "Unknown option 'settingz'" << false;
         QTest::newRow("unknown with --demo still refused") << QStringList{"--demo", "-x"} << 2 << "'x'" << false;
         QTest::newRow("a value for a plain option") << QStringList{"--demo=yes"} << 2 << "demo" << false;
+        QTest::newRow("Qt's own options pass") << QStringList{"-platform", "offscreen", "-reverse", "--demo"} << -1 << ""
+                                               << true;
+        QTest::newRow("single-dash words are not letter bundles") << QStringList{"-demo"} << -1 << "" << true;
+        QTest::newRow("a Qt option without its value") << QStringList{"-platform"} << 2 << "platform" << false;
         QTest::newRow("a stray argument") << QStringList{"file.txt"} << 2 << "unexpected argument: file.txt" << false;
     }
 

@@ -14,10 +14,16 @@ public:
 
     QString home() const { return home_.path(); }
 
-    void start(const QStringList& arguments)
+    // `withDisplay` false: as in a terminal with no window system at all.
+    void start(const QStringList& arguments, bool withDisplay = true)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        if (withDisplay)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             env.insert(QString::fromLatin1(var), home_.filePath(QString::fromLatin1(var)));
         // Only what the program brings: no data folder of the machine's holds a place index.

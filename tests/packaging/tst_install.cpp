@@ -119,14 +119,15 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << QByteArray("Unknown option 'frobnicate'");
     }
 
-    // Answered before anything else: no window, and nothing written to the user's folders.
+    // Answered before anything else, also in a terminal without any display: no window, and
+    // nothing written to the user's folders.
     void installedCommandLine()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QByteArray, printed);
         InstalledProgram app(prefix_ + QStringLiteral("/bin/quorvel"));
-        app.start(arguments);
+        app.start(arguments, false);
         QVERIFY(app.process().waitForFinished(30000));
         const QByteArray out = app.process().readAllStandardOutput() + app.process().readAllStandardError();
         QCOMPARE(app.process().exitCode(), status);
