@@ -223,7 +223,13 @@ QStringList PlaceIndex::defaultLocations()
     for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         paths << QDir(dir).filePath(QStringLiteral("quorvel/") + name);
 #ifdef QUORVEL_BUILD_PLACE_INDEX
-    paths << QStringLiteral(QUORVEL_BUILD_PLACE_INDEX);
+    // Only for programs of the build tree (tests, benchmarks, the uninstalled application):
+    // an installed copy must not quietly read a build folder that happens to be left over.
+    const QString buildIndex = QStringLiteral(QUORVEL_BUILD_PLACE_INDEX);
+    const QString buildTree = QFileInfo(buildIndex).absolutePath() + QLatin1Char('/');
+    if (QCoreApplication::instance() == nullptr
+        || (QCoreApplication::applicationDirPath() + QLatin1Char('/')).startsWith(buildTree))
+        paths << buildIndex;
 #endif
     paths.removeDuplicates();
     return paths;

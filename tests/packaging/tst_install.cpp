@@ -109,6 +109,24 @@ private slots:
         QCOMPARE(app.stop(), 0);
     }
 
+    // Without its place index the installed program says where it looked (and not in the build
+    // tree it came from), and runs on without localities.
+    void missingPlaceIndexIsNamed()
+    {
+        const QString index = prefix_ + QStringLiteral("/share/quorvel/quorvel-places.bin");
+        QVERIFY(QFile::rename(index, index + QStringLiteral(".away")));
+        InstalledProgram app(prefix_ + QStringLiteral("/bin/quorvel"));
+        app.start({QStringLiteral("--demo")});
+        const QString looked = app.waitForLine(QStringLiteral("not found \\(looked in (.*)\\); localities will not be found$"));
+        const QString position = app.waitForLine(QStringLiteral("textViewMessage: (.*)$"));
+        const int status = app.stop();
+        QVERIFY(QFile::rename(index + QStringLiteral(".away"), index));
+        QVERIFY2(looked.contains(index), app.log().constData());
+        QVERIFY2(!looked.contains(QStringLiteral(QUORVEL_BINARY_DIR)), qPrintable(looked));
+        QVERIFY2(!position.isEmpty(), app.log().constData());
+        QCOMPARE(status, 0);
+    }
+
     void installedCommandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
