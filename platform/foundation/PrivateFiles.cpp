@@ -151,8 +151,13 @@ bool makeFolder(const QString& folder, QString* error)
     return true;
 }
 
-bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error)
+bool writeAtomically(const QString& linkOrPath, const QByteArray& bytes, QString* error)
 {
+    // A document kept elsewhere under a link (dotfiles) is written where the link points,
+    // and the link stays.
+    const QFileInfo link(linkOrPath);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : QString();
+    const QString path = target.isEmpty() ? linkOrPath : target;
     const QFileInfo info(path);
     if (!makeFolder(info.absolutePath(), error))
         return false;

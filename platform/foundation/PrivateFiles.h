@@ -38,6 +38,7 @@ bool makeFolder(const QString& folder, QString* error = nullptr);
 
 // Writes `bytes` to a new 0600 file beside `path`, flushes it to disk and renames it over
 // `path`, so a reader sees the old or the new content, never a part. Creates the folder.
+// When `path` is a link to a file, the file it names is replaced and the link stays.
 bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Creates a new file that must not exist yet, 0600, with `bytes`.

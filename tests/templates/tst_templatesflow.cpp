@@ -251,6 +251,15 @@ private slots:
         QTest::qWait(400);
         QVERIFY(r.editor());
         QVERIFY(r.delegate.window()->grab().save(folder + QStringLiteral("/template-editor.png")));
+
+        // Back in the list, Delete on the selected row asks first.
+        r.navigation()->popViewControllerAnimated(false);
+        QTest::qWait(400);
+        r.list()->templatesTable->setFocus();
+        QTest::keyClick(r.list()->templatesTable, Qt::Key_Delete);
+        QTest::qWait(100);
+        QVERIFY(r.list()->templatesTable->cellForRowAtIndexPath({0, 4})->showsDeleteConfirmation());
+        QVERIFY(r.delegate.window()->grab().save(folder + QStringLiteral("/templates-delete-asked.png")));
         StringTable::load(QString());
     }
 };

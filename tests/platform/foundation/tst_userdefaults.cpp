@@ -25,6 +25,7 @@ private slots:
     void specialFilesAreSetAside();
     void documentIsPrivate();
     void documentDamagedByAnotherWriterKeepsBoth();
+    void documentUnderALinkKeepsTheLink();
 
 private:
     QString writeRaw(const QByteArray& bytes);
@@ -239,6 +240,25 @@ void tst_UserDefaults::documentDamagedByAnotherWriterKeepsBoth()
     QCOMPARE(again.stringForKey(QStringLiteral("lastUsedMessage")), QStringLiteral("mine"));
     QCOMPARE(again.stringForKey(QStringLiteral("last")), QStringLiteral("last"));
     QCOMPARE(QDir(QFileInfo(path_).absolutePath()).entryList({QStringLiteral("defaults.json.damaged-*")}).size(), 1);
+}
+
+void tst_UserDefaults::documentUnderALinkKeepsTheLink()
+{
+    // Settings kept with the user's other dotfiles, linked into place.
+    const QString kept = dir_->filePath(QStringLiteral("dotfiles/quorvel.json"));
+    QDir().mkpath(QFileInfo(kept).absolutePath());
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QFile f(kept);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"last": "last"})");
+    f.close();
+    QVERIFY(QFile::link(kept, path_));
+    UserDefaults d(path_);
+    QCOMPARE(d.stringForKey(QStringLiteral("last")), QStringLiteral("last"));
+    d.setString(QStringLiteral("current"), QStringLiteral("last"));
+    QVERIFY(d.synchronize());
+    QVERIFY(QFileInfo(path_).isSymLink());
+    QCOMPARE(UserDefaults(kept).stringForKey(QStringLiteral("last")), QStringLiteral("current"));
 }
 
 QTEST_GUILESS_MAIN(tst_UserDefaults)
