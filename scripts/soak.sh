@@ -55,13 +55,17 @@ def slope(ts, ys):
     my = sum(ys) / len(ys)
     return sum((a - mt) * (b - my) for a, b in zip(ts, ys)) / sum((a - mt) ** 2 for a in ts)
 
+# The first minute is the start-up (the place index mapped, the screens built); the slope
+# that tells a leak is the one after it.
+warm = next(i for i, m in enumerate(minutes) if m >= 1)
 half = len(rows) // 2
 log = open(sys.argv[2], errors='replace').read()
 print(f"soak: {len(rows)} samples over {minutes[-1]:.1f} min; tab switches {log.count('soak: tab')} "
       f"({log.count('by key')} by key); position updates {log.count('did update to location')}")
-print(f"soak: resident memory {rss[0]} KB first, {max(rss)} KB at most, {rss[-1]} KB last; "
-      f"slope {slope(minutes, rss):+.1f} KB/min, {slope(minutes[half:], rss[half:]):+.1f} KB/min in the second half")
-print(f"soak: open descriptors {fds[0]} first, {max(fds)} at most, {fds[-1]} last; "
-      f"slope {slope(minutes, fds):+.2f}/min")
+print(f"soak: resident memory {rss[0]} KB first, {rss[warm]} KB after a minute, {max(rss)} KB at most, "
+      f"{rss[-1]} KB last; slope after the first minute {slope(minutes[warm:], rss[warm:]):+.1f} KB/min, "
+      f"in the second half {slope(minutes[half:], rss[half:]):+.1f} KB/min")
+print(f"soak: open descriptors {fds[0]} first, {fds[warm]} after a minute, {max(fds)} at most, {fds[-1]} last; "
+      f"slope after the first minute {slope(minutes[warm:], fds[warm:]):+.2f}/min")
 PY
 echo "soak: samples in $samples, the application's log in $log"
