@@ -5,11 +5,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <QSet>
 #include <QStandardPaths>
 
 namespace DeviceSettings {
+
+namespace {
+QHash<QString, QString>& overrides()
+{
+    static QHash<QString, QString> map;
+    return map;
+}
+} // namespace
 
 QString path()
 {
@@ -19,6 +28,9 @@ QString path()
 
 QString value(const QString& group, const QString& key, const QString& fallback)
 {
+    const auto it = overrides().constFind(group + QLatin1Char('/') + key);
+    if (it != overrides().constEnd())
+        return *it;
     return valueIn(path(), group, key, fallback);
 }
 
@@ -64,6 +76,15 @@ bool readable(const QString& file)
 }
 
 } // namespace
+
+void setOverride(const QString& group, const QString& key, const QString& value)
+{
+    const QString name = group + QLatin1Char('/') + key;
+    if (value.isNull())
+        overrides().remove(name);
+    else
+        overrides().insert(name, value);
+}
 
 QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback)
 {

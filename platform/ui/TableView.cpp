@@ -149,14 +149,14 @@ TableView::TableView(QWidget* parent) : QScrollArea(parent)
     setWidget(content_);
     // The row look belongs to the table, like the platform's own rows.
     setStyleSheet(QStringLiteral(
-        "QWidget#tableContent { background: white; }\n"
-        "TableViewCell { background: white; border: none; border-bottom: 1px solid #d9dde3; }\n"
+        "QWidget#tableContent { background: palette(base); }\n"
+        "TableViewCell { background: palette(base); border: none; border-bottom: 1px solid palette(midlight); }\n"
         "TableViewCell[selected=\"true\"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
         "stop:0 #058cf5, stop:1 #015fe6); border-bottom: 1px solid #0150c0; }\n"
         "TableViewCell[selected=\"true\"] QLabel { color: white; }\n"
         "QPushButton#deleteConfirmation { background: #d9342b; color: white; border: 1px solid #a8221b; "
         "border-radius: 6px; padding: 4px 10px; font-weight: 600; }\n"
-        "TableView:focus { border-left: 3px solid #3d7bd9; }\n"));
+        "TableView:focus { border-left: 3px solid palette(highlight); }\n"));
 }
 
 TableView::~TableView() = default;

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 #include <algorithm>
+#include <QLineEdit>
+#include <QMenu>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QSet>
@@ -23,6 +25,8 @@ private slots:
     void withoutATableEveryTextIsItsKey();
     void defaultTemplatesCarryBothPlaceholders_data();
     void defaultTemplatesCarryBothPlaceholders();
+    void qtOwnTextsFollowTheLanguage_data();
+    void qtOwnTextsFollowTheLanguage();
 
 private:
     static QSet<QString> catalogue();
@@ -58,9 +62,9 @@ void tst_Catalogue::tablesHoldExactlyTheCatalogue()
         }
     }
     QVERIFY(!xml.hasError());
-    QCOMPARE(textCatalogue().size(), std::size_t(47));
+    QCOMPARE(textCatalogue().size(), std::size_t(51));
     const QSet<QString> keys = catalogue();
-    QCOMPARE(keys.size(), 47);
+    QCOMPARE(keys.size(), 51);
     QVERIFY2((keys - inTable).isEmpty(), qPrintable(QStringLiteral("missing from the table: ") + QStringList((keys - inTable).values()).join(u' ')));
     QVERIFY2((inTable - keys).isEmpty(), qPrintable(QStringLiteral("not in the catalogue: ") + QStringList((inTable - keys).values()).join(u' ')));
 }
@@ -162,5 +166,34 @@ void tst_Catalogue::defaultTemplatesCarryBothPlaceholders()
     QVERIFY(localizedText("MessageDefaultTemplate3") != localizedText("MessageDefaultTemplate2"));
 }
 
-QTEST_GUILESS_MAIN(tst_Catalogue)
+void tst_Catalogue::qtOwnTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << true;
+    QTest::newRow("English needs none") << QLocale(QLocale::English, QLocale::UnitedStates) << false;
+}
+
+// A text field's own menu (Qt's texts, not ours) is in the user's language beside our table.
+void tst_Catalogue::qtOwnTextsFollowTheLanguage()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, translated);
+    QVERIFY(StringTable::load(locale.name().left(2)));
+    StringTable::loadQtTexts(locale);
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text().section(u'\t', 0, 0); // without the shortcut
+    StringTable::loadQtTexts(QLocale(QLocale::English));
+    QVERIFY(texts.size() >= 5);
+    QCOMPARE(texts.contains(QStringLiteral("&Copy")), !translated);
+    QCOMPARE(texts.contains(QStringLiteral("&Paste")), !translated);
+    // Ours are still there.
+    QCOMPARE(localizedText("MAP_TABBAR_TITLE"), translated ? QStringLiteral("Mapa") : QStringLiteral("Map"));
+}
+
+QTEST_MAIN(tst_Catalogue)
 #include "tst_catalogue.moc"

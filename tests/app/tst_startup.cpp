@@ -126,6 +126,9 @@ void tst_Startup::terminatingBySignalStoresTheMessage()
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
     env.insert(QStringLiteral("XDG_CACHE_HOME"), home.path());
+    // A session of its own: no running instance elsewhere may take this start for a second one.
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + home.filePath(QStringLiteral("no-bus")));
     app.setProcessEnvironment(env);
     app.setProcessChannelMode(QProcess::SeparateChannels);
     app.start(QStringLiteral(QUORVEL_BINARY_DIR "/quorvel"), {});

@@ -97,6 +97,45 @@ private slots:
         QVERIFY(DeviceSettings::path().endsWith(QStringLiteral("/quorvel/device.ini")));
     }
 
+    // A command-line choice answers for this process only: the user's file is neither read
+    // for that key nor written.
+    void overrideComesBeforeTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("ini"); // empty: no file
+        QTest::addColumn<QString>("overrideValue"); // null: set, then removed again
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("over the file's value") << QByteArray("[location]\nsource=gpsd\n") << "demo" << "demo";
+        QTest::newRow("without a file") << QByteArray() << "demo" << "demo";
+        QTest::newRow("an empty override is a value") << QByteArray("[location]\nsource=gpsd\n") << "" << "";
+        QTest::newRow("removed, the file answers again") << QByteArray("[location]\nsource=gpsd\n") << QString()
+                                                         << "gpsd";
+    }
+
+    void overrideComesBeforeTheFile()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, overrideValue);
+        QFETCH(QString, expected);
+        const QString path = DeviceSettings::path();
+        QFile::remove(path);
+        if (!ini.isEmpty())
+            writeFile(path, ini);
+        const QString group = QStringLiteral("location"), key = QStringLiteral("source");
+        DeviceSettings::setOverride(group, key, overrideValue.isNull() ? QStringLiteral("demo") : overrideValue);
+        if (overrideValue.isNull())
+            DeviceSettings::setOverride(group, key, QString());
+        const QString got = DeviceSettings::value(group, key, QStringLiteral("fallback"));
+        const QString otherKey = DeviceSettings::value(group, QStringLiteral("replay-speed"), QStringLiteral("1"));
+        DeviceSettings::setOverride(group, key, QString());
+        QCOMPARE(got, expected);
+        QCOMPARE(otherKey, QStringLiteral("1"));
+        QFile f(path);
+        QCOMPARE(f.exists(), !ini.isEmpty());
+        if (f.open(QIODevice::ReadOnly))
+            QCOMPARE(f.readAll(), ini);
+        QFile::remove(path);
+    }
+
     void replaySpeed_data()
     {
         QTest::addColumn<QByteArray>("line"); // the replay-speed line, or none
