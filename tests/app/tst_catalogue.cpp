@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <QLineEdit>
 #include <QMenu>
 #include <QDirIterator>
@@ -70,11 +71,25 @@ void tst_Catalogue::tablesHoldExactlyTheCatalogue()
 
 void tst_Catalogue::codeLooksUpOnlyCataloguedKeys()
 {
-    // Every literal key handed to localizedText anywhere in the application's sources.
-    const QRegularExpression lookup(QStringLiteral(R"(localizedText\(\s*"([^"]*)\")"));
+    // Every literal key handed to localizedText anywhere in the application's sources, and
+    // every literal handed to a function that looks its argument up (the sending code's
+    // alerts take the key of their message).
+    struct Forwarder {
+        const char* file;      // where the function looks up its parameter
+        const char* parameter; // the parameter's name there
+        const char* call;      // a call's pattern, capturing the key
+    };
+    const Forwarder forwarders[] = {
+        {"Sending.cpp", "messageKey", R"(showAlert\([^;,]*,\s*"([^"]*)\")"},
+    };
+    QList<QRegularExpression> lookups{QRegularExpression(QStringLiteral(R"(localizedText\(\s*"([^"]*)\")"))};
+    for (const Forwarder& f : forwarders)
+        lookups << QRegularExpression(QString::fromLatin1(f.call));
+    const QRegularExpression byVariable(QStringLiteral(R"(localizedText\(\s*([A-Za-z_]\w*)\s*\))"));
     const QSet<QString> keys = catalogue();
     QStringList unknown;
     int found = 0;
+    int forwarded = 0;
     for (const char* folder : {"app", "controls", "coords", "templates", "report", "map", "about", "platform"}) {
         QDirIterator it(QStringLiteral(QUORVEL_SOURCE_DIR "/") + QLatin1String(folder), {"*.cpp", "*.h"},
                         QDir::Files, QDirIterator::Subdirectories);
@@ -82,15 +97,31 @@ void tst_Catalogue::codeLooksUpOnlyCataloguedKeys()
             QFile f(it.next());
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QString source = QString::fromUtf8(f.readAll());
-            for (auto m = lookup.globalMatch(source); m.hasNext();) {
-                const QString key = m.next().captured(1);
-                ++found;
-                if (!keys.contains(key))
-                    unknown << QStringLiteral("%1: %2").arg(it.fileName(), key);
+            for (int i = 0; i < lookups.size(); ++i) {
+                for (auto m = lookups.at(i).globalMatch(source); m.hasNext();) {
+                    const QString key = m.next().captured(1);
+                    ++found;
+                    forwarded += i > 0;
+                    if (!keys.contains(key))
+                        unknown << QStringLiteral("%1: %2").arg(it.fileName(), key);
+                }
+            }
+            // A key looked up from a variable came from somewhere this test must also read.
+            if (it.fileName().startsWith(QLatin1String("LocalizedText.")))
+                continue;
+            for (auto m = byVariable.globalMatch(source); m.hasNext();) {
+                const QString parameter = m.next().captured(1);
+                const bool known = std::any_of(std::begin(forwarders), std::end(forwarders), [&](const Forwarder& fw) {
+                    return it.fileName() == QLatin1String(fw.file) && parameter == QLatin1String(fw.parameter);
+                });
+                if (!known)
+                    unknown << QStringLiteral("%1: a key looked up from %2, whose callers this test does not read")
+                                   .arg(it.fileName(), parameter);
             }
         }
     }
     QVERIFY(found > 15);
+    QVERIFY(forwarded >= 10);
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u'\n')));
 }
 

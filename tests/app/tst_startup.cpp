@@ -19,6 +19,7 @@ private slots:
     void initTestCase();
     void init() { resetStandardStore(); }
     void launchShowsTheFirstTabWithTheLastMessage();
+    void reportScreenSetsTheTabTitles();
     void launchWriteOfLastIsNotFlushed();
     void goingToTheBackgroundStoresTheMessage();
     void terminatingBySignalStoresTheMessage();
@@ -61,15 +62,29 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
     QVERIFY(report);
     QCOMPARE(report->Message->text(), QStringLiteral("Hello [] at {}"));
     QCOMPARE(report->navBar->title(), localizedText("QUORVEL_NAVBAR_TITLE"));
-    const char* titles[] = {"QUORVEL_TABBAR_TITLE", "TEMPLATES_TABBAR_TITLE", "MAP_TABBAR_TITLE", "ABOUT_TABBAR_TITLE"};
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(tabs->itemTitle(i), localizedText(titles[i]));
     QCOMPARE(app.statusBarStyle(), 1);
-
     if (const QByteArray dir = qgetenv("QUORVEL_SCREENSHOT_DIR"); !dir.isEmpty()) {
         QCoreApplication::processEvents();
         layout.window->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/report-screen.png"));
     }
+}
+
+void tst_Startup::reportScreenSetsTheTabTitles()
+{
+    QuorvelAppDelegate delegate;
+    MainLayout layout = loadMainLayout();
+    std::unique_ptr<QWidget> window(layout.window);
+    Application app(&delegate, layout);
+    // In Czech the looked-up titles differ from the layout's own, so only titles that the
+    // report screen really set can match.
+    QVERIFY(StringTable::load(QStringLiteral("cs")));
+    const char* titles[] = {"QUORVEL_TABBAR_TITLE", "TEMPLATES_TABBAR_TITLE", "MAP_TABBAR_TITLE", "ABOUT_TABBAR_TITLE"};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(layout.rootViewController->itemTitle(i) != localizedText(titles[i]), titles[i]);
+    app.launch();
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(layout.rootViewController->itemTitle(i), localizedText(titles[i]));
+    QVERIFY(StringTable::load(QStringLiteral("en")));
 }
 
 void tst_Startup::launchWriteOfLastIsNotFlushed()
