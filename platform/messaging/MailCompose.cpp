@@ -155,10 +155,7 @@ void MailComposeViewController::save()
         return;
     const MailMessage m = message();
     // A draft may lack a recipient; it must still not carry injected headers.
-    MailMessage check = m;
-    if (check.to.isEmpty())
-        check.to = QStringList{QStringLiteral("-")};
-    if (const QString problem = check.problem(); !problem.isEmpty()) {
+    if (const QString problem = m.draftProblem(); !problem.isEmpty()) {
         finish(MFMailComposeResultFailed, ComposeError(ComposeError::HeaderInjection, problem));
         return;
     }
