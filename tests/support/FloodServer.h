@@ -2,12 +2,14 @@
 // A hostile server on loopback, on a thread of its own so that it keeps sending while the
 // code under test is busy: to each connection it writes `greeting` once (after the peer's
 // first bytes, when asked to wait for a request) and then `chunk` over and over, as fast
-// as the peer takes it, until it is destroyed.
+// as the peer takes it (or one chunk every `intervalMs`, for a trickle), until it is
+// destroyed.
 
 #include <QByteArray>
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -19,8 +21,9 @@
 
 class FloodServer {
 public:
-    FloodServer(QByteArray greeting, QByteArray chunk, bool waitForRequest)
-        : greeting_(std::move(greeting)), chunk_(std::move(chunk)), waitForRequest_(waitForRequest)
+    FloodServer(QByteArray greeting, QByteArray chunk, bool waitForRequest, int intervalMs = 0)
+        : greeting_(std::move(greeting)), chunk_(std::move(chunk)), waitForRequest_(waitForRequest),
+          intervalMs_(intervalMs)
     {
         listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
@@ -61,6 +64,8 @@ private:
                 fds.push_back({p.fd, short(POLLIN | (p.asked ? POLLOUT : 0)), 0});
             if (::poll(fds.data(), fds.size(), 50) <= 0)
                 continue;
+            if (intervalMs_ > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs_));
             for (size_t i = 0; i + 1 < fds.size(); ++i) {
                 Peer& p = peers[i];
                 const short events = fds[i + 1].revents;
@@ -108,6 +113,7 @@ private:
     QByteArray greeting_;
     QByteArray chunk_;
     bool waitForRequest_;
+    int intervalMs_;
     int listener_ = -1;
     quint16 port_ = 0;
     std::atomic<bool> stop_{false};

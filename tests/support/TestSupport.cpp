@@ -47,3 +47,21 @@ void storeTemplates(const std::optional<QStringList>& templates, std::optional<q
         d.setInteger(*selected, SettingsKeys::SelectedTemplate);
     d.synchronize();
 }
+
+#ifdef __SANITIZE_ADDRESS__
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+double heapMegabytes()
+{
+#ifdef __SANITIZE_ADDRESS__
+    return double(__sanitizer_get_current_allocated_bytes()) / (1 << 20);
+#else
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+#endif
+}

@@ -30,6 +30,11 @@ void resetStandardStore();
 // A fresh store holding these templates and this selected index (each only when given), flushed.
 void storeTemplates(const std::optional<QStringList>& templates, std::optional<qint64> selected);
 
+// Heap in use by this process, in MB: under AddressSanitizer the bytes allocated and not
+// freed (its quarantine of freed blocks would swamp the resident size), else the resident
+// size. For tests that feed a flood and check that memory stays bounded.
+double heapMegabytes();
+
 // Pins locale and time zone, and points the per-user locations at a temporary folder of
 // this process. Call first, before anything opens the settings store.
 void initTestEnvironment();

@@ -18,9 +18,6 @@
 
 #include <cmath>
 #include <fcntl.h>
-#ifdef __SANITIZE_ADDRESS__
-extern "C" size_t __sanitizer_get_current_allocated_bytes();
-#endif
 #include <pty.h>
 #include <unistd.h>
 
@@ -58,21 +55,6 @@ QString writeTemp(const QString& name, const QByteArray& content)
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(content);
     return path;
-}
-
-// Memory in use by this process, in MB: under AddressSanitizer the bytes allocated and not
-// freed (its quarantine of freed blocks would swamp the figure), else the resident size.
-double residentMegabytes()
-{
-#ifdef __SANITIZE_ADDRESS__
-    return double(__sanitizer_get_current_allocated_bytes()) / (1 << 20);
-#endif
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
 }
 
 QGeoPositionInfo fixAt(double lat, double lon)
@@ -401,7 +383,7 @@ void tst_LocationManager::floodsKeepTheEventLoopGoing()
         source = (kind == QLatin1String("gpsd") ? QStringLiteral("gpsd:127.0.0.1:%1") : QStringLiteral("nmea:127.0.0.1:%1"))
                      .arg(server->port());
     }
-    const double before = residentMegabytes();
+    const double before = heapMegabytes();
     auto manager = LocationManager::forSource(source);
     Recorder recorder;
     manager->setDelegate(&recorder);
@@ -422,7 +404,7 @@ void tst_LocationManager::floodsKeepTheEventLoopGoing()
     QTest::qWait(2000);
     tick.stop();
     manager->stopUpdatingLocation();
-    const double grown = residentMegabytes() - before;
+    const double grown = heapMegabytes() - before;
     qInfo("%d ticks, longest gap %lld ms, %lld locations, %lld bytes sent, grew %.1f MB", ticks, longestGap,
           qint64(recorder.locations.size()), server ? server->bytesSent() : qint64(-1), grown);
     QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
