@@ -44,6 +44,7 @@ MailComposeViewController::MailComposeViewController(std::unique_ptr<MailSender>
     form->addRow(tr("Subject:"), subjectField_);
     if (sender_ && !sender_->fromAddress().isEmpty()) {
         auto* from = new QLabel(sender_->fromAddress(), this);
+        from->setTextFormat(Qt::PlainText);
         from->setObjectName(QStringLiteral("from"));
         form->addRow(tr("From:"), from);
     }

@@ -35,6 +35,14 @@ void storeTemplates(const std::optional<QStringList>& templates, std::optional<q
 // size. For tests that feed a flood and check that memory stays bounded.
 double heapMegabytes();
 
+class QLabel;
+
+// Text that draws as something else when it is taken for markup: a picture read from a file
+// in `folder` (300 pixels high) and a large green "Message delivered" heading.
+QString hostileMarkup(const QString& folder);
+// Whether the label draws its text as the characters it holds, not as markup.
+bool drawsAsPlainText(const QLabel* label);
+
 // Pins locale and time zone, and points the per-user locations at a temporary folder of
 // this process. Call first, before anything opens the settings store.
 void initTestEnvironment();
