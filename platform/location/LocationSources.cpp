@@ -20,6 +20,8 @@ namespace {
 
 using FailureReporter = LocationManager::FailureReporter;
 
+constexpr qint64 kMaxRecordingBytes = 64 << 20; // hours of fixes
+
 // Seconds of the day of an NMEA sentence's time field (hhmmss[.ss]), if it has one. Only
 // the framing is read here; the fix itself is Qt's to parse.
 std::optional<double> sentenceTime(const QByteArray& line)
@@ -104,7 +106,17 @@ QGeoPositionInfoSource* openReplay(const QString& path, double speed, const std:
         fail(stringWithFormat("cannot open %@: %@", path, file.errorString()));
         return nullptr;
     }
-    const QByteArray recording = file.readAll();
+    // A recording is read whole, so it must be a file of a sane size: /dev/zero or a FIFO
+    // named here would never end.
+    if (!QFileInfo(path).isFile()) {
+        fail(stringWithFormat("%@ is not a regular file", path));
+        return nullptr;
+    }
+    const QByteArray recording = file.read(kMaxRecordingBytes + 1);
+    if (recording.size() > kMaxRecordingBytes) {
+        fail(stringWithFormat("%@ is larger than %d MB", path, int(kMaxRecordingBytes >> 20)));
+        return nullptr;
+    }
     if (!recording.contains('$')) {
         fail(stringWithFormat("%@ holds no NMEA sentences", path));
         return nullptr;

@@ -286,6 +286,11 @@ bool SendmailSender::isAvailable()
 void SendmailSender::send(const MailMessage& message, Done done)
 {
     run_.expect(std::move(done));
+    if (const QString problem = message.problem(); !problem.isEmpty()) {
+        // Reported later, as a run's end would be.
+        QTimer::singleShot(0, this, [this, problem] { run_.complete(false, problem); });
+        return;
+    }
     const QString domain = fromAddress_.isEmpty() ? QStringLiteral("localhost") : fromAddress_.section(u'@', -1);
     const QByteArray mime =
         message.toMime(QDateTime::currentDateTime(), QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@' + domain);

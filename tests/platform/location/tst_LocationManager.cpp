@@ -217,6 +217,7 @@ void tst_LocationManager::failuresReachTheDelegateOnce_data()
     QTest::newRow("serial device missing") << QStringLiteral("nmea:/dev/quorvel-no-such-tty") << QStringLiteral("No such file");
     QTest::newRow("nmea TCP refused") << QStringLiteral("nmea:127.0.0.1:") + closedPort << QStringLiteral("refused");
     QTest::newRow("nmea without address") << QStringLiteral("nmea:nowhere") << QStringLiteral("HOST:PORT");
+    QTest::newRow("replay of a device") << QStringLiteral("replay:/dev/zero") << QStringLiteral("not a regular file");
     QTest::newRow("gpsd refused") << QStringLiteral("gpsd:127.0.0.1:") + closedPort << QStringLiteral("cannot connect to gpsd");
 }
 

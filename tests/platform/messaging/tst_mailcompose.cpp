@@ -228,6 +228,55 @@ private slots:
         QCOMPARE(decoded, subject);
     }
 
+    // Whoever calls a sender, a recipient that is not a mailbox never leaves the machine.
+    void sendersRefuseWhatIsNotAMailbox_data()
+    {
+        QTest::addColumn<QString>("transport");
+        QTest::newRow("smtp") << "smtp";
+        QTest::newRow("sendmail") << "sendmail";
+    }
+
+    void sendersRefuseWhatIsNotAMailbox()
+    {
+        QFETCH(QString, transport);
+        QTemporaryDir dir;
+        const QString stub = dir.filePath(QStringLiteral("sendmail"));
+        QFile f(stub);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\ntouch \"$0.ran\"\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        SmtpServer server;
+        QVERIFY(server.start());
+        SmtpAccount account;
+        account.server = QStringLiteral("127.0.0.1");
+        account.port = server.port;
+        account.security = QStringLiteral("none");
+        account.fromAddress = QStringLiteral("q@example.org");
+        std::unique_ptr<MailSender> sender;
+        if (transport == QLatin1String("smtp"))
+            sender = std::make_unique<SmtpSender>(account);
+        else
+            sender = std::make_unique<SendmailSender>(stub, QStringLiteral("q@example.org"), QString(), 10000);
+        MailMessage m;
+        m.fromAddress = QStringLiteral("q@example.org");
+        m.to = QStringList{QStringLiteral("mum@example.org> NOTIFY=SUCCESS ORCPT=rfc822;spy@evil.example")};
+        m.body = QStringLiteral("x");
+        int calls = 0;
+        QString error;
+        sender->send(m, [&](bool sent, const QString& why) {
+            ++calls;
+            QVERIFY(!sent);
+            error = why;
+        });
+        QCOMPARE(calls, 0); // never inside the call
+        QTRY_COMPARE(calls, 1);
+        QVERIFY2(error.contains(QStringLiteral("not an e-mail address")), qPrintable(error));
+        QTest::qWait(200);
+        QVERIFY(server.messages().isEmpty());
+        QVERIFY(!QFile::exists(stub + QStringLiteral(".ran")));
+    }
+
     void onlyTheAddressReachesTheServer()
     {
         SmtpServer server;
