@@ -150,8 +150,10 @@ void GpsdPositionSource::readReports()
     // socket would not announce it again.
     if (budget == 0 && open_ && notifier_) {
         notifier_->setEnabled(false);
-        QTimer::singleShot(kFloodPauseMs, notifier_, [this] {
-            notifier_->setEnabled(true);
+        QTimer::singleShot(kFloodPauseMs, notifier_, [this, notifier = notifier_] {
+            if (notifier != notifier_ || !open_)
+                return;
+            notifier->setEnabled(true);
             if (gps_waiting(data_.get(), 0))
                 readReports();
         });

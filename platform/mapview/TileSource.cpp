@@ -360,8 +360,9 @@ public:
     bool waitOpened(int ms)
     {
         QMutexLocker lock(&mutex_);
-        if (!opened_.done)
-            wake_.wait(&mutex_, QDeadlineTimer(ms));
+        const QDeadlineTimer deadline(ms);
+        while (!opened_.done && wake_.wait(&mutex_, deadline)) {
+        }
         return opened_.done;
     }
     Opened opened() const
