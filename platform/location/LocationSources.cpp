@@ -418,7 +418,6 @@ void NmeaFeedDevice::take(const char* data, qsizetype n)
             if (partial_.size() + (stop - data) > kMaxLine) {
                 partial_.clear();
                 skipping_ = true;
-                ++dropped_;
             } else {
                 partial_.append(data, stop - data);
             }

@@ -85,8 +85,6 @@ public:
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override { return lines_.size() + QIODevice::bytesAvailable(); }
     bool canReadLine() const override { return lines_.contains('\n') || QIODevice::canReadLine(); }
-    // Lines dropped so far for being too long.
-    qint64 droppedLines() const { return dropped_; }
 
 protected:
     // Frames `n` more bytes of the feed.
@@ -100,7 +98,6 @@ private:
     QByteArray lines_;   // complete lines, each ending in LF
     QByteArray partial_; // the line being received
     bool skipping_ = false; // inside a line that grew too long, until its end
-    qint64 dropped_ = 0;
 };
 
 // A character device (serial port, pty, FIFO) read without blocking; the end of the data
