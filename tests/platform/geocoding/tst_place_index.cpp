@@ -349,7 +349,7 @@ private slots:
                 if (leaf == leaves - 1)
                     --n.node_type.lr.right;
             });
-        }) << "leaves cover";
+        }) << "leaves"; // "cover" for a long last leaf, or an empty one for a single entry
         QTest::newRow("tree cut short") << Damage([](QByteArray& b) {
             Header h = headerOf(b);
             h.localityTree.size -= sizeof(TreeNode);
