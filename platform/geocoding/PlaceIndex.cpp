@@ -96,11 +96,16 @@ QString checkSavedTree(const char* p, quint64 size, quint32 pointCount)
             return QStringLiteral("the tree's bounds are not numbers");
     if ((size - pos) / sizeof(std::uint32_t) < indexCount)
         return cutShort;
+    // The entries must name every point exactly once, or a lookup would find one twice.
+    std::vector<bool> named(pointCount, false);
     for (std::size_t i = 0; i < indexCount; ++i) {
         std::uint32_t point = 0;
         std::memcpy(&point, p + pos + i * sizeof point, sizeof point);
         if (point >= pointCount)
             return QStringLiteral("tree entry %1 names point %2 of %3").arg(i).arg(point).arg(pointCount);
+        if (named[point])
+            return QStringLiteral("tree entry %1 names point %2 a second time").arg(i).arg(point);
+        named[point] = true;
     }
     pos += indexCount * sizeof(std::uint32_t);
 

@@ -302,6 +302,12 @@ private slots:
             const Header h = headerOf(b);
             put<std::uint32_t>(b, firstNodeOffset(h) - sizeof(std::uint32_t), 999999);
         }) << "names point 999999";
+        QTest::newRow("tree entries name a place twice") << Damage([](QByteArray& b) {
+            const quint64 entries = firstNodeOffset(headerOf(b)) - (headerOf(b).placeCount - headerOf(b).sectionCount) * sizeof(std::uint32_t);
+            std::uint32_t first = 0;
+            std::memcpy(&first, b.constData() + entries, sizeof first);
+            put<std::uint32_t>(b, entries + sizeof(std::uint32_t), first);
+        }) << "a second time";
         QTest::newRow("inner node with one child") << Damage([](QByteArray& b) {
             const quint64 root = firstNodeOffset(headerOf(b));
             TreeNode n = nodeAt(b, root);
