@@ -60,11 +60,9 @@ Person personOf(EContact* contact, const QString& book)
     return p;
 }
 
-QString why(GError* error)
+QString why(const GError* error)
 {
-    const QString w = error ? QString::fromUtf8(error->message) : QStringLiteral("no reason given");
-    g_clear_error(&error);
-    return w;
+    return error ? QString::fromUtf8(error->message) : QStringLiteral("no reason given");
 }
 
 } // namespace
