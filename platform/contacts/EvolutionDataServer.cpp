@@ -86,7 +86,7 @@ QList<Person> readEvolutionDataServer(const Cancellation& cancel)
         for (GList* l = sources; l && !cancel.isCancelled(); l = l->next) {
             auto* source = static_cast<ESource*>(l->data);
             const QString name = text(e_source_get_display_name(source));
-            EClient* client = e_book_client_connect_sync(source, 10, cancellable, &error);
+            EClient* client = e_book_client_connect_sync(source, 2, cancellable, &error);
             if (!client) {
                 if (!cancel.isCancelled())
                     NSLog("Contacts: the address book \"%@\" could not be opened: %@", name, why(error));

@@ -84,8 +84,10 @@ public:
             const QString name = p.displayName();
             QStringList details = p.phoneNumbers;
             details.append(p.emailAddresses);
-            rows_.push_back({collator_.sortKey(name), name, details.join(QStringLiteral(", ")),
-                             (name + u'\n' + details.join(u'\n')).toCaseFolded()});
+            // The book first, so that one person from two books can be told apart.
+            const QString shown = p.addressBook.isEmpty() ? details.join(QStringLiteral(", "))
+                                                          : p.addressBook + QStringLiteral(" · ") + details.join(QStringLiteral(", "));
+            rows_.push_back({collator_.sortKey(name), name, shown, (name + u'\n' + details.join(u'\n')).toCaseFolded()});
             people_.append(p);
         }
         endInsertRows();
@@ -229,6 +231,10 @@ void PeoplePickerNavigationController::build()
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setWordWrap(true);
     layout->addWidget(empty_, 1);
+    loading_ = new QLabel(tr("Reading the address books…"), this);
+    loading_->setObjectName(QStringLiteral("loadingLabel"));
+    loading_->setTextFormat(Qt::PlainText);
+    layout->addWidget(loading_);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -278,6 +284,7 @@ void PeoplePickerNavigationController::updateState()
 {
     const int shown = filter_->rowCount();
     const QString needle = search_->text().trimmed();
+    loading_->setVisible(isLoading() && shown > 0);
     if (isLoading() && shown == 0)
         empty_->setText(tr("Reading the address books…"));
     else if (people().isEmpty())

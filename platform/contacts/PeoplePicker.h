@@ -68,4 +68,5 @@ private:
     QLineEdit* search_ = nullptr;
     QListView* list_ = nullptr;
     QLabel* empty_ = nullptr;
+    QLabel* loading_ = nullptr; // while books are still being read
 };

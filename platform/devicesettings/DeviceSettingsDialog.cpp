@@ -402,7 +402,16 @@ void DeviceSettingsDialog::validate()
     setProblem(ui_->standardMBTilesError, fileProblem(ui_->standardMBTiles->text().trimmed(), false));
     setProblem(ui_->satelliteMBTilesError, fileProblem(ui_->satelliteMBTiles->text().trimmed(), false));
 
-    ui_->formStatus->setText(problems_ > 0 ? text("SETTINGS_FIX_FIELDS") : QString());
+    // Which sections hold the problems, since only one is in view.
+    QStringList where;
+    for (int i = 0; i < ui_->sections->count(); ++i) {
+        const QList<QLabel*> labels = ui_->sections->widget(i)->findChildren<QLabel*>(QRegularExpression(QStringLiteral("Error$")));
+        if (std::any_of(labels.begin(), labels.end(), [](const QLabel* l) { return !l->text().isEmpty(); }))
+            where.append(ui_->sections->tabText(i));
+    }
+    ui_->formStatus->setText(problems_ > 0 ? stringWithFormat(text("SETTINGS_FIX_FIELDS").toUtf8().constData(),
+                                                              where.join(QStringLiteral(", ")))
+                                           : QString());
     ui_->formStatus->setVisible(problems_ > 0);
     ui_->saveButton->setEnabled(problems_ == 0 && !busy_);
     ui_->checkAccountButton->setEnabled(!busy_ && !checker_ && ui_->serverError->text().isEmpty()
@@ -657,7 +666,10 @@ void DeviceSettingsDialog::watchLocation()
         ui_->locationStatus->setText(QString());
         return;
     }
-    location_ = LocationManager::forSource(locationSource());
+    // "Automatic" over a file that names no source shows what the application uses today.
+    const QString source = locationSource();
+    const bool unnamed = source == QLatin1String("auto") && setting("location", "source").isEmpty();
+    location_ = LocationManager::forSource(unnamed ? QString() : source);
     ui_->locationStatus->setText(text("SETTINGS_STATUS_WAITING"));
     connect(location_.get(), &LocationManager::locationUpdated, this, [this](const Location& l) {
         ui_->locationStatus->setText(stringWithFormat(text("SETTINGS_STATUS_FIX").toUtf8().constData(),

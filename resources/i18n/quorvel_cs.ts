@@ -240,7 +240,7 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
     </message>
     <message id="SETTINGS_SOURCE_AUTO">
         <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automaticky (GeoClue, jinak gpsd, jinak ukázková procházka)</translation>
+        <translation>Automaticky (první zdroj, který odpoví)</translation>
     </message>
     <message id="SETTINGS_SOURCE_GEOCLUE">
         <source>SETTINGS_SOURCE_GEOCLUE</source>
@@ -468,11 +468,11 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
     </message>
     <message id="SETTINGS_USE_KPEOPLE">
         <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Číst adresář KPeople (Plasma Mobile)</translation>
+        <translation>Adresář KPeople (Plasma)</translation>
     </message>
     <message id="SETTINGS_USE_EDS">
         <source>SETTINGS_USE_EDS</source>
-        <translation>Číst adresáře Evolution Data Server (GNOME, Phosh)</translation>
+        <translation>Evolution Data Server (GNOME, Phosh)</translation>
     </message>
     <message id="SETTINGS_TILE_SERVER">
         <source>SETTINGS_TILE_SERVER</source>
@@ -540,7 +540,7 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
     </message>
     <message id="SETTINGS_FIX_FIELDS">
         <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Pro uložení opravte označená pole.</translation>
+        <translation>Pro uložení opravte označená pole: %@.</translation>
     </message>
     <message id="SETTINGS_SAVING">
         <source>SETTINGS_SAVING</source>

@@ -240,7 +240,7 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
     </message>
     <message id="SETTINGS_SOURCE_AUTO">
         <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automatic (GeoClue, else gpsd, else the demo walk)</translation>
+        <translation>Automatic (the first source that answers)</translation>
     </message>
     <message id="SETTINGS_SOURCE_GEOCLUE">
         <source>SETTINGS_SOURCE_GEOCLUE</source>
@@ -468,11 +468,11 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
     </message>
     <message id="SETTINGS_USE_KPEOPLE">
         <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Read KPeople's address book (Plasma Mobile)</translation>
+        <translation>KPeople's address book (Plasma)</translation>
     </message>
     <message id="SETTINGS_USE_EDS">
         <source>SETTINGS_USE_EDS</source>
-        <translation>Read Evolution Data Server's address books (GNOME, Phosh)</translation>
+        <translation>Evolution Data Server (GNOME, Phosh)</translation>
     </message>
     <message id="SETTINGS_TILE_SERVER">
         <source>SETTINGS_TILE_SERVER</source>
@@ -540,7 +540,7 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
     </message>
     <message id="SETTINGS_FIX_FIELDS">
         <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Correct the marked fields to save.</translation>
+        <translation>Correct the marked fields to save: %@.</translation>
     </message>
     <message id="SETTINGS_SAVING">
         <source>SETTINGS_SAVING</source>

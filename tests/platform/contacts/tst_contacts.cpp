@@ -270,6 +270,8 @@ private slots:
         QVERIFY(picker.isLoading());
         QTRY_COMPARE(picker.people().size(), folder.size());
         QVERIFY(picker.isLoading());
+        // Still reading: said beneath the people already shown.
+        QVERIFY(picker.findChild<QLabel*>(QStringLiteral("loadingLabel"))->isVisible());
         picker.setSearchText(QStringLiteral("jana"));
         QCOMPARE(picker.visiblePeople().size(), 1);
         QSignalSpy loaded(&picker, &PeoplePickerNavigationController::loaded);
@@ -277,6 +279,7 @@ private slots:
         QVERIFY(loaded.wait(10000));
         QCOMPARE(picker.visiblePeople().size(), 2);
         QVERIFY(!picker.isLoading());
+        QVERIFY(!picker.findChild<QLabel*>(QStringLiteral("loadingLabel"))->isVisible());
     }
 
     // Closing the picker while a book is still being read stops the read.

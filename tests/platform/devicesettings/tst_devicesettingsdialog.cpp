@@ -8,6 +8,7 @@
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/Keyring.h"
 #include "platform/foundation/LocalizedText.h"
+#include "platform/location/LocationManager.h"
 #include "support/FakeKeyring.h"
 #include "support/SendingHarness.h"
 #include "support/SessionBus.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 #include <QtTest>
@@ -153,6 +155,9 @@ private slots:
         QVERIFY(!d.isValid());
         QVERIFY(!save->isEnabled());
         QVERIFY(!child<QLabel>(&d, "formStatus")->isHidden());
+        QVERIFY(child<QLabel>(&d, "formStatus")->text().contains(
+            child<QTabWidget>(&d, "sections")->tabText(child<QTabWidget>(&d, "sections")->indexOf(
+                error->parentWidget()->parentWidget()->parentWidget()))));
         d.save();
         QVERIFY(!QFile::exists(DeviceSettings::path()));
         // Putting it right takes the message away.
@@ -344,6 +349,12 @@ private slots:
         d.show();
         QVERIFY2(d.minimumSizeHint().width() <= 360, qPrintable(QString::number(d.minimumSizeHint().width())));
         auto* sections = child<QTabWidget>(&d, "sections");
+        // No section needs a sideways scroll.
+        for (QScrollArea* area : d.findChildren<QScrollArea*>()) {
+            sections->setCurrentWidget(area);
+            QCoreApplication::processEvents();
+            QVERIFY2(area->widget()->minimumSizeHint().width() <= area->viewport()->width(), qPrintable(area->objectName()));
+        }
         for (int i = 0; i < sections->count(); ++i)
             QVERIFY(!sections->tabText(i).startsWith(QLatin1String("SETTINGS_")));
         for (QWidget* w : d.findChildren<QWidget*>()) {
@@ -357,6 +368,25 @@ private slots:
                 QVERIFY2(!l->text().startsWith(QLatin1String("SETTINGS_")), qPrintable(l->objectName()));
             if (auto* b = qobject_cast<QAbstractButton*>(w))
                 QVERIFY2(!b->text().startsWith(QLatin1String("SETTINGS_")), qPrintable(b->objectName()));
+        }
+        if (const QByteArray dir = qgetenv("QUORVEL_SCREENSHOT_DIR"); !dir.isEmpty() && language == QLatin1String("en")) {
+            // An account being set up, one field wrong, as a user would see it.
+            fillAccount(&d, 587, QStringLiteral("pw"));
+            type(&d, "server", QStringLiteral("smtp.example.org"));
+            choose(&d, "security", 0);
+            type(&d, "from", QStringLiteral("jana.example.org"));
+            // The bundled walk replayed, with its live fix.
+            choose(&d, "sourceCombo", 5);
+            type(&d, "replayFile", LocationManager::bundledTrackPath());
+            QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(&d, "locationStatus")->text().startsWith(QStringLiteral("Position")), 10000);
+            choose(&d, "smsSender", 1);
+            type(&d, "testNumber", QStringLiteral("+420 601 123 456"));
+            const char* names[] = {"location", "sms", "mail", "contacts", "map"};
+            for (int i = 0; i < sections->count(); ++i) {
+                sections->setCurrentIndex(i);
+                QCoreApplication::processEvents();
+                d.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/settings-%1.png").arg(QLatin1String(names[i])));
+            }
         }
         StringTable::load(QStringLiteral("en"));
     }
