@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,33 +74,57 @@ public:
         collator_.setNumericMode(true);
     }
 
+    // Keeps the list sorted by name: a sorted batch that belongs after everyone listed is
+    // appended, which is cheap for the views; anything else is merged in at once.
     void add(const QList<Person>& people)
     {
         if (people.isEmpty())
             return;
-        const int first = static_cast<int>(people_.size());
-        beginInsertRows({}, first, first + static_cast<int>(people.size()) - 1);
-        people_.reserve(people_.size() + people.size());
-        for (const Person& p : people) {
+        std::vector<Row> rows;
+        rows.reserve(static_cast<size_t>(people.size()));
+        for (qsizetype i = 0; i < people.size(); ++i) {
+            const Person& p = people.at(i);
             const QString name = p.displayName();
             QStringList details = p.phoneNumbers;
             details.append(p.emailAddresses);
             // The book first, so that one person from two books can be told apart.
             const QString shown = p.addressBook.isEmpty() ? details.join(QStringLiteral(", "))
                                                           : p.addressBook + QStringLiteral(" · ") + details.join(QStringLiteral(", "));
-            rows_.push_back({collator_.sortKey(name), name, shown, (name + u'\n' + details.join(u'\n')).toCaseFolded()});
-            people_.append(p);
+            rows.push_back({collator_.sortKey(name), name, shown, (name + u'\n' + details.join(u'\n')).toCaseFolded(), p});
         }
-        endInsertRows();
+        auto before = [](const Row& a, const Row& b) { return a.sortKey.compare(b.sortKey) < 0; };
+        std::stable_sort(rows.begin(), rows.end(), before);
+        if (rows_.empty() || !before(rows.front(), rows_.back())) {
+            const int first = static_cast<int>(rows_.size());
+            beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+            for (Row& r : rows) {
+                people_.append(r.person);
+                rows_.push_back(std::move(r));
+            }
+            endInsertRows();
+            return;
+        }
+        std::vector<Row> merged;
+        merged.reserve(rows_.size() + rows.size());
+        std::merge(std::make_move_iterator(rows_.begin()), std::make_move_iterator(rows_.end()),
+                   std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()), std::back_inserter(merged),
+                   before);
+        beginResetModel();
+        rows_ = std::move(merged);
+        people_.clear();
+        people_.reserve(static_cast<qsizetype>(rows_.size()));
+        for (const Row& r : rows_)
+            people_.append(r.person);
+        endResetModel();
+    }
+    // Whether `people`, sorted, would go after everyone listed.
+    bool appends(const QList<Person>& people) const
+    {
+        return rows_.empty() || people.isEmpty() || collator_.compare(people.first().displayName(), rows_.back().name) >= 0;
     }
 
     const QList<Person>& people() const { return people_; }
     const QString& haystack(int row) const { return rows_.at(static_cast<size_t>(row)).haystack; }
-    bool lessThan(int a, int b) const
-    {
-        const int c = rows_.at(static_cast<size_t>(a)).sortKey.compare(rows_.at(static_cast<size_t>(b)).sortKey);
-        return c < 0 || (c == 0 && a < b);
-    }
 
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : static_cast<int>(people_.size()); }
     QVariant data(const QModelIndex& index, int role) const override
@@ -128,20 +153,19 @@ private:
         QString name;
         QString details;
         QString haystack; // name, numbers and addresses, case-folded
+        Person person;
     };
     QCollator collator_;
     QList<Person> people_;
     std::vector<Row> rows_;
 };
 
-// Sorted by name, narrowed by the search text.
+// Narrowed by the search text (the model keeps the order).
 class PeopleFilter : public QSortFilterProxyModel {
 public:
     PeopleFilter(PeopleModel* model, QObject* parent) : QSortFilterProxyModel(parent), model_(model)
     {
         setSourceModel(model);
-        setDynamicSortFilter(true);
-        sort(0);
     }
     void setNeedle(const QString& text)
     {
@@ -154,7 +178,6 @@ protected:
     {
         return needle_.isEmpty() || model_->haystack(row).contains(needle_);
     }
-    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override { return model_->lessThan(a.row(), b.row()); }
 
 private:
     PeopleModel* model_;
@@ -179,13 +202,38 @@ PeoplePickerNavigationController::PeoplePickerNavigationController(std::unique_p
     : QDialog(parent), loader_(std::move(loader))
 {
     build();
-    connect(loader_.get(), &ContactsLoader::peopleArrived, this, [this](const QList<Person>& people) {
-        model_->add(people);
+    // A large book is listed a slice per pass of the event loop, so the window keeps
+    // answering while it fills in.
+    feed_ = new QTimer(this);
+    feed_->setInterval(0);
+    connect(feed_, &QTimer::timeout, this, [this] {
+        // Each book arrives sorted: the first is listed slice by slice; a later one is
+        // merged in whole, once.
+        constexpr qsizetype slice = 5000;
+        QList<Person>& book = waiting_.front();
+        if (model_->appends(book)) {
+            model_->add(book.mid(0, slice));
+            book.remove(0, std::min(slice, book.size()));
+        } else {
+            model_->add(book);
+            book.clear();
+        }
+        if (book.isEmpty())
+            waiting_.removeFirst();
+        if (waiting_.isEmpty())
+            feed_->stop();
         updateState();
+        if (!isLoading())
+            emit loaded();
+    });
+    connect(loader_.get(), &ContactsLoader::peopleArrived, this, [this](const QList<Person>& people) {
+        waiting_.append(people);
+        feed_->start();
     });
     connect(loader_.get(), &ContactsLoader::finished, this, [this] {
         updateState();
-        emit loaded();
+        if (!isLoading())
+            emit loaded();
     });
     loader_->start();
     updateState();
@@ -200,7 +248,7 @@ const QList<Person>& PeoplePickerNavigationController::people() const
 
 bool PeoplePickerNavigationController::isLoading() const
 {
-    return loader_ && loader_->isLoading();
+    return loader_ && (loader_->isLoading() || !waiting_.isEmpty());
 }
 
 void PeoplePickerNavigationController::build()

@@ -15,6 +15,7 @@ class PeopleFilter;
 class QLineEdit;
 class QListView;
 class QLabel;
+class QTimer;
 
 class PeoplePickerNavigationControllerDelegate {
 public:
@@ -40,7 +41,7 @@ public:
     ~PeoplePickerNavigationController() override;
 
     void setPeoplePickerDelegate(PeoplePickerNavigationControllerDelegate* delegate) { delegate_ = delegate; }
-    // Everyone read so far, in the order they arrived (selectPerson's index).
+    // Everyone listed so far, in list order (selectPerson's index).
     const QList<Person>& people() const;
     // The people the search leaves on the list, in list order.
     QList<Person> visiblePeople() const;
@@ -69,4 +70,6 @@ private:
     QListView* list_ = nullptr;
     QLabel* empty_ = nullptr;
     QLabel* loading_ = nullptr; // while books are still being read
+    QList<QList<Person>> waiting_; // books read, not yet listed
+    QTimer* feed_ = nullptr;
 };
