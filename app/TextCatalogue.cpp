@@ -50,6 +50,11 @@ const std::vector<const char*>& textCatalogue()
         "VERSION",
         "VERSION_TIMESTAMP",
         "DOWNLOAD_DESCRIPTION",
+        "COMMANDLINE_DESCRIPTION",
+        "COMMANDLINE_DEMO",
+        "COMMANDLINE_SETTINGS",
+        "COMMANDLINE_TRY_HELP",
+        "COMMANDLINE_UNEXPECTED",
         // The device settings dialog.
         "SETTINGS_TITLE",
         "SETTINGS_OPEN",
