@@ -35,7 +35,7 @@ enum SmsRow { NoSms, Modem, KdeConnect };
 enum MailRow { NoMail, Smtp, Sendmail };
 const char* const securities[] = {"starttls", "tls", "none"};
 
-QString text(const char* key)
+QString phrase(const char* key)
 {
     return localizedText(key);
 }
@@ -73,37 +73,37 @@ QString joinHostPort(const QString& host, const QString& port)
 QString portProblem(const QString& port, bool required)
 {
     if (port.isEmpty())
-        return required ? text("SETTINGS_ERR_PORT") : QString();
+        return required ? phrase("SETTINGS_ERR_PORT") : QString();
     bool ok = false;
     const int p = port.toInt(&ok);
-    return ok && p >= 1 && p <= 65535 ? QString() : text("SETTINGS_ERR_PORT");
+    return ok && p >= 1 && p <= 65535 ? QString() : phrase("SETTINGS_ERR_PORT");
 }
 
 QString hostProblem(const QString& host)
 {
     if (host.isEmpty())
-        return text("SETTINGS_ERR_HOST_EMPTY");
+        return phrase("SETTINGS_ERR_HOST_EMPTY");
     static const QRegularExpression bad(QStringLiteral("[\\s/@,;\"'<>\\\\]"));
-    return host.contains(bad) ? text("SETTINGS_ERR_HOST") : QString();
+    return host.contains(bad) ? phrase("SETTINGS_ERR_HOST") : QString();
 }
 
 QString fileProblem(const QString& path, bool required)
 {
     if (path.isEmpty())
-        return required ? text("SETTINGS_ERR_FILE_EMPTY") : QString();
+        return required ? phrase("SETTINGS_ERR_FILE_EMPTY") : QString();
     QString p = path;
     if (p.startsWith(QLatin1String("~/")))
         p = QDir::homePath() + p.mid(1);
-    return QFileInfo::exists(p) ? QString() : stringWithFormat(text("SETTINGS_ERR_FILE").toUtf8().constData(), path);
+    return QFileInfo::exists(p) ? QString() : stringWithFormat(phrase("SETTINGS_ERR_FILE").toUtf8().constData(), path);
 }
 
 QString addressProblem(const QString& address, bool required)
 {
     if (address.isEmpty())
-        return required ? text("SETTINGS_ERR_FROM") : QString();
+        return required ? phrase("SETTINGS_ERR_FROM") : QString();
     const qsizetype at = address.indexOf(u'@');
     if (at <= 0 || at == address.size() - 1 || address.contains(QRegularExpression(QStringLiteral("\\s"))))
-        return text("SETTINGS_ERR_FROM");
+        return phrase("SETTINGS_ERR_FROM");
     return {};
 }
 
@@ -260,9 +260,9 @@ void DeviceSettingsDialog::load()
     filePassword_ = DeviceSettings::value(QStringLiteral("mail"), QStringLiteral("password"));
     ui_->password->setText(filePassword_);
     if (!filePassword_.isEmpty())
-        ui_->passwordNote->setText(text("SETTINGS_PASSWORD_IN_FILE"));
+        ui_->passwordNote->setText(phrase("SETTINGS_PASSWORD_IN_FILE"));
     else
-        ui_->password->setPlaceholderText(text("SETTINGS_PASSWORD_UNCHANGED"));
+        ui_->password->setPlaceholderText(phrase("SETTINGS_PASSWORD_UNCHANGED"));
     ui_->from->setText(setting("mail", "from"));
     ui_->senderName->setText(DeviceSettings::value(QStringLiteral("mail"), QStringLiteral("name")));
     ui_->sendmail->setText(setting("mail", "sendmail", QStringLiteral("/usr/sbin/sendmail")));
@@ -357,7 +357,7 @@ void DeviceSettingsDialog::validate()
     // The test number only matters to the test, not to what is saved.
     const QString number = ui_->testNumber->text().trimmed();
     static const QRegularExpression dialable(QStringLiteral("^\\+?[0-9 ()./-]+$"));
-    const QString numberProblem = number.isEmpty() || dialable.match(number).hasMatch() ? QString() : text("SETTINGS_ERR_NUMBER");
+    const QString numberProblem = number.isEmpty() || dialable.match(number).hasMatch() ? QString() : phrase("SETTINGS_ERR_NUMBER");
     ui_->testNumberError->setText(numberProblem);
     if (auto* form = qobject_cast<QFormLayout*>(ui_->testNumberError->parentWidget()->layout()))
         form->setRowVisible(ui_->testNumberError, !numberProblem.isEmpty());
@@ -366,7 +366,7 @@ void DeviceSettingsDialog::validate()
     const QString server = ui_->server->text().trimmed();
     QString serverProblem = mail == Smtp ? hostProblem(server) : QString();
     if (serverProblem.isEmpty() && mail == Smtp && ui_->security->currentIndex() == 2 && !isLoopback(server))
-        serverProblem = text("SETTINGS_ERR_NOT_LOOPBACK");
+        serverProblem = phrase("SETTINGS_ERR_NOT_LOOPBACK");
     setProblem(ui_->serverError, serverProblem);
     setProblem(ui_->mailPortError, mail == Smtp ? portProblem(ui_->mailPort->text().trimmed(), false) : QString());
     setProblem(ui_->fromError, mail == Smtp ? addressProblem(ui_->from->text().trimmed(), true)
@@ -376,7 +376,7 @@ void DeviceSettingsDialog::validate()
     if (mail == Sendmail) {
         const QFileInfo program(ui_->sendmail->text().trimmed());
         if (!program.isFile() || !program.isExecutable())
-            sendmailProblem = stringWithFormat(text("SETTINGS_ERR_PROGRAM").toUtf8().constData(), ui_->sendmail->text().trimmed());
+            sendmailProblem = stringWithFormat(phrase("SETTINGS_ERR_PROGRAM").toUtf8().constData(), ui_->sendmail->text().trimmed());
     }
     setProblem(ui_->sendmailError, sendmailProblem);
 
@@ -385,7 +385,7 @@ void DeviceSettingsDialog::validate()
     if (ui_->useFolder->isChecked() && !folder.isEmpty()) {
         const QFileInfo f(folder.startsWith(QLatin1String("~/")) ? QDir::homePath() + folder.mid(1) : folder);
         if (!f.isDir())
-            folderProblem = stringWithFormat(text("SETTINGS_ERR_FOLDER").toUtf8().constData(), folder);
+            folderProblem = stringWithFormat(phrase("SETTINGS_ERR_FOLDER").toUtf8().constData(), folder);
     }
     setProblem(ui_->contactsFolderError, folderProblem);
 
@@ -394,11 +394,11 @@ void DeviceSettingsDialog::validate()
                        || ((url.startsWith(QLatin1String("https://")) || url.startsWith(QLatin1String("http://")))
                            && url.contains(QLatin1String("{z}")) && url.contains(QLatin1String("{x}"))
                            && url.contains(QLatin1String("{y}")) && !url.contains(u' '));
-    setProblem(ui_->tileServerError, urlOk ? QString() : text("SETTINGS_ERR_URL"));
+    setProblem(ui_->tileServerError, urlOk ? QString() : phrase("SETTINGS_ERR_URL"));
     const QString contact = ui_->tileContact->text().trimmed();
     const bool contactOk = contact.isEmpty() || contact.startsWith(QLatin1String("https://"))
                            || contact.startsWith(QLatin1String("http://")) || addressProblem(contact, false).isEmpty();
-    setProblem(ui_->tileContactError, contactOk ? QString() : text("SETTINGS_ERR_CONTACT"));
+    setProblem(ui_->tileContactError, contactOk ? QString() : phrase("SETTINGS_ERR_CONTACT"));
     setProblem(ui_->standardMBTilesError, fileProblem(ui_->standardMBTiles->text().trimmed(), false));
     setProblem(ui_->satelliteMBTilesError, fileProblem(ui_->satelliteMBTiles->text().trimmed(), false));
 
@@ -409,7 +409,7 @@ void DeviceSettingsDialog::validate()
         if (std::any_of(labels.begin(), labels.end(), [](const QLabel* l) { return !l->text().isEmpty(); }))
             where.append(ui_->sections->tabText(i));
     }
-    ui_->formStatus->setText(problems_ > 0 ? stringWithFormat(text("SETTINGS_FIX_FIELDS").toUtf8().constData(),
+    ui_->formStatus->setText(problems_ > 0 ? stringWithFormat(phrase("SETTINGS_FIX_FIELDS").toUtf8().constData(),
                                                               where.join(QStringLiteral(", ")))
                                            : QString());
     ui_->formStatus->setVisible(problems_ > 0);
@@ -437,7 +437,8 @@ QString DeviceSettingsDialog::locationSource() const
     case Demo:
         return QStringLiteral("demo");
     default:
-        return QStringLiteral("auto");
+        // The location service's own default, so the file names no source.
+        return QString();
     }
 }
 
@@ -511,7 +512,7 @@ void DeviceSettingsDialog::save()
         return;
     }
     setBusy(true);
-    ui_->passwordNote->setText(text("SETTINGS_SAVING"));
+    ui_->passwordNote->setText(phrase("SETTINGS_SAVING"));
     const QPointer<DeviceSettingsDialog> self(this);
     keyring_->writePassword(Keyring::smtpKey(user, ui_->server->text()), password,
                             [self, values](const KeyringAnswer& answer) {
@@ -529,11 +530,11 @@ void DeviceSettingsDialog::save()
 
 void DeviceSettingsDialog::keyringFailed(const KeyringAnswer& answer)
 {
-    const QString why = answer.status == KeyringAnswer::Unavailable ? text("SETTINGS_KEYRING_ABSENT")
-                        : answer.status == KeyringAnswer::Denied    ? text("SETTINGS_KEYRING_LOCKED")
+    const QString why = answer.status == KeyringAnswer::Unavailable ? phrase("SETTINGS_KEYRING_ABSENT")
+                        : answer.status == KeyringAnswer::Denied    ? phrase("SETTINGS_KEYRING_LOCKED")
                                                                     : answer.error;
     NSLog("Settings: the password could not be kept in the keyring: %@", why);
-    ui_->passwordNote->setText(stringWithFormat(text("SETTINGS_KEYRING_FAILED").toUtf8().constData(), why));
+    ui_->passwordNote->setText(stringWithFormat(phrase("SETTINGS_KEYRING_FAILED").toUtf8().constData(), why));
     ui_->keepInFile->setProperty("offered", true);
     ui_->keepInFile->setVisible(true);
     updateVisibility();
@@ -556,7 +557,7 @@ void DeviceSettingsDialog::write(const Values& values, bool passwordInFile, bool
     else if (removePassword)
         changes.append({QStringLiteral("mail/password"), QVariant()});
     if (!DeviceSettings::setValues(changes)) {
-        ui_->formStatus->setText(stringWithFormat(text("SETTINGS_WRITE_FAILED").toUtf8().constData(), DeviceSettings::path()));
+        ui_->formStatus->setText(stringWithFormat(phrase("SETTINGS_WRITE_FAILED").toUtf8().constData(), DeviceSettings::path()));
         ui_->formStatus->setVisible(true);
         return;
     }
@@ -569,11 +570,11 @@ void DeviceSettingsDialog::checkAccount()
 {
     if (checker_)
         return;
-    ui_->mailStatus->setText(text("SETTINGS_CHECKING"));
+    ui_->mailStatus->setText(phrase("SETTINGS_CHECKING"));
     checker_ = std::make_unique<SmtpSender>(account(), keyring_);
     validate();
     checker_->checkAccount([this](bool ok, const QString& answer) {
-        ui_->mailStatus->setText(stringWithFormat(text(ok ? "SETTINGS_CHECK_OK" : "SETTINGS_CHECK_FAILED").toUtf8().constData(), answer));
+        ui_->mailStatus->setText(stringWithFormat(phrase(ok ? "SETTINGS_CHECK_OK" : "SETTINGS_CHECK_FAILED").toUtf8().constData(), answer));
         // Not inside the sender's own call.
         QTimer::singleShot(0, this, [this] {
             checker_.reset();
@@ -600,11 +601,11 @@ void DeviceSettingsDialog::sendTestMessage()
     } else {
         return;
     }
-    ui_->smsStatus->setText(text("SETTINGS_SENDING_TEST"));
+    ui_->smsStatus->setText(phrase("SETTINGS_SENDING_TEST"));
     validate();
-    tester_->send(ui_->testNumber->text().trimmed(), text("SETTINGS_TEST_TEXT"), [this](bool sent, const QString& error) {
-        ui_->smsStatus->setText(sent ? text("SETTINGS_TEST_SENT")
-                                     : stringWithFormat(text("SETTINGS_TEST_FAILED").toUtf8().constData(), error));
+    tester_->send(ui_->testNumber->text().trimmed(), phrase("SETTINGS_TEST_TEXT"), [this](bool sent, const QString& error) {
+        ui_->smsStatus->setText(sent ? phrase("SETTINGS_TEST_SENT")
+                                     : stringWithFormat(phrase("SETTINGS_TEST_FAILED").toUtf8().constData(), error));
         QTimer::singleShot(0, this, [this] {
             tester_.reset();
             validate();
@@ -666,17 +667,14 @@ void DeviceSettingsDialog::watchLocation()
         ui_->locationStatus->setText(QString());
         return;
     }
-    // "Automatic" over a file that names no source shows what the application uses today.
-    const QString source = locationSource();
-    const bool unnamed = source == QLatin1String("auto") && setting("location", "source").isEmpty();
-    location_ = LocationManager::forSource(unnamed ? QString() : source);
-    ui_->locationStatus->setText(text("SETTINGS_STATUS_WAITING"));
+    location_ = LocationManager::forSource(locationSource());
+    ui_->locationStatus->setText(phrase("SETTINGS_STATUS_WAITING"));
     connect(location_.get(), &LocationManager::locationUpdated, this, [this](const Location& l) {
-        ui_->locationStatus->setText(stringWithFormat(text("SETTINGS_STATUS_FIX").toUtf8().constData(),
+        ui_->locationStatus->setText(stringWithFormat(phrase("SETTINGS_STATUS_FIX").toUtf8().constData(),
                                                       l.coordinate.latitude, l.coordinate.longitude));
     });
     connect(location_.get(), &LocationManager::failed, this, [this](const LocationError& e) {
-        ui_->locationStatus->setText(stringWithFormat(text("SETTINGS_STATUS_FAILED").toUtf8().constData(), e.cause));
+        ui_->locationStatus->setText(stringWithFormat(phrase("SETTINGS_STATUS_FAILED").toUtf8().constData(), e.cause));
     });
     location_->startUpdatingLocation();
 }

@@ -213,6 +213,7 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
     <message id="COMMANDLINE_UNEXPECTED">
         <source>COMMANDLINE_UNEXPECTED</source>
         <translation>nečekaný argument: %1</translation>
+    </message>
     <message id="SETTINGS_TITLE">
         <source>SETTINGS_TITLE</source>
         <translation>Nastavení zařízení</translation>

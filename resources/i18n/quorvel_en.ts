@@ -213,6 +213,7 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
     <message id="COMMANDLINE_UNEXPECTED">
         <source>COMMANDLINE_UNEXPECTED</source>
         <translation>unexpected argument: %1</translation>
+    </message>
     <message id="SETTINGS_TITLE">
         <source>SETTINGS_TITLE</source>
         <translation>Device settings</translation>

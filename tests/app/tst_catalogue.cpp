@@ -81,6 +81,7 @@ void tst_Catalogue::codeLooksUpOnlyCataloguedKeys()
     };
     const Forwarder forwarders[] = {
         {"Sending.cpp", "messageKey", R"(showAlert\([^;,]*,\s*"([^"]*)\")"},
+        {"DeviceSettingsDialog.cpp", "key", R"(\bphrase\(\s*"([^"]*)\")"},
     };
     QList<QRegularExpression> lookups{QRegularExpression(QStringLiteral(R"(localizedText\(\s*"([^"]*)\")"))};
     for (const Forwarder& f : forwarders)
