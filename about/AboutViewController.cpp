@@ -1,4 +1,5 @@
 #include "about/AboutViewController.h"
+#include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/TextField.h"
@@ -25,6 +26,12 @@ void AboutViewController::loadView(QWidget* view)
     downloadDescription = ui_->downloadDescription;
     QPushButton* button = ui_->productPageButton;
     connect(button, &QPushButton::clicked, this, [this, button] { goToVeltranoCom(button); });
+    // Where a phone user finds the device's own settings.
+    auto* settings = new QPushButton(localizedText("SETTINGS_OPEN"));
+    settings->setObjectName(QStringLiteral("settingsButton"));
+    settings->setAccessibleName(localizedText("SETTINGS_TITLE"));
+    navBar->addRightButton(settings);
+    connect(settings, &QPushButton::clicked, this, [this] { DeviceSettingsDialog::present(window()); });
 }
 
 void AboutViewController::viewDidLoad()

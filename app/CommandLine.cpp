@@ -20,6 +20,8 @@ Outcome parse(const QStringList& arguments)
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption demo(QStringLiteral("demo"), localizedText("COMMANDLINE_DEMO"));
     parser.addOption(demo);
+    const QCommandLineOption settings(QStringLiteral("settings"), localizedText("COMMANDLINE_SETTINGS"));
+    parser.addOption(settings);
     // Further options are added here, and what they choose goes into Outcome.
 
     // What Qt's GUI takes for itself once it starts; accepted here, listed by --help-all.
@@ -59,6 +61,7 @@ Outcome parse(const QStringList& arguments)
         return outcome;
     }
     outcome.demo = parser.isSet(demo);
+    outcome.settings = parser.isSet(settings);
     return outcome;
 }
 

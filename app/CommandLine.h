@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: --help, --version and --demo, and a clear refusal of anything
+// The program's command line: --help, --version, --demo and --settings, and a clear refusal of anything
 // else. Parsing is separate from acting on it, so tests feed arguments directly.
 
 #include <QString>
@@ -19,6 +19,8 @@ struct Outcome {
     QString text;
     // --demo: the bundled walk as the position, whatever the device settings say.
     bool demo = false;
+    // --settings: the device settings dialog over the window once it is up.
+    bool settings = false;
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, the program's name first.

@@ -12,11 +12,13 @@
 #include "platform/messaging/MailCompose.h"
 #include "platform/messaging/MessageCompose.h"
 #include "platform/contacts/PeoplePicker.h"
+#include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
 
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -72,5 +74,13 @@ MainLayout loadMainLayout()
     auto* nearby = new PlaceIndexNearbyPlaces(places, window);
     tabs->addTab(new MapViewController(MapServices{mapLocation, nearby}), QStringLiteral("Map"));
     tabs->addTab(new AboutViewController, QStringLiteral("About"));
+    auto* settings = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), window);
+    settings->setContext(Qt::ApplicationShortcut);
+    QObject::connect(settings, &QShortcut::activated, window, [window] { openDeviceSettings(window); });
     return {window, tabs};
+}
+
+void openDeviceSettings(QWidget* window)
+{
+    DeviceSettingsDialog::present(window);
 }

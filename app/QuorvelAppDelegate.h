@@ -13,3 +13,7 @@ public:
 
 // The window and its four tabs.
 MainLayout loadMainLayout();
+
+// Opens the device settings dialog over `window` (--settings, Ctrl+, and the about screen's
+// Settings button all come here).
+void openDeviceSettings(QWidget* window);

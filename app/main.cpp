@@ -3,6 +3,7 @@
 #include "platform/ui/Application.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -11,5 +12,13 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
     return applicationMain(
-        argc, argv, [] { return std::make_unique<QuorvelAppDelegate>(); }, loadMainLayout, &CommandLine::handle);
+        argc, argv, [] { return std::make_unique<QuorvelAppDelegate>(); },
+        [] {
+            MainLayout layout = loadMainLayout();
+            // --settings: the device settings dialog over the window, once the window is up.
+            if (CommandLine::parse(QCoreApplication::arguments()).settings)
+                QTimer::singleShot(0, layout.window, [window = layout.window] { openDeviceSettings(window); });
+            return layout;
+        },
+        &CommandLine::handle);
 }

@@ -24,6 +24,7 @@ ALLOWED = {
     "mapview": {"foundation", "location", "geocoding"},
     "messaging": {"foundation"},
     "contacts": {"foundation"},
+    "devicesettings": {"foundation", "ui", "location", "messaging", "contacts", "mapview"},
 }
 SCREENS = {"app", "coords", "templates", "report", "map", "about", "controls"}
 # Where code of ours is read from; tests, benchmarks, fuzzers and tools may use anything.

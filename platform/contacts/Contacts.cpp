@@ -8,6 +8,13 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 QString Person::displayName() const
 {
@@ -29,49 +36,11 @@ namespace VCard {
 
 namespace {
 
-struct LogicalLine {
-    QByteArray text;
-    int number = 0;
-    bool quotedPrintable = false;
-};
-
 bool startsQuotedPrintable(const QByteArray& line)
 {
     const qsizetype colon = line.indexOf(':');
     const QByteArray head = (colon < 0 ? line : line.left(colon)).toUpper();
     return head.contains("QUOTED-PRINTABLE");
-}
-
-// Physical lines (LF, CRLF or a lone CR) joined into logical ones: a line that starts with a
-// space or tab continues the one before (3.0, 4.0), and in 2.1 a quoted-printable value that
-// ends with "=" continues on the next line.
-QList<LogicalLine> unfold(const QByteArray& data)
-{
-    QList<LogicalLine> out;
-    qsizetype pos = 0;
-    int number = 0;
-    const qsizetype n = data.size();
-    while (pos < n) {
-        qsizetype end = pos;
-        while (end < n && data.at(end) != '\n' && data.at(end) != '\r')
-            ++end;
-        const QByteArray line = data.mid(pos, end - pos);
-        ++number;
-        if (end < n && data.at(end) == '\r' && end + 1 < n && data.at(end + 1) == '\n')
-            ++end;
-        pos = end + 1;
-        if (!out.isEmpty() && !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t')) {
-            out.last().text += line.mid(1);
-            continue;
-        }
-        if (!out.isEmpty() && out.last().quotedPrintable && out.last().text.endsWith('=')) {
-            out.last().text.chop(1);
-            out.last().text += line;
-            continue;
-        }
-        out.append({line, number, startsQuotedPrintable(line)});
-    }
-    return out;
 }
 
 struct Property {
@@ -214,82 +183,150 @@ QString unescape(const QString& value)
 
 } // namespace
 
+Reader::Reader(Problem problem) : problem_(std::move(problem)) {}
+
+void Reader::feed(QByteArrayView bytes)
+{
+    qsizetype pos = 0;
+    const qsizetype n = bytes.size();
+    // The LF of a CRLF split across two feeds.
+    if (afterCR_ && n > 0 && bytes.at(0) == '\n')
+        pos = 1;
+    afterCR_ = false;
+    while (pos < n) {
+        qsizetype end = pos;
+        while (end < n && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        partial_.append(bytes.sliced(pos, end - pos));
+        if (end == n)
+            return; // the line goes on in the next feed
+        if (bytes.at(end) == '\r') {
+            if (end + 1 < n && bytes.at(end + 1) == '\n')
+                ++end;
+            else if (end + 1 == n)
+                afterCR_ = true;
+        }
+        pos = end + 1;
+        physicalLine(std::exchange(partial_, {}));
+    }
+}
+
+// Physical lines (LF, CRLF or a lone CR) are joined into logical ones: a line that starts with
+// a space or tab continues the one before (3.0, 4.0), and in 2.1 a quoted-printable value
+// that ends with "=" continues on the next line.
+void Reader::physicalLine(QByteArray line)
+{
+    ++lineNumber_;
+    if (havePending_ && !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t')) {
+        pending_ += QByteArrayView(line).sliced(1);
+        return;
+    }
+    if (havePending_ && pendingQuotedPrintable_ && pending_.endsWith('=')) {
+        pending_.chop(1);
+        pending_ += line;
+        return;
+    }
+    flushPending();
+    pendingQuotedPrintable_ = startsQuotedPrintable(line);
+    pending_ = std::move(line);
+    pendingNumber_ = lineNumber_;
+    havePending_ = true;
+}
+
+void Reader::flushPending()
+{
+    if (!havePending_)
+        return;
+    havePending_ = false;
+    logicalLine(std::exchange(pending_, {}), pendingNumber_);
+}
+
+void Reader::report(int line, const QString& why)
+{
+    if (problem_)
+        problem_(line, why);
+}
+
+void Reader::logicalLine(const QByteArray& text, int number)
+{
+    lastLine_ = number;
+    if (text.trimmed().isEmpty())
+        return;
+    Property p;
+    QString why;
+    if (!parseProperty(text, p, why)) {
+        report(number, why);
+        return;
+    }
+    if (p.name == "BEGIN" && p.value.trimmed().toUpper() == "VCARD") {
+        if (inCard_) {
+            report(number, QStringLiteral("a card begins before the one before it ended"));
+            people_.append(person_);
+        }
+        person_ = Person();
+        inCard_ = true;
+        return;
+    }
+    if (p.name == "END" && p.value.trimmed().toUpper() == "VCARD") {
+        if (!inCard_) {
+            report(number, QStringLiteral("END without BEGIN"));
+            return;
+        }
+        people_.append(std::exchange(person_, Person()));
+        inCard_ = false;
+        return;
+    }
+    if (!inCard_) {
+        report(number, QStringLiteral("outside a card"));
+        return;
+    }
+    if (p.encoding == "B" || p.encoding == "BASE64")
+        return; // photos, sounds, keys: nothing the picker shows
+    if (p.name == "FN") {
+        person_.formattedName = unescape(decodeText(p)).trimmed();
+    } else if (p.name == "N") {
+        const QStringList parts = components(decodeText(p));
+        person_.familyName = unescape(parts.value(0)).trimmed();
+        person_.givenName = unescape(parts.value(1)).trimmed();
+    } else if (p.name == "ORG") {
+        person_.organization = unescape(components(decodeText(p)).value(0)).trimmed();
+    } else if (p.name == "TEL") {
+        QString number = unescape(decodeText(p)).trimmed();
+        if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+            number = number.mid(4).section(u';', 0, 0).trimmed();
+        if (number.isEmpty())
+            report(lastLine_, QStringLiteral("empty phone number"));
+        else
+            person_.phoneNumbers.append(number);
+    } else if (p.name == "EMAIL") {
+        QString address = unescape(decodeText(p)).trimmed();
+        if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+            address = address.mid(7).trimmed();
+        if (address.isEmpty())
+            report(lastLine_, QStringLiteral("empty e-mail address"));
+        else
+            person_.emailAddresses.append(address);
+    }
+}
+
+QList<Person> Reader::finish()
+{
+    if (!partial_.isEmpty())
+        physicalLine(std::exchange(partial_, {}));
+    flushPending();
+    if (inCard_) {
+        report(lastLine_, QStringLiteral("the card has no END; kept as it stands"));
+        people_.append(std::exchange(person_, Person()));
+        inCard_ = false;
+    }
+    return std::exchange(people_, {});
+}
+
 QList<Person> parse(const QByteArray& data, const Problem& problem)
 {
-    QList<Person> people;
-    Person person;
-    bool inCard = false;
-    auto report = [&problem](int line, const QString& why) {
-        if (problem)
-            problem(line, why);
-    };
-    int lastLine = 0;
-    for (const LogicalLine& line : unfold(data)) {
-        lastLine = line.number;
-        if (line.text.trimmed().isEmpty())
-            continue;
-        Property p;
-        QString why;
-        if (!parseProperty(line.text, p, why)) {
-            report(line.number, why);
-            continue;
-        }
-        if (p.name == "BEGIN" && p.value.trimmed().toUpper() == "VCARD") {
-            if (inCard) {
-                report(line.number, QStringLiteral("a card begins before the one before it ended"));
-                people.append(person);
-            }
-            person = Person();
-            inCard = true;
-            continue;
-        }
-        if (p.name == "END" && p.value.trimmed().toUpper() == "VCARD") {
-            if (!inCard) {
-                report(line.number, QStringLiteral("END without BEGIN"));
-                continue;
-            }
-            people.append(person);
-            person = Person();
-            inCard = false;
-            continue;
-        }
-        if (!inCard) {
-            report(line.number, QStringLiteral("outside a card"));
-            continue;
-        }
-        if (p.encoding == "B" || p.encoding == "BASE64")
-            continue; // photos, sounds, keys: nothing the picker shows
-        if (p.name == "FN") {
-            person.formattedName = unescape(decodeText(p)).trimmed();
-        } else if (p.name == "N") {
-            const QStringList parts = components(decodeText(p));
-            person.familyName = unescape(parts.value(0)).trimmed();
-            person.givenName = unescape(parts.value(1)).trimmed();
-        } else if (p.name == "ORG") {
-            person.organization = unescape(components(decodeText(p)).value(0)).trimmed();
-        } else if (p.name == "TEL") {
-            QString number = unescape(decodeText(p)).trimmed();
-            if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-                number = number.mid(4).section(u';', 0, 0).trimmed();
-            if (number.isEmpty())
-                report(line.number, QStringLiteral("empty phone number"));
-            else
-                person.phoneNumbers.append(number);
-        } else if (p.name == "EMAIL") {
-            QString address = unescape(decodeText(p)).trimmed();
-            if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
-                address = address.mid(7).trimmed();
-            if (address.isEmpty())
-                report(line.number, QStringLiteral("empty e-mail address"));
-            else
-                person.emailAddresses.append(address);
-        }
-    }
-    if (inCard) {
-        report(lastLine, QStringLiteral("the card has no END; kept as it stands"));
-        people.append(person);
-    }
-    return people;
+    Reader reader(problem);
+    reader.feed(data);
+    return reader.finish();
 }
 
 } // namespace VCard
@@ -305,31 +342,86 @@ QString folder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/contacts");
 }
 
-QList<Person> readFolder(const QString& path)
+QString kpeopleFolder()
 {
-    // Far beyond any address book; a larger file is a mistake, not contacts.
-    constexpr qint64 maxFileSize = 64 * 1024 * 1024;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kpeoplevcard");
+}
+
+Choice Choice::fromDeviceSettings()
+{
+    auto on = [](const char* key) {
+        const QString v = DeviceSettings::value(QStringLiteral("contacts"), QLatin1String(key)).trimmed().toLower();
+        return v != QLatin1String("false") && v != QLatin1String("0") && v != QLatin1String("no");
+    };
+    return {on("use-folder"), on("use-kpeople"), on("use-eds")};
+}
+
+namespace {
+
+// One file as a stream: only a regular file (not a device, FIFO or a link to one), opened
+// without blocking, at most maxFileSize + 1 bytes read.
+std::optional<QList<Person>> readFile(const QString& path, const QString& name)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        NSLog("Contacts: %@ skipped: %@", name, QString::fromLocal8Bit(strerror(errno)));
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        NSLog("Contacts: %@ skipped: not a regular file", name);
+        return std::nullopt;
+    }
+    int problems = 0;
+    VCard::Reader reader([&problems, &name](int line, const QString& why) {
+        if (++problems <= maxLoggedProblems)
+            NSLog("Contacts: %@ line %d skipped: %@", name, line, why);
+    });
+    std::vector<char> buffer(64 * 1024);
+    qint64 total = 0;
+    bool tooLarge = st.st_size > maxFileSize;
+    while (!tooLarge) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        total += got;
+        tooLarge = total > maxFileSize;
+        if (!tooLarge)
+            reader.feed(QByteArrayView(buffer.data(), got));
+    }
+    ::close(fd);
+    if (tooLarge) {
+        NSLog("Contacts: %@ skipped: larger than %d MiB", name, static_cast<int>(maxFileSize >> 20));
+        return std::nullopt;
+    }
+    QList<Person> people = reader.finish();
+    if (problems > maxLoggedProblems)
+        NSLog("Contacts: %@: %d more lines skipped", name, problems - maxLoggedProblems);
+    return people;
+}
+
+} // namespace
+
+QList<Person> readFolder(const QString& path, const QString& addressBook, const Cancellation* cancel)
+{
     QList<Person> people;
     const QDir dir(path);
     if (!dir.exists())
         return people;
+    // Links are followed, but what they lead to must be a regular file (readFile checks).
     const QFileInfoList files =
-        dir.entryInfoList({QStringLiteral("*.vcf"), QStringLiteral("*.vcard")}, QDir::Files | QDir::Readable, QDir::Name);
+        dir.entryInfoList({QStringLiteral("*.vcf"), QStringLiteral("*.vcard")}, QDir::Files | QDir::System, QDir::Name);
     for (const QFileInfo& info : files) {
-        if (info.size() > maxFileSize) {
-            NSLog("Contacts: %@ skipped: larger than %d MiB", info.fileName(), static_cast<int>(maxFileSize >> 20));
-            continue;
-        }
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly)) {
-            NSLog("Contacts: %@ skipped: %@", info.fileName(), file.errorString());
-            continue;
-        }
-        const QString name = info.fileName();
-        people.append(VCard::parse(file.readAll(), [&name](int line, const QString& why) {
-            NSLog("Contacts: %@ line %d skipped: %@", name, line, why);
-        }));
+        if (cancel && cancel->isCancelled())
+            break;
+        if (std::optional<QList<Person>> read = readFile(info.absoluteFilePath(), info.fileName()))
+            people.append(*read);
     }
+    for (Person& p : people)
+        p.addressBook = addressBook;
     std::stable_sort(people.begin(), people.end(), [](const Person& a, const Person& b) {
         return QString::localeAwareCompare(a.displayName(), b.displayName()) < 0;
     });

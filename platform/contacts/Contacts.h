@@ -1,8 +1,10 @@
 #pragma once
-// People from the user's vCard files: a person with lists of phone numbers and e-mail
-// addresses. The reader takes bytes and returns people, so it can be fed directly.
+// People from the user's address books (vCard files, KPeople's vCard folder, Evolution Data
+// Server): a person with lists of phone numbers and e-mail addresses. The vCard reader
+// takes bytes and returns people, so it can be fed directly.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,7 @@ struct Person {
     QString organization;    // ORG, first component
     QStringList phoneNumbers;    // TEL, in file order
     QStringList emailAddresses;  // EMAIL, in file order
+    QString addressBook;         // where the person was read, for the picker to tell apart
 
     // The values of one multi-value property, in file order.
     QStringList copyValue(PersonProperty property) const
@@ -37,15 +40,81 @@ using Problem = std::function<void(int line, const QString& reason)>;
 // the rest of the data is still read.
 QList<Person> parse(const QByteArray& data, const Problem& problem = {});
 
+// The same, fed in pieces of any size, so that a file is read as a stream: memory follows
+// the longest line, not the file.
+class Reader {
+public:
+    explicit Reader(Problem problem = {});
+    void feed(QByteArrayView bytes);
+    // The people of everything fed; the reader starts afresh after.
+    QList<Person> finish();
+
+private:
+    void physicalLine(QByteArray line);
+    void flushPending();
+    void logicalLine(const QByteArray& text, int number);
+    void report(int line, const QString& why);
+
+    Problem problem_;
+    QByteArray partial_;   // a physical line not yet ended
+    bool afterCR_ = false;
+    QByteArray pending_;   // the logical line being joined
+    bool havePending_ = false;
+    bool pendingQuotedPrintable_ = false;
+    int pendingNumber_ = 0;
+    int lineNumber_ = 0;
+    int lastLine_ = 0;
+    bool inCard_ = false;
+    Person person_;
+    QList<Person> people_;
+};
+
 } // namespace VCard
 
 namespace Contacts {
 
+// A file larger than this is not an address book; it is refused unread.
+constexpr qint64 maxFileSize = 64 * 1024 * 1024;
+// At most this many skipped lines of one file are logged, then how many more there were.
+constexpr int maxLoggedProblems = 5;
+
 // "folder" in [contacts] of the device settings, else quorvel/contacts in the per-user
 // data location.
 QString folder();
-// Everyone in the *.vcf and *.vcard files of `folder`, sorted by name; a missing folder
-// gives nobody. Skipped lines are logged.
-QList<Person> readFolder(const QString& folder);
+// KPeople's vCard folder: kpeoplevcard in the per-user data location.
+QString kpeopleFolder();
+
+// Which address books the picker reads ([contacts] of the device settings; all by default).
+struct Choice {
+    bool folder = true;    // use-folder
+    bool kpeople = true;   // use-kpeople
+    bool eds = true;       // use-eds
+    static Choice fromDeviceSettings();
+};
+
+// Stops, from another thread, a read in flight.
+class Cancellation {
+public:
+    Cancellation();
+    ~Cancellation();
+    Cancellation(const Cancellation&) = delete;
+    Cancellation& operator=(const Cancellation&) = delete;
+    void cancel();
+    bool isCancelled() const;
+    void* handle() const { return handle_; } // the GCancellable the address book calls take
+
+private:
+    void* handle_;
+};
+
+// Everyone in the *.vcf and *.vcard files of `folder` (regular files only, each at most
+// maxFileSize), sorted by name, each marked with `addressBook`; a missing folder gives
+// nobody. Skipped lines and refused files are logged.
+QList<Person> readFolder(const QString& folder, const QString& addressBook = {}, const Cancellation* cancel = nullptr);
+
+// The people of every enabled address book of Evolution Data Server, each marked with its
+// book's name. Blocks until the service answers, so it is for a worker thread. A book that
+// fails to open is logged once and passed over; without the service, nobody.
+QList<Person> readEvolutionDataServer(const Cancellation& cancel);
 
 } // namespace Contacts

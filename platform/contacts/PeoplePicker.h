@@ -1,16 +1,21 @@
 #pragma once
-// The contact picker: a searchable list of the people in the contacts folder. Touching a
-// person hands that person to the delegate; cancelling hands nothing.
+// The contact picker: a searchable list of the people in the user's address books. It opens
+// at once and fills in as each book is read. Touching a person hands that person to the
+// delegate; cancelling hands nothing.
 
 #include "platform/contacts/Contacts.h"
 
 #include <QDialog>
+#include <memory>
 
+class ContactsLoader;
 class PeoplePickerNavigationController;
+class PeopleModel;
+class PeopleFilter;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QLabel;
+class QTimer;
 
 class PeoplePickerNavigationControllerDelegate {
 public:
@@ -27,28 +32,44 @@ public:
 class PeoplePickerNavigationController : public QDialog {
     Q_OBJECT
 public:
-    // Reads the contacts folder of the device settings.
+    // Reads the address books the device settings enable.
     explicit PeoplePickerNavigationController(QWidget* parent = nullptr);
     // Shows the people given (tests, and callers that read them elsewhere).
     explicit PeoplePickerNavigationController(QList<Person> people, QWidget* parent = nullptr);
+    // Shows what `loader` reads, as it arrives.
+    explicit PeoplePickerNavigationController(std::unique_ptr<ContactsLoader> loader, QWidget* parent = nullptr);
+    ~PeoplePickerNavigationController() override;
 
     void setPeoplePickerDelegate(PeoplePickerNavigationControllerDelegate* delegate) { delegate_ = delegate; }
-    const QList<Person>& people() const { return people_; }
+    // Everyone listed so far, in list order (selectPerson's index).
+    const QList<Person>& people() const;
     // The people the search leaves on the list, in list order.
     QList<Person> visiblePeople() const;
     void setSearchText(const QString& text);
+    bool isLoading() const;
 
     // What the user does.
     void selectPerson(int index);
     void reject() override;
 
+signals:
+    // Every address book has answered.
+    void loaded();
+
 private:
     void build();
     void filter(const QString& text);
+    void updateState();
+    void selectRow(const QModelIndex& proxyIndex);
 
-    QList<Person> people_;
+    std::unique_ptr<ContactsLoader> loader_;
+    PeopleModel* model_ = nullptr;
+    PeopleFilter* filter_ = nullptr;
     PeoplePickerNavigationControllerDelegate* delegate_ = nullptr;
     QLineEdit* search_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QListView* list_ = nullptr;
     QLabel* empty_ = nullptr;
+    QLabel* loading_ = nullptr; // while books are still being read
+    QList<QList<Person>> waiting_; // books read, not yet listed
+    QTimer* feed_ = nullptr;
 };

@@ -113,13 +113,23 @@ QString filePathIn(const QString& file, const QString& group, const QString& key
 
 bool setValue(const QString& group, const QString& key, const QVariant& v)
 {
+    return setValues({{group + QLatin1Char('/') + key, v}});
+}
+
+bool setValues(const QList<std::pair<QString, QVariant>>& values)
+{
     const QString file = path();
     if (!readable(file) && !QFileInfo::exists(file) && !PrivateFiles::writeNewFile(file, {}))
         return false;
     // Tightened on every write too, in case the user created the file with a looser mode.
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QSettings settings(file, QSettings::IniFormat);
-    settings.setValue(group + QLatin1Char('/') + key, v);
+    for (const auto& [key, value] : values) {
+        if (value.isValid())
+            settings.setValue(key, value);
+        else
+            settings.remove(key);
+    }
     settings.sync();
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return settings.status() == QSettings::NoError;

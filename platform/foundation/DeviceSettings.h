@@ -3,7 +3,9 @@
 // quorvel/device.ini in the per-user config location, edited by the user.
 
 #include <QString>
+#include <QList>
 #include <QVariant>
+#include <utility>
 
 namespace DeviceSettings {
 
@@ -30,5 +32,9 @@ QString filePathIn(const QString& file, const QString& group, const QString& key
 // Writes one value, creating the file readable and writable by its owner only, since it may
 // hold an account's password.
 bool setValue(const QString& group, const QString& key, const QVariant& value);
+
+// Writes several "group/key" values at once, the same way; an invalid QVariant removes its
+// key. Keys not named are kept as they stand.
+bool setValues(const QList<std::pair<QString, QVariant>>& values);
 
 } // namespace DeviceSettings

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class Keyring;
 class MailComposeViewController;
 class QLineEdit;
 
@@ -57,8 +58,9 @@ public:
     virtual void abort() {}
 
     // The account of the device settings ("transport" in [mail]: "smtp" or "sendmail"), or
-    // none.
-    static std::unique_ptr<MailSender> fromDeviceSettings();
+    // none. An SMTP password that the file does not hold is read from `keyring` (the
+    // session's Secret Service when none is given).
+    static std::unique_ptr<MailSender> fromDeviceSettings(std::shared_ptr<Keyring> keyring = {});
 };
 
 class MailComposeViewController : public ComposerDialog {

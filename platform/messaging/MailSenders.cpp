@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QUuid>
 #include <QHostAddress>
 #include <QStandardPaths>
@@ -30,7 +31,7 @@ int intSetting(const QString& group, const QString& key, int fallback)
 
 } // namespace
 
-std::unique_ptr<MailSender> MailSender::fromDeviceSettings()
+std::unique_ptr<MailSender> MailSender::fromDeviceSettings(std::shared_ptr<Keyring> keyring)
 {
     const QString group = QStringLiteral("mail");
     auto get = [&group](const char* key, const QString& fallback = {}) {
@@ -53,7 +54,7 @@ std::unique_ptr<MailSender> MailSender::fromDeviceSettings()
         a.caFile = get("cafile");
         a.timeoutMs = timeoutMs;
         a.connectTimeoutMs = std::min(timeoutMs, 10000);
-        return std::make_unique<SmtpSender>(a);
+        return std::make_unique<SmtpSender>(a, keyring ? std::move(keyring) : Keyring::secretService());
     }
     if (transport == QLatin1String("sendmail"))
         return std::make_unique<SendmailSender>(get("sendmail", QStringLiteral("/usr/sbin/sendmail")),
@@ -102,6 +103,7 @@ struct SmtpSender::Job {
     qsizetype offset = 0;
     bool sent = false;
     QString error;
+    QString lastReply; // the server's last answer line
 };
 
 namespace {
@@ -123,12 +125,29 @@ int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return static_cast<SmtpSender::Job*>(user)->aborted ? 1 : 0;
 }
 
+// Keeps the server's last answer line; nothing else of the dialogue (it holds the login).
+int keepReplies(CURL*, curl_infotype type, char* data, size_t size, void* user)
+{
+    if (type == CURLINFO_HEADER_IN) {
+        const QString line = QString::fromUtf8(data, static_cast<qsizetype>(size)).trimmed();
+        if (!line.isEmpty())
+            static_cast<SmtpSender::Job*>(user)->lastReply = line;
+    }
+    return 0;
+}
+
+size_t discard(char*, size_t size, size_t count, void*)
+{
+    return size * count;
+}
+
 struct Transfer {
     std::string url, user, password, from, caFile;
     std::vector<std::string> recipients;
     long timeoutMs = 30000;
     long connectTimeoutMs = 10000;
     bool requireTls = true;
+    bool checkOnly = false; // log in, NOOP, quit
 };
 
 // Runs on the worker thread; touches nothing but `job` and its own copies.
@@ -152,11 +171,19 @@ void perform(const Transfer& t, SmtpSender::Job* job)
     }
     if (!t.caFile.empty())
         curl_easy_setopt(curl, CURLOPT_CAINFO, t.caFile.c_str());
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, t.from.c_str());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, rcpt);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, readPayload);
-    curl_easy_setopt(curl, CURLOPT_READDATA, job);
+    if (t.checkOnly) {
+        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, discard);
+    } else {
+        curl_easy_setopt(curl, CURLOPT_MAIL_FROM, t.from.c_str());
+        curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, rcpt);
+        curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_READFUNCTION, readPayload);
+        curl_easy_setopt(curl, CURLOPT_READDATA, job);
+    }
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, keepReplies);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, job);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, job);
@@ -194,7 +221,8 @@ void perform(const Transfer& t, SmtpSender::Job* job)
 
 } // namespace
 
-SmtpSender::SmtpSender(SmtpAccount account, QObject* parent) : QObject(parent), account_(std::move(account))
+SmtpSender::SmtpSender(SmtpAccount account, std::shared_ptr<Keyring> keyring, QObject* parent)
+    : QObject(parent), account_(std::move(account)), keyring_(std::move(keyring))
 {
     initCurlOnce();
 }
@@ -215,43 +243,107 @@ void SmtpSender::join()
 
 void SmtpSender::abort()
 {
-    if (job_)
+    if (job_) {
         job_->aborted = true;
+    } else if (done_) {
+        // Still waiting for the keyring: its answer is dropped.
+        ++generation_;
+        QTimer::singleShot(0, this, [this] {
+            if (Done d = std::exchange(done_, nullptr))
+                d(false, tr("Cancelled."));
+        });
+    }
+}
+
+void SmtpSender::withPassword(std::function<void(const SmtpAccount&)> go)
+{
+    const QString problem = account_.problem();
+    auto fail = [this](const QString& why) {
+        QTimer::singleShot(0, this, [this, why] {
+            if (Done d = std::exchange(done_, nullptr))
+                d(false, why);
+        });
+    };
+    if (!problem.isEmpty()) {
+        fail(problem);
+        return;
+    }
+    if (!account_.password.isEmpty() || account_.user.isEmpty() || !keyring_) {
+        go(account_);
+        return;
+    }
+    const quint64 generation = ++generation_;
+    const QPointer<SmtpSender> self(this);
+    keyring_->readPassword(Keyring::smtpKey(account_.user, account_.server),
+                           [self, generation, go = std::move(go)](const KeyringAnswer& answer) {
+                               if (!self || generation != self->generation_ || !self->done_)
+                                   return;
+                               if (answer.status == KeyringAnswer::Ok) {
+                                   SmtpAccount a = self->account_;
+                                   a.password = answer.secret;
+                                   go(a);
+                                   return;
+                               }
+                               const QString why =
+                                   answer.status == KeyringAnswer::NotFound
+                                       ? tr("No password for %1 is kept in the keyring. Enter it in the device settings.")
+                                             .arg(self->account_.user)
+                                       : tr("The password could not be read from the keyring (%1).").arg(answer.error);
+                               if (Done d = std::exchange(self->done_, nullptr))
+                                   d(false, why);
+                           });
 }
 
 void SmtpSender::send(const MailMessage& message, Done done)
 {
     join();
     done_ = std::move(done);
-    QString problem = account_.problem();
-    if (problem.isEmpty())
-        problem = message.problem(); // whoever calls, nothing malformed reaches the envelope
-    if (!problem.isEmpty()) {
+    // Whoever calls, nothing malformed reaches the envelope.
+    if (const QString problem = message.problem(); !problem.isEmpty()) {
         QTimer::singleShot(0, this, [this, problem] {
             if (Done d = std::exchange(done_, nullptr))
                 d(false, problem);
         });
         return;
     }
+    withPassword([this, message](const SmtpAccount& account) {
+        const QByteArray payload =
+            message.toMime(QDateTime::currentDateTime(), QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@'
+                                                             + account.fromAddress.section(u'@', -1));
+        NSLog("Mail: sending to %@ through %@", message.to.join(QStringLiteral(", ")), account.url());
+        // Only the bare address goes into the envelope, never a name or anything after it.
+        run(account, message.envelopeRecipients(), payload);
+    });
+}
+
+void SmtpSender::checkAccount(Done done)
+{
+    join();
+    done_ = std::move(done);
+    withPassword([this](const SmtpAccount& account) {
+        NSLog("Mail: checking the account at %@", account.url());
+        run(account, {}, {});
+    });
+}
+
+void SmtpSender::run(const SmtpAccount& account, const QList<QString>& recipients, QByteArray payload)
+{
     Transfer t;
-    t.url = account_.url().toStdString();
-    t.user = account_.user.toStdString();
-    t.password = account_.password.toStdString();
-    t.from = ('<' + account_.fromAddress.toUtf8() + '>').toStdString();
-    t.caFile = QFile::encodeName(account_.caFile).toStdString();
-    // Only the bare address goes into the envelope, never a name or anything after it.
-    for (const QString& r : message.envelopeRecipients())
+    t.url = account.url().toStdString();
+    t.user = account.user.toStdString();
+    t.password = account.password.toStdString();
+    t.from = ('<' + account.fromAddress.toUtf8() + '>').toStdString();
+    t.caFile = QFile::encodeName(account.caFile).toStdString();
+    for (const QString& r : recipients)
         t.recipients.push_back(('<' + r.toUtf8() + '>').toStdString());
-    t.timeoutMs = account_.timeoutMs;
-    t.connectTimeoutMs = account_.connectTimeoutMs;
-    t.requireTls = account_.security != QLatin1String("none");
+    t.timeoutMs = account.timeoutMs;
+    t.connectTimeoutMs = account.connectTimeoutMs;
+    t.requireTls = account.security != QLatin1String("none");
+    t.checkOnly = recipients.isEmpty();
 
     auto job = std::make_shared<Job>();
-    job->payload = message.toMime(QDateTime::currentDateTime(),
-                                  QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@'
-                                      + account_.fromAddress.section(u'@', -1));
+    job->payload = std::move(payload);
     job_ = job;
-    NSLog("Mail: sending to %@ through %@", message.to.join(QStringLiteral(", ")), account_.url());
     // The destructor joins the worker before `this` goes, so the queued call below always
     // finds its receiver (or is dropped with it).
     worker_ = std::thread([this, t = std::move(t), job] {
@@ -261,8 +353,12 @@ void SmtpSender::send(const MailMessage& message, Done done)
             if (job != job_)
                 return;
             job_.reset();
+            QString what = job->error;
+            // A check reports what the server said, whichever way it went.
+            if (job->payload.isEmpty() && !job->lastReply.isEmpty())
+                what = what.isEmpty() ? job->lastReply : what + u'\n' + job->lastReply;
             if (Done d = std::exchange(done_, nullptr))
-                d(job->sent, job->error);
+                d(job->sent, what);
         }, Qt::QueuedConnection);
     });
 }

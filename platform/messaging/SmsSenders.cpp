@@ -46,19 +46,13 @@ QDBusConnection ModemManagerSender::bus()
     return QDBusConnection::connectToBus(options_.busAddress, connectionName_);
 }
 
-QString ModemManagerSender::findModem()
+QStringList ModemManagerSender::modemsIn(const QDBusMessage& reply)
 {
-    QDBusConnection connection = bus();
-    if (!connection.isConnected())
-        return {};
-    QDBusMessage call = QDBusMessage::createMethodCall(mmService, mmRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
-                                                       QStringLiteral("GetManagedObjects"));
-    const QDBusMessage reply = connection.call(call, QDBus::Block, queryTimeoutMs);
+    QStringList modems;
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
+        return modems;
     // a{oa{sa{sv}}}: object path -> interface -> properties.
     const QDBusArgument objects = reply.arguments().at(0).value<QDBusArgument>();
-    QStringList modems;
     objects.beginMap();
     while (!objects.atEnd()) {
         objects.beginMapEntry();
@@ -78,10 +72,37 @@ QString ModemManagerSender::findModem()
         objects.endMapEntry();
     }
     objects.endMap();
+    modems.sort();
+    return modems;
+}
+
+QString ModemManagerSender::findModem()
+{
+    QDBusConnection connection = bus();
+    if (!connection.isConnected())
+        return {};
+    QDBusMessage call = QDBusMessage::createMethodCall(mmService, mmRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+                                                       QStringLiteral("GetManagedObjects"));
+    const QStringList modems = modemsIn(connection.call(call, QDBus::Block, queryTimeoutMs));
     if (!options_.modemPath.isEmpty())
         return modems.contains(options_.modemPath) ? options_.modemPath : QString();
-    modems.sort();
     return modems.value(0);
+}
+
+void ModemManagerSender::listModems(std::function<void(const QStringList& modems)> done)
+{
+    QDBusConnection connection = bus();
+    if (!connection.isConnected()) {
+        QTimer::singleShot(0, this, [done] { done({}); });
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(mmService, mmRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+                                                       QStringLiteral("GetManagedObjects"));
+    auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(call, queryTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [done](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        done(modemsIn(w->reply()));
+    });
 }
 
 bool ModemManagerSender::isAvailable()

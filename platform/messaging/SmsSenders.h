@@ -28,6 +28,10 @@ public:
 
     // The object path of the modem to use, or empty when there is none.
     QString findModem();
+    // Every modem with messaging, without waiting for the bus's answer.
+    void listModems(std::function<void(const QStringList& modems)> done);
+    // The modems with messaging in an answer to GetManagedObjects, sorted.
+    static QStringList modemsIn(const QDBusMessage& reply);
 
 private:
     void createMessage(const QString& modem, const QString& number, const QString& text);

@@ -81,11 +81,11 @@
     </message>
     <message id="DeviceNotConfigured">
         <source>DeviceNotConfigured</source>
-        <translation>Toto zařízení neumí posílat SMS. Nejprve nastavte modem nebo spárovaný telefon.</translation>
+        <translation>Toto zařízení neumí posílat SMS. Nastavte modem nebo spárovaný telefon v oddílu SMS nastavení zařízení: tlačítko Nastavení na obrazovce O aplikaci, nebo Ctrl+,.</translation>
     </message>
     <message id="DeviceNotConfiguredEmail">
         <source>DeviceNotConfiguredEmail</source>
-        <translation>V tomto zařízení není nastaven žádný e-mailový účet.</translation>
+        <translation>V tomto zařízení není nastaven žádný e-mailový účet. Nastavte ho v oddílu E-mail nastavení zařízení: tlačítko Nastavení na obrazovce O aplikaci, nebo Ctrl+,.</translation>
     </message>
     <message id="SMSSendingCanceled">
         <source>SMSSendingCanceled</source>
@@ -202,6 +202,10 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>COMMANDLINE_DEMO</source>
         <translation>Jako polohu použít přiloženou ukázkovou procházku bez ohledu na nastavení zařízení.</translation>
     </message>
+    <message id="COMMANDLINE_SETTINGS">
+        <source>COMMANDLINE_SETTINGS</source>
+        <translation>Otevřít nad oknem nastavení zařízení (zdroj polohy, SMS, e-mailový účet, adresáře, mapa).</translation>
+    </message>
     <message id="COMMANDLINE_TRY_HELP">
         <source>COMMANDLINE_TRY_HELP</source>
         <translation>Možnosti vypíše '%1 --help'.</translation>
@@ -209,6 +213,370 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
     <message id="COMMANDLINE_UNEXPECTED">
         <source>COMMANDLINE_UNEXPECTED</source>
         <translation>nečekaný argument: %1</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>SETTINGS_TITLE</source>
+        <translation>Nastavení zařízení</translation>
+    </message>
+    <message id="SETTINGS_OPEN">
+        <source>SETTINGS_OPEN</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message id="SETTINGS_SECTIONS">
+        <source>SETTINGS_SECTIONS</source>
+        <translation>Oddíly</translation>
+    </message>
+    <message id="SETTINGS_LOCATION">
+        <source>SETTINGS_LOCATION</source>
+        <translation>Poloha</translation>
+    </message>
+    <message id="SETTINGS_SMS">
+        <source>SETTINGS_SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message id="SETTINGS_MAIL">
+        <source>SETTINGS_MAIL</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="SETTINGS_CONTACTS">
+        <source>SETTINGS_CONTACTS</source>
+        <translation>Kontakty</translation>
+    </message>
+    <message id="SETTINGS_MAP">
+        <source>SETTINGS_MAP</source>
+        <translation>Mapa</translation>
+    </message>
+    <message id="SETTINGS_ERROR">
+        <source>SETTINGS_ERROR</source>
+        <translation>Problém</translation>
+    </message>
+    <message id="SETTINGS_STATUS">
+        <source>SETTINGS_STATUS</source>
+        <translation>Stav</translation>
+    </message>
+    <message id="SETTINGS_SOURCE">
+        <source>SETTINGS_SOURCE</source>
+        <translation>Zdroj polohy</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_AUTO">
+        <source>SETTINGS_SOURCE_AUTO</source>
+        <translation>Automaticky (první zdroj, který odpoví)</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_GEOCLUE">
+        <source>SETTINGS_SOURCE_GEOCLUE</source>
+        <translation>GeoClue</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_GPSD">
+        <source>SETTINGS_SOURCE_GPSD</source>
+        <translation>gpsd</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
+        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
+        <translation>Přijímač NMEA na sériovém portu</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_NMEA_TCP">
+        <source>SETTINGS_SOURCE_NMEA_TCP</source>
+        <translation>NMEA po síti</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_REPLAY">
+        <source>SETTINGS_SOURCE_REPLAY</source>
+        <translation>Nahraný soubor NMEA</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_DEMO">
+        <source>SETTINGS_SOURCE_DEMO</source>
+        <translation>Ukázková procházka (není vaše poloha)</translation>
+    </message>
+    <message id="SETTINGS_HOST">
+        <source>SETTINGS_HOST</source>
+        <translation>Počítač</translation>
+    </message>
+    <message id="SETTINGS_PORT">
+        <source>SETTINGS_PORT</source>
+        <translation>Port</translation>
+    </message>
+    <message id="SETTINGS_PORT_DEFAULT">
+        <source>SETTINGS_PORT_DEFAULT</source>
+        <translation>Výchozí pro zabezpečení</translation>
+    </message>
+    <message id="SETTINGS_DEVICE">
+        <source>SETTINGS_DEVICE</source>
+        <translation>Zařízení</translation>
+    </message>
+    <message id="SETTINGS_REPLAY_FILE">
+        <source>SETTINGS_REPLAY_FILE</source>
+        <translation>Soubor NMEA</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_STATUS">
+        <source>SETTINGS_SOURCE_STATUS</source>
+        <translation>Co zdroj právě dává</translation>
+    </message>
+    <message id="SETTINGS_STATUS_WAITING">
+        <source>SETTINGS_STATUS_WAITING</source>
+        <translation>Čekám na polohu…</translation>
+    </message>
+    <message id="SETTINGS_STATUS_FIX">
+        <source>SETTINGS_STATUS_FIX</source>
+        <translation>Poloha %.5f, %.5f</translation>
+    </message>
+    <message id="SETTINGS_STATUS_FAILED">
+        <source>SETTINGS_STATUS_FAILED</source>
+        <translation>Zdroj selhal: %@</translation>
+    </message>
+    <message id="SETTINGS_SMS_SENDER">
+        <source>SETTINGS_SMS_SENDER</source>
+        <translation>SMS posílat přes</translation>
+    </message>
+    <message id="SETTINGS_SMS_NONE">
+        <source>SETTINGS_SMS_NONE</source>
+        <translation>Nic (nenastaveno)</translation>
+    </message>
+    <message id="SETTINGS_SMS_MODEM">
+        <source>SETTINGS_SMS_MODEM</source>
+        <translation>Modem (ModemManager)</translation>
+    </message>
+    <message id="SETTINGS_SMS_KDECONNECT">
+        <source>SETTINGS_SMS_KDECONNECT</source>
+        <translation>Spárovaný telefon (KDE Connect)</translation>
+    </message>
+    <message id="SETTINGS_MODEM">
+        <source>SETTINGS_MODEM</source>
+        <translation>Modem</translation>
+    </message>
+    <message id="SETTINGS_ANY_MODEM">
+        <source>SETTINGS_ANY_MODEM</source>
+        <translation>První modem, který umí posílat zprávy</translation>
+    </message>
+    <message id="SETTINGS_PHONE">
+        <source>SETTINGS_PHONE</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="SETTINGS_ANY_PHONE">
+        <source>SETTINGS_ANY_PHONE</source>
+        <translation>První dosažitelný telefon</translation>
+    </message>
+    <message id="SETTINGS_REFRESH">
+        <source>SETTINGS_REFRESH</source>
+        <translation>Znovu hledat modemy a telefony</translation>
+    </message>
+    <message id="SETTINGS_TEST_NUMBER">
+        <source>SETTINGS_TEST_NUMBER</source>
+        <translation>Číslo pro zkušební zprávu</translation>
+    </message>
+    <message id="SETTINGS_SEND_TEST">
+        <source>SETTINGS_SEND_TEST</source>
+        <translation>Poslat zkušební zprávu</translation>
+    </message>
+    <message id="SETTINGS_SENDING_TEST">
+        <source>SETTINGS_SENDING_TEST</source>
+        <translation>Posílám zkušební zprávu…</translation>
+    </message>
+    <message id="SETTINGS_TEST_TEXT">
+        <source>SETTINGS_TEST_TEXT</source>
+        <translation>Toto je zkušební zpráva z aplikace Quorvel.</translation>
+    </message>
+    <message id="SETTINGS_TEST_SENT">
+        <source>SETTINGS_TEST_SENT</source>
+        <translation>Zkušební zpráva byla odeslána.</translation>
+    </message>
+    <message id="SETTINGS_TEST_FAILED">
+        <source>SETTINGS_TEST_FAILED</source>
+        <translation>Zkušební zpráva nebyla odeslána: %@</translation>
+    </message>
+    <message id="SETTINGS_TRANSPORT">
+        <source>SETTINGS_TRANSPORT</source>
+        <translation>E-maily posílat přes</translation>
+    </message>
+    <message id="SETTINGS_MAIL_NONE">
+        <source>SETTINGS_MAIL_NONE</source>
+        <translation>Nic (nenastaveno)</translation>
+    </message>
+    <message id="SETTINGS_MAIL_SMTP">
+        <source>SETTINGS_MAIL_SMTP</source>
+        <translation>Server SMTP</translation>
+    </message>
+    <message id="SETTINGS_MAIL_SENDMAIL">
+        <source>SETTINGS_MAIL_SENDMAIL</source>
+        <translation>sendmail tohoto počítače</translation>
+    </message>
+    <message id="SETTINGS_SERVER">
+        <source>SETTINGS_SERVER</source>
+        <translation>Server SMTP</translation>
+    </message>
+    <message id="SETTINGS_SECURITY">
+        <source>SETTINGS_SECURITY</source>
+        <translation>Zabezpečení</translation>
+    </message>
+    <message id="SETTINGS_SECURITY_STARTTLS">
+        <source>SETTINGS_SECURITY_STARTTLS</source>
+        <translation>STARTTLS (port 587)</translation>
+    </message>
+    <message id="SETTINGS_SECURITY_TLS">
+        <source>SETTINGS_SECURITY_TLS</source>
+        <translation>TLS (port 465)</translation>
+    </message>
+    <message id="SETTINGS_SECURITY_NONE">
+        <source>SETTINGS_SECURITY_NONE</source>
+        <translation>Žádné (jen server na tomto počítači)</translation>
+    </message>
+    <message id="SETTINGS_USER">
+        <source>SETTINGS_USER</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message id="SETTINGS_PASSWORD">
+        <source>SETTINGS_PASSWORD</source>
+        <translation>Heslo</translation>
+    </message>
+    <message id="SETTINGS_PASSWORD_UNCHANGED">
+        <source>SETTINGS_PASSWORD_UNCHANGED</source>
+        <translation>Nechte prázdné, chcete-li ponechat dosavadní heslo</translation>
+    </message>
+    <message id="SETTINGS_PASSWORD_IN_FILE">
+        <source>SETTINGS_PASSWORD_IN_FILE</source>
+        <translation>Toto heslo je v souboru device.ini; uložením se přesune do klíčenky.</translation>
+    </message>
+    <message id="SETTINGS_KEEP_IN_FILE">
+        <source>SETTINGS_KEEP_IN_FILE</source>
+        <translation>Ponechat heslo raději v souboru device.ini</translation>
+    </message>
+    <message id="SETTINGS_KEYRING_ABSENT">
+        <source>SETTINGS_KEYRING_ABSENT</source>
+        <translation>žádná klíčenka (Secret Service) neodpovídá</translation>
+    </message>
+    <message id="SETTINGS_KEYRING_LOCKED">
+        <source>SETTINGS_KEYRING_LOCKED</source>
+        <translation>klíčenka je zamčená</translation>
+    </message>
+    <message id="SETTINGS_KEYRING_FAILED">
+        <source>SETTINGS_KEYRING_FAILED</source>
+        <translation>Heslo se nepodařilo uložit do klíčenky: %@. Nic nebylo uloženo. Můžete ho ponechat v souboru device.ini, ale kdokoli, kdo ten soubor přečte, přečte i heslo.</translation>
+    </message>
+    <message id="SETTINGS_FROM">
+        <source>SETTINGS_FROM</source>
+        <translation>Adresa odesílatele</translation>
+    </message>
+    <message id="SETTINGS_NAME">
+        <source>SETTINGS_NAME</source>
+        <translation>Jméno odesílatele</translation>
+    </message>
+    <message id="SETTINGS_SENDMAIL">
+        <source>SETTINGS_SENDMAIL</source>
+        <translation>Program sendmail</translation>
+    </message>
+    <message id="SETTINGS_CHECK_ACCOUNT">
+        <source>SETTINGS_CHECK_ACCOUNT</source>
+        <translation>Vyzkoušet účet</translation>
+    </message>
+    <message id="SETTINGS_CHECKING">
+        <source>SETTINGS_CHECKING</source>
+        <translation>Připojuji se k serveru…</translation>
+    </message>
+    <message id="SETTINGS_CHECK_OK">
+        <source>SETTINGS_CHECK_OK</source>
+        <translation>Server přihlášení přijal. Odpověděl: %@</translation>
+    </message>
+    <message id="SETTINGS_CHECK_FAILED">
+        <source>SETTINGS_CHECK_FAILED</source>
+        <translation>Účet nefunguje: %@</translation>
+    </message>
+    <message id="SETTINGS_USE_FOLDER">
+        <source>SETTINGS_USE_FOLDER</source>
+        <translation>Číst složku souborů vCard</translation>
+    </message>
+    <message id="SETTINGS_FOLDER">
+        <source>SETTINGS_FOLDER</source>
+        <translation>Složka vCard</translation>
+    </message>
+    <message id="SETTINGS_USE_KPEOPLE">
+        <source>SETTINGS_USE_KPEOPLE</source>
+        <translation>Adresář KPeople (Plasma)</translation>
+    </message>
+    <message id="SETTINGS_USE_EDS">
+        <source>SETTINGS_USE_EDS</source>
+        <translation>Evolution Data Server (GNOME, Phosh)</translation>
+    </message>
+    <message id="SETTINGS_TILE_SERVER">
+        <source>SETTINGS_TILE_SERVER</source>
+        <translation>Server dlaždic</translation>
+    </message>
+    <message id="SETTINGS_TILE_CONTACT">
+        <source>SETTINGS_TILE_CONTACT</source>
+        <translation>Váš kontakt pro server dlaždic</translation>
+    </message>
+    <message id="SETTINGS_MBTILES">
+        <source>SETTINGS_MBTILES</source>
+        <translation>Soubor MBTiles pro mapu</translation>
+    </message>
+    <message id="SETTINGS_SATELLITE_MBTILES">
+        <source>SETTINGS_SATELLITE_MBTILES</source>
+        <translation>Soubor MBTiles pro satelitní pohled</translation>
+    </message>
+    <message id="SETTINGS_ERR_PORT">
+        <source>SETTINGS_ERR_PORT</source>
+        <translation>Port je číslo od 1 do 65535.</translation>
+    </message>
+    <message id="SETTINGS_ERR_HOST">
+        <source>SETTINGS_ERR_HOST</source>
+        <translation>Jméno počítače nesmí obsahovat mezery ani žádný ze znaků / @ , ; " ' &lt; &gt; \.</translation>
+    </message>
+    <message id="SETTINGS_ERR_HOST_EMPTY">
+        <source>SETTINGS_ERR_HOST_EMPTY</source>
+        <translation>Zadejte jméno nebo adresu počítače.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FROM">
+        <source>SETTINGS_ERR_FROM</source>
+        <translation>Adresa potřebuje jméno, „@“ a doménu, bez mezer.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FILE">
+        <source>SETTINGS_ERR_FILE</source>
+        <translation>Soubor %@ neexistuje.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FILE_EMPTY">
+        <source>SETTINGS_ERR_FILE_EMPTY</source>
+        <translation>Zadejte cestu k souboru.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FOLDER">
+        <source>SETTINGS_ERR_FOLDER</source>
+        <translation>Složka %@ neexistuje.</translation>
+    </message>
+    <message id="SETTINGS_ERR_PROGRAM">
+        <source>SETTINGS_ERR_PROGRAM</source>
+        <translation>%@ není program na tomto počítači.</translation>
+    </message>
+    <message id="SETTINGS_ERR_NOT_LOOPBACK">
+        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
+        <translation>Bez šifrování lze použít jen server na tomto počítači.</translation>
+    </message>
+    <message id="SETTINGS_ERR_URL">
+        <source>SETTINGS_ERR_URL</source>
+        <translation>Adresa začíná http:// nebo https:// a obsahuje {z}, {x} a {y}.</translation>
+    </message>
+    <message id="SETTINGS_ERR_CONTACT">
+        <source>SETTINGS_ERR_CONTACT</source>
+        <translation>Uveďte e-mailovou adresu nebo webovou stránku (http:// nebo https://).</translation>
+    </message>
+    <message id="SETTINGS_ERR_NUMBER">
+        <source>SETTINGS_ERR_NUMBER</source>
+        <translation>Telefonní číslo obsahuje číslice, mezery, závorky, tečky, pomlčky a úvodní +.</translation>
+    </message>
+    <message id="SETTINGS_FIX_FIELDS">
+        <source>SETTINGS_FIX_FIELDS</source>
+        <translation>Pro uložení opravte označená pole: %@.</translation>
+    </message>
+    <message id="SETTINGS_SAVING">
+        <source>SETTINGS_SAVING</source>
+        <translation>Ukládám…</translation>
+    </message>
+    <message id="SETTINGS_WRITE_FAILED">
+        <source>SETTINGS_WRITE_FAILED</source>
+        <translation>Soubor %@ se nepodařilo zapsat; nic nebylo uloženo.</translation>
+    </message>
+    <message id="SETTINGS_SAVE">
+        <source>SETTINGS_SAVE</source>
+        <translation>Uložit</translation>
+    </message>
+    <message id="SETTINGS_CANCEL">
+        <source>SETTINGS_CANCEL</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 </TS>

@@ -81,11 +81,11 @@
     </message>
     <message id="DeviceNotConfigured">
         <source>DeviceNotConfigured</source>
-        <translation>This device cannot send text messages. Set up a modem or a paired phone first.</translation>
+        <translation>This device cannot send text messages. Set up a modem or a paired phone under Text messages in the device settings: the Settings button on the About screen, or Ctrl+,.</translation>
     </message>
     <message id="DeviceNotConfiguredEmail">
         <source>DeviceNotConfiguredEmail</source>
-        <translation>No e-mail account is set up on this device.</translation>
+        <translation>No e-mail account is set up on this device. Set one up under E-mail in the device settings: the Settings button on the About screen, or Ctrl+,.</translation>
     </message>
     <message id="SMSSendingCanceled">
         <source>SMSSendingCanceled</source>
@@ -202,6 +202,10 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>COMMANDLINE_DEMO</source>
         <translation>Use the bundled demo walk as the position, whatever the device settings say.</translation>
     </message>
+    <message id="COMMANDLINE_SETTINGS">
+        <source>COMMANDLINE_SETTINGS</source>
+        <translation>Open the device settings (position source, text messages, e-mail account, address books, map) over the window.</translation>
+    </message>
     <message id="COMMANDLINE_TRY_HELP">
         <source>COMMANDLINE_TRY_HELP</source>
         <translation>Try '%1 --help' for the options.</translation>
@@ -209,6 +213,370 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
     <message id="COMMANDLINE_UNEXPECTED">
         <source>COMMANDLINE_UNEXPECTED</source>
         <translation>unexpected argument: %1</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>SETTINGS_TITLE</source>
+        <translation>Device settings</translation>
+    </message>
+    <message id="SETTINGS_OPEN">
+        <source>SETTINGS_OPEN</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="SETTINGS_SECTIONS">
+        <source>SETTINGS_SECTIONS</source>
+        <translation>Sections</translation>
+    </message>
+    <message id="SETTINGS_LOCATION">
+        <source>SETTINGS_LOCATION</source>
+        <translation>Location</translation>
+    </message>
+    <message id="SETTINGS_SMS">
+        <source>SETTINGS_SMS</source>
+        <translation>Text messages</translation>
+    </message>
+    <message id="SETTINGS_MAIL">
+        <source>SETTINGS_MAIL</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="SETTINGS_CONTACTS">
+        <source>SETTINGS_CONTACTS</source>
+        <translation>Contacts</translation>
+    </message>
+    <message id="SETTINGS_MAP">
+        <source>SETTINGS_MAP</source>
+        <translation>Map</translation>
+    </message>
+    <message id="SETTINGS_ERROR">
+        <source>SETTINGS_ERROR</source>
+        <translation>Problem</translation>
+    </message>
+    <message id="SETTINGS_STATUS">
+        <source>SETTINGS_STATUS</source>
+        <translation>Status</translation>
+    </message>
+    <message id="SETTINGS_SOURCE">
+        <source>SETTINGS_SOURCE</source>
+        <translation>Position source</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_AUTO">
+        <source>SETTINGS_SOURCE_AUTO</source>
+        <translation>Automatic (the first source that answers)</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_GEOCLUE">
+        <source>SETTINGS_SOURCE_GEOCLUE</source>
+        <translation>GeoClue</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_GPSD">
+        <source>SETTINGS_SOURCE_GPSD</source>
+        <translation>gpsd</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
+        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
+        <translation>NMEA receiver on a serial port</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_NMEA_TCP">
+        <source>SETTINGS_SOURCE_NMEA_TCP</source>
+        <translation>NMEA over the network</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_REPLAY">
+        <source>SETTINGS_SOURCE_REPLAY</source>
+        <translation>A recorded NMEA file</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_DEMO">
+        <source>SETTINGS_SOURCE_DEMO</source>
+        <translation>Demo walk (not your position)</translation>
+    </message>
+    <message id="SETTINGS_HOST">
+        <source>SETTINGS_HOST</source>
+        <translation>Host</translation>
+    </message>
+    <message id="SETTINGS_PORT">
+        <source>SETTINGS_PORT</source>
+        <translation>Port</translation>
+    </message>
+    <message id="SETTINGS_PORT_DEFAULT">
+        <source>SETTINGS_PORT_DEFAULT</source>
+        <translation>Default for the security</translation>
+    </message>
+    <message id="SETTINGS_DEVICE">
+        <source>SETTINGS_DEVICE</source>
+        <translation>Device</translation>
+    </message>
+    <message id="SETTINGS_REPLAY_FILE">
+        <source>SETTINGS_REPLAY_FILE</source>
+        <translation>NMEA file</translation>
+    </message>
+    <message id="SETTINGS_SOURCE_STATUS">
+        <source>SETTINGS_SOURCE_STATUS</source>
+        <translation>What the source gives now</translation>
+    </message>
+    <message id="SETTINGS_STATUS_WAITING">
+        <source>SETTINGS_STATUS_WAITING</source>
+        <translation>Waiting for a position…</translation>
+    </message>
+    <message id="SETTINGS_STATUS_FIX">
+        <source>SETTINGS_STATUS_FIX</source>
+        <translation>Position %.5f, %.5f</translation>
+    </message>
+    <message id="SETTINGS_STATUS_FAILED">
+        <source>SETTINGS_STATUS_FAILED</source>
+        <translation>The source failed: %@</translation>
+    </message>
+    <message id="SETTINGS_SMS_SENDER">
+        <source>SETTINGS_SMS_SENDER</source>
+        <translation>Send text messages through</translation>
+    </message>
+    <message id="SETTINGS_SMS_NONE">
+        <source>SETTINGS_SMS_NONE</source>
+        <translation>Nothing (not set up)</translation>
+    </message>
+    <message id="SETTINGS_SMS_MODEM">
+        <source>SETTINGS_SMS_MODEM</source>
+        <translation>A modem (ModemManager)</translation>
+    </message>
+    <message id="SETTINGS_SMS_KDECONNECT">
+        <source>SETTINGS_SMS_KDECONNECT</source>
+        <translation>A paired phone (KDE Connect)</translation>
+    </message>
+    <message id="SETTINGS_MODEM">
+        <source>SETTINGS_MODEM</source>
+        <translation>Modem</translation>
+    </message>
+    <message id="SETTINGS_ANY_MODEM">
+        <source>SETTINGS_ANY_MODEM</source>
+        <translation>The first modem that can send messages</translation>
+    </message>
+    <message id="SETTINGS_PHONE">
+        <source>SETTINGS_PHONE</source>
+        <translation>Phone</translation>
+    </message>
+    <message id="SETTINGS_ANY_PHONE">
+        <source>SETTINGS_ANY_PHONE</source>
+        <translation>The first reachable phone</translation>
+    </message>
+    <message id="SETTINGS_REFRESH">
+        <source>SETTINGS_REFRESH</source>
+        <translation>Look for modems and phones again</translation>
+    </message>
+    <message id="SETTINGS_TEST_NUMBER">
+        <source>SETTINGS_TEST_NUMBER</source>
+        <translation>Number for a test message</translation>
+    </message>
+    <message id="SETTINGS_SEND_TEST">
+        <source>SETTINGS_SEND_TEST</source>
+        <translation>Send a test message</translation>
+    </message>
+    <message id="SETTINGS_SENDING_TEST">
+        <source>SETTINGS_SENDING_TEST</source>
+        <translation>Sending the test message…</translation>
+    </message>
+    <message id="SETTINGS_TEST_TEXT">
+        <source>SETTINGS_TEST_TEXT</source>
+        <translation>This is a test message from Quorvel.</translation>
+    </message>
+    <message id="SETTINGS_TEST_SENT">
+        <source>SETTINGS_TEST_SENT</source>
+        <translation>The test message was sent.</translation>
+    </message>
+    <message id="SETTINGS_TEST_FAILED">
+        <source>SETTINGS_TEST_FAILED</source>
+        <translation>The test message was not sent: %@</translation>
+    </message>
+    <message id="SETTINGS_TRANSPORT">
+        <source>SETTINGS_TRANSPORT</source>
+        <translation>Send e-mail through</translation>
+    </message>
+    <message id="SETTINGS_MAIL_NONE">
+        <source>SETTINGS_MAIL_NONE</source>
+        <translation>Nothing (not set up)</translation>
+    </message>
+    <message id="SETTINGS_MAIL_SMTP">
+        <source>SETTINGS_MAIL_SMTP</source>
+        <translation>An SMTP server</translation>
+    </message>
+    <message id="SETTINGS_MAIL_SENDMAIL">
+        <source>SETTINGS_MAIL_SENDMAIL</source>
+        <translation>This computer's sendmail</translation>
+    </message>
+    <message id="SETTINGS_SERVER">
+        <source>SETTINGS_SERVER</source>
+        <translation>SMTP server</translation>
+    </message>
+    <message id="SETTINGS_SECURITY">
+        <source>SETTINGS_SECURITY</source>
+        <translation>Security</translation>
+    </message>
+    <message id="SETTINGS_SECURITY_STARTTLS">
+        <source>SETTINGS_SECURITY_STARTTLS</source>
+        <translation>STARTTLS (port 587)</translation>
+    </message>
+    <message id="SETTINGS_SECURITY_TLS">
+        <source>SETTINGS_SECURITY_TLS</source>
+        <translation>TLS (port 465)</translation>
+    </message>
+    <message id="SETTINGS_SECURITY_NONE">
+        <source>SETTINGS_SECURITY_NONE</source>
+        <translation>None (a server on this machine only)</translation>
+    </message>
+    <message id="SETTINGS_USER">
+        <source>SETTINGS_USER</source>
+        <translation>User name</translation>
+    </message>
+    <message id="SETTINGS_PASSWORD">
+        <source>SETTINGS_PASSWORD</source>
+        <translation>Password</translation>
+    </message>
+    <message id="SETTINGS_PASSWORD_UNCHANGED">
+        <source>SETTINGS_PASSWORD_UNCHANGED</source>
+        <translation>Leave empty to keep the password you have</translation>
+    </message>
+    <message id="SETTINGS_PASSWORD_IN_FILE">
+        <source>SETTINGS_PASSWORD_IN_FILE</source>
+        <translation>This password is in device.ini; saving moves it to the keyring.</translation>
+    </message>
+    <message id="SETTINGS_KEEP_IN_FILE">
+        <source>SETTINGS_KEEP_IN_FILE</source>
+        <translation>Keep the password in device.ini instead</translation>
+    </message>
+    <message id="SETTINGS_KEYRING_ABSENT">
+        <source>SETTINGS_KEYRING_ABSENT</source>
+        <translation>no keyring (Secret Service) answers</translation>
+    </message>
+    <message id="SETTINGS_KEYRING_LOCKED">
+        <source>SETTINGS_KEYRING_LOCKED</source>
+        <translation>the keyring is locked</translation>
+    </message>
+    <message id="SETTINGS_KEYRING_FAILED">
+        <source>SETTINGS_KEYRING_FAILED</source>
+        <translation>The password could not be put in the keyring: %@. Nothing was saved. You can keep it in device.ini instead, but anyone who can read that file can read the password.</translation>
+    </message>
+    <message id="SETTINGS_FROM">
+        <source>SETTINGS_FROM</source>
+        <translation>Sender address</translation>
+    </message>
+    <message id="SETTINGS_NAME">
+        <source>SETTINGS_NAME</source>
+        <translation>Sender name</translation>
+    </message>
+    <message id="SETTINGS_SENDMAIL">
+        <source>SETTINGS_SENDMAIL</source>
+        <translation>sendmail program</translation>
+    </message>
+    <message id="SETTINGS_CHECK_ACCOUNT">
+        <source>SETTINGS_CHECK_ACCOUNT</source>
+        <translation>Check the account</translation>
+    </message>
+    <message id="SETTINGS_CHECKING">
+        <source>SETTINGS_CHECKING</source>
+        <translation>Connecting to the server…</translation>
+    </message>
+    <message id="SETTINGS_CHECK_OK">
+        <source>SETTINGS_CHECK_OK</source>
+        <translation>The server accepted the login. It answered: %@</translation>
+    </message>
+    <message id="SETTINGS_CHECK_FAILED">
+        <source>SETTINGS_CHECK_FAILED</source>
+        <translation>The account does not work: %@</translation>
+    </message>
+    <message id="SETTINGS_USE_FOLDER">
+        <source>SETTINGS_USE_FOLDER</source>
+        <translation>Read a folder of vCard files</translation>
+    </message>
+    <message id="SETTINGS_FOLDER">
+        <source>SETTINGS_FOLDER</source>
+        <translation>vCard folder</translation>
+    </message>
+    <message id="SETTINGS_USE_KPEOPLE">
+        <source>SETTINGS_USE_KPEOPLE</source>
+        <translation>KPeople's address book (Plasma)</translation>
+    </message>
+    <message id="SETTINGS_USE_EDS">
+        <source>SETTINGS_USE_EDS</source>
+        <translation>Evolution Data Server (GNOME, Phosh)</translation>
+    </message>
+    <message id="SETTINGS_TILE_SERVER">
+        <source>SETTINGS_TILE_SERVER</source>
+        <translation>Tile server</translation>
+    </message>
+    <message id="SETTINGS_TILE_CONTACT">
+        <source>SETTINGS_TILE_CONTACT</source>
+        <translation>Your contact for the tile server</translation>
+    </message>
+    <message id="SETTINGS_MBTILES">
+        <source>SETTINGS_MBTILES</source>
+        <translation>MBTiles file for the map</translation>
+    </message>
+    <message id="SETTINGS_SATELLITE_MBTILES">
+        <source>SETTINGS_SATELLITE_MBTILES</source>
+        <translation>MBTiles file for the satellite view</translation>
+    </message>
+    <message id="SETTINGS_ERR_PORT">
+        <source>SETTINGS_ERR_PORT</source>
+        <translation>A port is a number from 1 to 65535.</translation>
+    </message>
+    <message id="SETTINGS_ERR_HOST">
+        <source>SETTINGS_ERR_HOST</source>
+        <translation>A host name cannot hold spaces or any of / @ , ; " ' &lt; &gt; \.</translation>
+    </message>
+    <message id="SETTINGS_ERR_HOST_EMPTY">
+        <source>SETTINGS_ERR_HOST_EMPTY</source>
+        <translation>Enter a host name or address.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FROM">
+        <source>SETTINGS_ERR_FROM</source>
+        <translation>An address needs a name, an "@" and a domain, without spaces.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FILE">
+        <source>SETTINGS_ERR_FILE</source>
+        <translation>There is no file %@.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FILE_EMPTY">
+        <source>SETTINGS_ERR_FILE_EMPTY</source>
+        <translation>Enter the file's path.</translation>
+    </message>
+    <message id="SETTINGS_ERR_FOLDER">
+        <source>SETTINGS_ERR_FOLDER</source>
+        <translation>There is no folder %@.</translation>
+    </message>
+    <message id="SETTINGS_ERR_PROGRAM">
+        <source>SETTINGS_ERR_PROGRAM</source>
+        <translation>%@ is not a program on this machine.</translation>
+    </message>
+    <message id="SETTINGS_ERR_NOT_LOOPBACK">
+        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
+        <translation>Without encryption only a server on this machine can be used.</translation>
+    </message>
+    <message id="SETTINGS_ERR_URL">
+        <source>SETTINGS_ERR_URL</source>
+        <translation>The address starts with http:// or https:// and holds {z}, {x} and {y}.</translation>
+    </message>
+    <message id="SETTINGS_ERR_CONTACT">
+        <source>SETTINGS_ERR_CONTACT</source>
+        <translation>Give an e-mail address or a web page (http:// or https://).</translation>
+    </message>
+    <message id="SETTINGS_ERR_NUMBER">
+        <source>SETTINGS_ERR_NUMBER</source>
+        <translation>A phone number holds digits, spaces, brackets, dots, dashes and a leading +.</translation>
+    </message>
+    <message id="SETTINGS_FIX_FIELDS">
+        <source>SETTINGS_FIX_FIELDS</source>
+        <translation>Correct the marked fields to save: %@.</translation>
+    </message>
+    <message id="SETTINGS_SAVING">
+        <source>SETTINGS_SAVING</source>
+        <translation>Saving…</translation>
+    </message>
+    <message id="SETTINGS_WRITE_FAILED">
+        <source>SETTINGS_WRITE_FAILED</source>
+        <translation>%@ could not be written; nothing was saved.</translation>
+    </message>
+    <message id="SETTINGS_SAVE">
+        <source>SETTINGS_SAVE</source>
+        <translation>Save</translation>
+    </message>
+    <message id="SETTINGS_CANCEL">
+        <source>SETTINGS_CANCEL</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,9 @@ private slots:
         QTest::addColumn<bool>("demo");
         QTest::newRow("nothing: a plain start") << QStringList{} << -1 << "" << false;
         QTest::newRow("--demo") << QStringList{"--demo"} << -1 << "" << true;
+        QTest::newRow("--settings") << QStringList{"--settings"} << -1 << "" << false;
         QTest::newRow("--help lists --demo") << QStringList{"--help"} << 0 << "--demo" << false;
+        QTest::newRow("--help lists --settings") << QStringList{"--help"} << 0 << "--settings" << false;
         QTest::newRow("-h") << QStringList{"-h"} << 0 << "--version" << false;
         QTest::newRow("--help wins over --demo") << QStringList{"--demo", "--help"} << 0 << "Usage:" << false;
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "quorvel 1.2.3\n" << false;
@@ -52,6 +54,7 @@ private slots:
         QCOMPARE(outcome.exitStatus.value_or(-1), exitStatus);
         QVERIFY2(outcome.text.contains(printed), qPrintable(outcome.text));
         QCOMPARE(outcome.demo, demo);
+        QCOMPARE(outcome.settings, arguments.contains(QStringLiteral("--settings")) && exitStatus == -1);
         if (exitStatus == CommandLine::UsageError)
             QVERIFY2(outcome.text.startsWith(QStringLiteral("quorvel: ")) && outcome.text.contains(QStringLiteral("--help")),
                      qPrintable(outcome.text));

@@ -10,6 +10,9 @@
 #include "support/FloodServer.h"
 #include "support/TestSupport.h"
 
+#include "platform/devicesettings/DeviceSettingsDialog.h"
+
+#include <QPushButton>
 #include <QtTest>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,6 +30,7 @@ private slots:
     void terminatingBySignalStoresTheMessage_data();
     void terminatingBySignalStoresTheMessage();
     void globalLookUsesOurImages();
+    void deviceSettingsFromTheKeyboardAndTheAboutScreen();
 };
 
 void tst_Startup::initTestCase()
@@ -206,5 +210,41 @@ void tst_Startup::globalLookUsesOurImages()
     QVERIFY(sheet.contains(QLatin1String("21px")));
 }
 
+// Ctrl+, and the about screen's Settings button open the one device settings dialog.
+void tst_Startup::deviceSettingsFromTheKeyboardAndTheAboutScreen()
+{
+    QuorvelAppDelegate delegate;
+    MainLayout layout = loadMainLayout();
+    std::unique_ptr<QWidget> window(layout.window);
+    Application app(&delegate, layout);
+    app.launch();
+    layout.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(layout.window));
+    auto dialogs = [] {
+        QList<DeviceSettingsDialog*> open;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<DeviceSettingsDialog*>(w); d && d->isVisible())
+                open.append(d);
+        return open;
+    };
+    QVERIFY(dialogs().isEmpty());
+    QTest::keyClick(layout.window, Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(dialogs().size(), 1);
+    QPointer<DeviceSettingsDialog> first = dialogs().at(0);
+    layout.rootViewController->setSelectedIndex(3);
+    auto* button = layout.window->findChild<QPushButton*>(QStringLiteral("settingsButton"));
+    QVERIFY(button);
+    QCOMPARE(button->accessibleName(), localizedText("SETTINGS_TITLE"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(dialogs().size(), 1);
+    QCOMPARE(dialogs().at(0), first.data());
+    first->reject();
+    QTRY_VERIFY(!first);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(dialogs().size(), 1);
+    dialogs().at(0)->reject();
+}
+
 QTEST_MAIN(tst_Startup)
 #include "tst_startup.moc"
+

@@ -53,7 +53,8 @@ def main():
 
         def authenticator(server, session, envelope, mechanism, auth_data):
             ok = isinstance(auth_data, LoginPassword) and auth_data.login == user and auth_data.password == password
-            return AuthResult(success=ok)
+            # Not "handled": aiosmtpd then answers a refusal with 535 instead of staying silent.
+            return AuthResult(success=ok, handled=False)
 
         kwargs.update(authenticator=authenticator, auth_required=True, auth_require_tls=False)
     if args.starttls:

@@ -1,14 +1,17 @@
 // The vCard reader, the contacts folder and the contact picker.
 
 #include "platform/contacts/Contacts.h"
+#include "platform/contacts/ContactsLoader.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/contacts/PeoplePicker.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -148,12 +151,15 @@ private slots:
         QCOMPARE(Contacts::folder(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                                          + QStringLiteral("/quorvel/contacts"));
         QVERIFY(DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("folder"), fixtures));
+        DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("use-eds"), false);
         QCOMPARE(Contacts::folder(), fixtures);
         // The file may hold a password: owner only.
         const QFile::Permissions mode = QFile::permissions(DeviceSettings::path());
         QVERIFY(mode.testFlags(QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(!(mode & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)));
-        PeoplePickerNavigationController picker;
+        PeoplePickerNavigationController picker(std::make_unique<ContactsLoader>(ContactsLoader::fromDeviceSettings()));
+        QSignalSpy loaded(&picker, &PeoplePickerNavigationController::loaded);
+        QVERIFY(loaded.wait(30000));
         QCOMPARE(picker.people().size(), 5);
         QFile::remove(DeviceSettings::path());
     }
@@ -162,11 +168,136 @@ private slots:
     {
         QVERIFY(Contacts::readFolder(QStringLiteral("/nonexistent/quorvel")).isEmpty());
         DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("folder"), QStringLiteral("/nonexistent/q"));
+        DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("use-eds"), false);
         PeoplePickerNavigationController picker;
         picker.show();
+        QTRY_VERIFY(!picker.isLoading());
         QVERIFY(picker.people().isEmpty());
         QVERIFY(picker.findChild<QLabel*>(QStringLiteral("emptyLabel"))->isVisible());
         QFile::remove(DeviceSettings::path());
+    }
+
+
+    // Whatever the pieces a file arrives in (a CRLF or a UTF-8 sequence split between two),
+    // the people and the problems are those of the whole.
+    void streamedInPiecesReadsAsWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* f : {"three-phones.vcf", "damaged.vcf", "legacy-21.vcf", "no-email.vcf"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+
+    void streamedInPiecesReadsAsWhole()
+    {
+        QFETCH(QString, file);
+        QFile f(fixtures + u'/' + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray data = f.readAll();
+        QStringList wholeProblems;
+        const QList<Person> whole = VCard::parse(data, [&](int line, const QString& why) {
+            wholeProblems.append(QString::number(line) + why);
+        });
+        for (qsizetype piece : {1, 2, 3, 7, 64}) {
+            QStringList problems;
+            VCard::Reader reader([&](int line, const QString& why) { problems.append(QString::number(line) + why); });
+            for (qsizetype i = 0; i < data.size(); i += piece)
+                reader.feed(QByteArrayView(data).sliced(i, std::min(piece, data.size() - i)));
+            const QList<Person> got = reader.finish();
+            QCOMPARE(got.size(), whole.size());
+            for (qsizetype i = 0; i < got.size(); ++i) {
+                QCOMPARE(got.at(i).displayName(), whole.at(i).displayName());
+                QCOMPARE(got.at(i).phoneNumbers, whole.at(i).phoneNumbers);
+                QCOMPARE(got.at(i).emailAddresses, whole.at(i).emailAddresses);
+            }
+            QCOMPARE(problems, wholeProblems);
+        }
+    }
+
+    // What does not belong in an address book folder is refused unread, with one line each,
+    // and the good file beside it is still read.
+    void refusesWhatIsNotAnAddressBook()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(fixtures + QStringLiteral("/three-phones.vcf"), dir.filePath(QStringLiteral("good.vcf"))));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("z.vcf"))));
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.vcf"))).constData(), 0600) == 0);
+        QFile huge(dir.filePath(QStringLiteral("huge.vcf")));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(Contacts::maxFileSize + 1));
+        huge.close();
+        // Many damaged lines: a few are logged, then how many more.
+        QFile noise(dir.filePath(QStringLiteral("noise.vcf")));
+        QVERIFY(noise.open(QIODevice::WriteOnly));
+        noise.write(QByteArray("BEGIN:VCARD\nFN:Noisy\n") + QByteArray("x\n").repeated(200000) + "END:VCARD\n");
+        noise.close();
+        LogCapture log;
+        const QList<Person> people = Contacts::readFolder(dir.path(), QStringLiteral("here"));
+        QStringList names;
+        for (const Person& p : people) {
+            names.append(p.displayName());
+            QCOMPARE(p.addressBook, QStringLiteral("here"));
+        }
+        QVERIFY(names.contains(QStringLiteral("Noisy")));
+        QVERIFY(names.contains(QString::fromUtf8("Jana Nováková")));
+        QVERIFY(log.contains(QStringLiteral("Contacts: z.vcf skipped: not a regular file")));
+        QVERIFY(log.contains(QStringLiteral("Contacts: pipe.vcf skipped: not a regular file")));
+        QVERIFY(log.contains(QStringLiteral("Contacts: huge.vcf skipped: larger than 64 MiB")));
+        QCOMPARE(log.lines().filter(QStringLiteral("noise.vcf line")).size(), Contacts::maxLoggedProblems);
+        QVERIFY(log.contains(QStringLiteral("Contacts: noise.vcf: %1 more lines skipped").arg(200000 - Contacts::maxLoggedProblems)));
+    }
+
+    // The picker opens before a slow book has answered, shows what the others gave, and
+    // fills in; the same person in two books is listed once per book, a repeat within a
+    // book once.
+    void opensAtOnceAndFillsIn()
+    {
+        auto gate = std::make_shared<QSemaphore>();
+        const QList<Person> folder = Contacts::readFolder(fixtures);
+        QList<ContactsLoader::Source> sources;
+        sources.append({QStringLiteral("quick"), [folder](const Contacts::Cancellation&) { return folder + folder; }});
+        sources.append({QStringLiteral("slow"), [gate](const Contacts::Cancellation& cancel) {
+                            while (!gate->tryAcquire(1, 20))
+                                if (cancel.isCancelled())
+                                    return QList<Person>();
+                            Person p;
+                            p.formattedName = QString::fromUtf8("Jana Nováková");
+                            p.phoneNumbers = {QStringLiteral("+420 601 111 111")};
+                            p.addressBook = QStringLiteral("slow");
+                            return QList<Person>{p};
+                        }});
+        PeoplePickerNavigationController picker(std::make_unique<ContactsLoader>(sources));
+        picker.show();
+        QVERIFY(picker.isLoading());
+        QTRY_COMPARE(picker.people().size(), folder.size());
+        QVERIFY(picker.isLoading());
+        // Still reading: said beneath the people already shown.
+        QVERIFY(picker.findChild<QLabel*>(QStringLiteral("loadingLabel"))->isVisible());
+        picker.setSearchText(QStringLiteral("jana"));
+        QCOMPARE(picker.visiblePeople().size(), 1);
+        QSignalSpy loaded(&picker, &PeoplePickerNavigationController::loaded);
+        gate->release();
+        QVERIFY(loaded.wait(10000));
+        QCOMPARE(picker.visiblePeople().size(), 2);
+        QVERIFY(!picker.isLoading());
+        QVERIFY(!picker.findChild<QLabel*>(QStringLiteral("loadingLabel"))->isVisible());
+    }
+
+    // Closing the picker while a book is still being read stops the read.
+    void closingStopsTheReads()
+    {
+        auto stopped = std::make_shared<std::atomic<bool>>(false);
+        QList<ContactsLoader::Source> sources;
+        sources.append({QStringLiteral("never"), [stopped](const Contacts::Cancellation& cancel) {
+                            while (!cancel.isCancelled())
+                                QThread::msleep(10);
+                            *stopped = true;
+                            return QList<Person>();
+                        }});
+        {
+            PeoplePickerNavigationController picker(std::make_unique<ContactsLoader>(sources));
+            QVERIFY(picker.isLoading());
+        }
+        QTRY_VERIFY(stopped->load());
     }
 
     void search_data()
@@ -198,13 +329,9 @@ private slots:
         picker.setPeoplePickerDelegate(&delegate);
         picker.show();
         picker.setSearchText(QStringLiteral("Nov"));
-        auto* list = picker.findChild<QListWidget*>(QStringLiteral("people"));
-        QListWidgetItem* item = nullptr;
-        for (int row = 0; row < list->count(); ++row)
-            if (!list->item(row)->isHidden())
-                item = list->item(row);
-        QVERIFY(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        auto* list = picker.findChild<QListView*>(QStringLiteral("people"));
+        QCOMPARE(list->model()->rowCount(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(delegate.chosen.size(), 1);
         QCOMPARE(delegate.chosen.at(0).phoneNumbers.size(), 3);
         QCOMPARE(delegate.cancelled, 0);

@@ -1,0 +1,105 @@
+#include "platform/contacts/ContactsLoader.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSet>
+#include <QThreadPool>
+
+struct ContactsLoader::Shared {
+    Contacts::Cancellation cancel;
+};
+
+namespace {
+
+// The same card twice in one book (a file and its copy, a synced duplicate) is one person.
+QList<Person> withoutRepeats(QList<Person> people)
+{
+    QSet<QString> seen;
+    QList<Person> out;
+    out.reserve(people.size());
+    for (Person& p : people) {
+        const QString key = p.displayName() + u'\x1f' + p.phoneNumbers.join(u'\x1e') + u'\x1f'
+                            + p.emailAddresses.join(u'\x1e');
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            out.append(std::move(p));
+        }
+    }
+    return out;
+}
+
+// Sorted here, off the window's thread, in the picker's order.
+QList<Person> sortedByName(QList<Person> people)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(static_cast<size_t>(people.size()));
+    for (qsizetype i = 0; i < people.size(); ++i)
+        keys.emplace_back(collator.sortKey(people.at(i).displayName()), i);
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QList<Person> out;
+    out.reserve(people.size());
+    for (const auto& k : keys)
+        out.append(std::move(people[k.second]));
+    return out;
+}
+
+} // namespace
+
+QList<ContactsLoader::Source> ContactsLoader::fromDeviceSettings()
+{
+    const Contacts::Choice choice = Contacts::Choice::fromDeviceSettings();
+    QList<Source> sources;
+    if (choice.folder) {
+        const QString folder = Contacts::folder();
+        sources.append({folder, [folder](const Contacts::Cancellation& c) {
+                            return Contacts::readFolder(folder, QObject::tr("Contacts folder"), &c);
+                        }});
+    }
+    if (choice.kpeople) {
+        const QString folder = Contacts::kpeopleFolder();
+        sources.append({folder, [folder](const Contacts::Cancellation& c) {
+                            return Contacts::readFolder(folder, QStringLiteral("KPeople"), &c);
+                        }});
+    }
+    if (choice.eds)
+        sources.append({QStringLiteral("Evolution Data Server"), &Contacts::readEvolutionDataServer});
+    return sources;
+}
+
+ContactsLoader::ContactsLoader(QList<Source> sources, QObject* parent)
+    : QObject(parent), sources_(std::move(sources)), shared_(std::make_shared<Shared>())
+{
+}
+
+ContactsLoader::~ContactsLoader()
+{
+    shared_->cancel.cancel();
+}
+
+void ContactsLoader::start()
+{
+    if (sources_.isEmpty()) {
+        QMetaObject::invokeMethod(this, &ContactsLoader::finished, Qt::QueuedConnection);
+        return;
+    }
+    pending_ = static_cast<int>(sources_.size());
+    const QPointer<ContactsLoader> self(this);
+    for (const Source& source : std::as_const(sources_)) {
+        QThreadPool::globalInstance()->start([self, shared = shared_, read = source.read] {
+            QList<Person> people = sortedByName(withoutRepeats(read(shared->cancel)));
+            // `self` is only looked at on the window's thread, where the loader lives.
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, shared, people = std::move(people)] {
+                if (!self || shared->cancel.isCancelled())
+                    return;
+                if (!people.isEmpty())
+                    emit self->peopleArrived(people);
+                if (--self->pending_ == 0)
+                    emit self->finished();
+            }, Qt::QueuedConnection);
+        });
+    }
+}
