@@ -50,6 +50,17 @@ const std::vector<const char*>& textCatalogue()
         "VERSION",
         "VERSION_TIMESTAMP",
         "DOWNLOAD_DESCRIPTION",
+        // What assistive technology reads out: row actions, the map's name and description.
+        "ACCESSIBLE_SELECT",
+        "ACCESSIBLE_OPEN",
+        "ACCESSIBLE_DELETE",
+        "ACCESSIBLE_EMPTY_ROW",
+        "MAP_ACCESSIBLE_NAME",
+        "MAP_ACCESSIBLE_POSITION",
+        "MAP_ACCESSIBLE_POSITION_NEAR",
+        "MAP_ACCESSIBLE_WAITING",
+        "MAP_OFFLINE",
+        "MAP_NO_SATELLITE",
     };
     return keys;
 }
