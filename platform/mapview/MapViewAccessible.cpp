@@ -1,9 +1,8 @@
 #include "platform/mapview/MapViewAccessible.h"
-#include "platform/foundation/AccessibleFactory.h"
+#include "platform/foundation/Accessible.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/mapview/MapView.h"
 
-#include <QPointer>
 #include <cmath>
 
 namespace {
@@ -20,27 +19,21 @@ QString spokenCoordinate(LocationCoordinate2D c)
 
 // Pins are only ever added, or all removed at once, so a pin keeps its place in the list
 // for as long as it lives.
-class PinAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class PinAccessible : public AccessibleLeaf {
 public:
-    PinAccessible(MapView* map, int index) : map_(map), index_(index) {}
+    using AccessibleLeaf::AccessibleLeaf;
 
+    MapView* map() const { return static_cast<MapView*>(owner()); }
     const PointAnnotation* pin() const
     {
-        if (!map_)
+        if (!map())
             return nullptr;
-        const auto pins = map_->annotations();
-        return index_ < int(pins.size()) ? pins[size_t(index_)] : nullptr;
+        const auto pins = map()->annotations();
+        return index() < int(pins.size()) ? pins[size_t(index())] : nullptr;
     }
 
     bool isValid() const override { return pin() != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return map_ && map_->window() ? map_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return map_ ? QAccessible::queryAccessibleInterface(map_) : nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::Button; }
 
     QString text(QAccessible::Text t) const override
     {
@@ -55,7 +48,6 @@ public:
         default: return {};
         }
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override
     {
@@ -63,30 +55,22 @@ public:
         if (!p)
             return {};
         // The pin stands on its point: its head is above it.
-        const QPoint at = map_->pointForCoordinate(p->coordinate()).toPoint();
-        return QRect(map_->mapToGlobal(at - QPoint(11, 33)), QSize(22, 34));
+        const QPoint at = map()->pointForCoordinate(p->coordinate()).toPoint();
+        return onScreen(QRect(at - QPoint(11, 33), QSize(22, 34)));
     }
-
-    QAccessible::Role role() const override { return QAccessible::Button; }
 
     QAccessible::State state() const override
     {
         QAccessible::State s;
         const PointAnnotation* p = pin();
-        if (!p || !map_->isVisible()) {
+        if (!p || !map()->isVisible()) {
             s.invisible = true;
             return s;
         }
         s.selectable = true;
-        s.selected = map_->selectedAnnotation() == p;
-        const QPoint at = map_->pointForCoordinate(p->coordinate()).toPoint();
-        s.offscreen = !map_->rect().contains(at);
+        s.selected = map()->selectedAnnotation() == p;
+        s.offscreen = !map()->rect().contains(map()->pointForCoordinate(p->coordinate()).toPoint());
         return s;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
 
     QStringList actionNames() const override { return isValid() ? QStringList{pressAction()} : QStringList{}; }
@@ -95,13 +79,8 @@ public:
         // Pressing a pin shows its callout, as a click on it does.
         if (name == pressAction())
             if (const PointAnnotation* p = pin())
-                map_->selectAnnotation(p);
+                map()->selectAnnotation(p);
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-private:
-    QPointer<MapView> map_;
-    int index_;
 };
 
 } // namespace
@@ -111,13 +90,12 @@ void installMapViewAccessibility()
     useAccessibleInterface<MapView, MapViewAccessible>();
 }
 
-MapViewAccessible::MapViewAccessible(MapView* map) : QAccessibleWidget(map, QAccessible::Graphic) {}
-
-MapViewAccessible::~MapViewAccessible()
+MapViewAccessible::MapViewAccessible(MapView* map)
+    : QAccessibleWidget(map, QAccessible::Graphic), pins_([map](int i) { return new PinAccessible(map, i); })
 {
-    for (QAccessible::Id id : std::as_const(pins_))
-        QAccessible::deleteAccessibleInterface(id);
 }
+
+MapViewAccessible::~MapViewAccessible() = default;
 
 MapView* MapViewAccessible::map() const
 {
@@ -156,20 +134,12 @@ int MapViewAccessible::childCount() const
 
 QAccessibleInterface* MapViewAccessible::child(int index) const
 {
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    while (pins_.size() <= index)
-        pins_.append(QAccessible::registerAccessibleInterface(new PinAccessible(map(), int(pins_.size()))));
-    return QAccessible::accessibleInterface(pins_.at(index));
+    return pins_.at(index, childCount());
 }
 
 int MapViewAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    const int n = std::min(childCount(), int(pins_.size()));
-    for (int i = 0; child && i < n; ++i)
-        if (QAccessible::accessibleInterface(pins_.at(i)) == child)
-            return i;
-    return -1;
+    return pins_.indexOf(child, childCount());
 }
 
 QAccessibleInterface* MapViewAccessible::childAt(int x, int y) const

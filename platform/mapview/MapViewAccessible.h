@@ -3,8 +3,9 @@
 // (the user's position and the nearest place), with its pins as named children that can be
 // pressed to show their callout.
 
+#include "platform/foundation/Accessible.h"
+
 #include <QAccessibleWidget>
-#include <QList>
 
 class MapView;
 
@@ -21,9 +22,8 @@ public:
 
 private:
     MapView* map() const;
-    // The pins' interfaces, by the pin's place in the map's list; registered with the
-    // accessibility cache as they are first asked for.
-    mutable QList<QAccessible::Id> pins_;
+    // By the pin's place in the map's list.
+    mutable AccessibleLeaves pins_;
 };
 
 void installMapViewAccessibility();

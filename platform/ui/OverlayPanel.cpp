@@ -1,6 +1,6 @@
 #include "platform/ui/OverlayPanel.h"
 
-#include "platform/foundation/AccessibleFactory.h"
+#include "platform/foundation/Accessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "platform/ui/SegmentedControl.h"
-#include "platform/foundation/AccessibleFactory.h"
+#include "platform/foundation/Accessible.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -1,5 +1,5 @@
 #include "platform/ui/TableViewAccessible.h"
-#include "platform/foundation/AccessibleFactory.h"
+#include "platform/foundation/Accessible.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/ui/TableView.h"
 

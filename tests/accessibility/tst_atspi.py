@@ -95,7 +95,9 @@ def press_to_dismiss(root, alert, button):
 def press_tab(root, name):
     tab = s.wait_for(f"the tab {name!r}", lambda: s.find(root, "page tab", name))
     s.do_action(tab, "Press")
-    s.pump(0.5)
+    s.wait_for(f"the tab {name!r} selected", lambda: "selected" in s.states(tab))
+    others = [t for t in s.find_all(root, "page tab") if t.get_name() != name and "selected" in s.states(t)]
+    check(not others, f"other tabs still selected besides {name!r}: {[t.get_name() for t in others]}")
 
 
 def templates_journey(root, announcements):
@@ -147,6 +149,8 @@ def templates_journey(root, announcements):
     message = s.wait_for("the report screen's message", lambda: s.find(root, "text", "Message"))
     s.wait_for("the message holding the second template",
                lambda: placeholders_emptied(s.text_of(message) or "") == placeholders_emptied(TEMPLATES[1]), 20)
+    position = s.find(root, "page tab", "Position")
+    check(position is not None and "selected" in s.states(position), "the report tab is not the selected one after use")
 
 
 def report_screen(root, announcements):
