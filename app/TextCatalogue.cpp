@@ -61,6 +61,7 @@ const std::vector<const char*>& textCatalogue()
         "MAP_ACCESSIBLE_WAITING",
         "MAP_OFFLINE",
         "MAP_NO_SATELLITE",
+        "ACCESSIBLE_CLEAR_TEXT",
     };
     return keys;
 }

@@ -234,5 +234,9 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>MAP_NO_SATELLITE</source>
         <translation>Satelitní snímky nejsou nastaveny: mapa offline</translation>
     </message>
+    <message id="ACCESSIBLE_CLEAR_TEXT">
+        <source>ACCESSIBLE_CLEAR_TEXT</source>
+        <translation>Vymazat text</translation>
+    </message>
 </context>
 </TS>

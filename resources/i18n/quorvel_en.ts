@@ -234,5 +234,9 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>MAP_NO_SATELLITE</source>
         <translation>No satellite pictures set up: offline map</translation>
     </message>
+    <message id="ACCESSIBLE_CLEAR_TEXT">
+        <source>ACCESSIBLE_CLEAR_TEXT</source>
+        <translation>Clear text</translation>
+    </message>
 </context>
 </TS>

@@ -29,6 +29,15 @@ def _need(program):
     return path
 
 
+def _detach_but_follow_parent():
+    """In the child: a process group of its own (so it can be stopped with all it starts),
+    and ended when the test process dies, even by a crash that runs no clean-up."""
+    import ctypes
+    os.setsid()
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
 def _read_line(stream, what, timeout=20):
     """Reads one line a child writes to `stream` (its address or display), within `timeout`."""
     import selectors
@@ -67,7 +76,7 @@ class Session:
         self.close()
 
     def _spawn(self, args, **kw):
-        p = subprocess.Popen(args, env=self.env, start_new_session=True, **kw)
+        p = subprocess.Popen(args, env=self.env, preexec_fn=_detach_but_follow_parent, **kw)
         self.children.append(p)
         return p
 
@@ -87,11 +96,13 @@ class Session:
         })
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("AT_SPI_BUS_ADDRESS", None)
-        # Xvfb picks a free display itself and says which on the pipe.
+        # Xvfb picks a free display itself and says which on the pipe. Without -noreset it
+        # starts afresh whenever its last client leaves, and a client connecting just then
+        # is turned away.
         r, w = os.pipe()
         self.xvfb_log = os.path.join(self.home, "xvfb.log")
         with open(self.xvfb_log, "wb") as log:
-            self.xvfb = self._spawn([xvfb, "-displayfd", str(w), "-screen", "0", "480x800x24", "-nolisten", "tcp"],
+            self.xvfb = self._spawn([xvfb, "-displayfd", str(w), "-screen", "0", "480x800x24", "-nolisten", "tcp", "-noreset"],
                                     pass_fds=(w,), stdout=log, stderr=log)
         os.close(w)
         with os.fdopen(r, "rb", buffering=0) as displays:
@@ -135,11 +146,17 @@ class Session:
             time.sleep(0.2)
         raise SessionError("the accessibility bus did not come up")
 
-    def write_config(self, relative, text):
-        path = os.path.join(self.env["XDG_CONFIG_HOME"], relative)
+    def _write(self, base, relative, text):
+        path = os.path.join(self.env[base], relative)
         os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "w", encoding="utf-8") as f:
+        with open(path, "w", encoding="utf-8", newline="") as f:
             f.write(text)
+
+    def write_config(self, relative, text):
+        self._write("XDG_CONFIG_HOME", relative, text)
+
+    def write_data(self, relative, text):
+        self._write("XDG_DATA_HOME", relative, text)
 
     def write_defaults(self, values):
         self.write_config("quorvel/defaults.json", json.dumps(values, ensure_ascii=False))
@@ -155,7 +172,8 @@ class Session:
             "LC_ALL": "C.UTF-8",
         })
         log = open(os.path.join(self.home, f"app-{len(self.children)}.log"), "wb")
-        p = subprocess.Popen([program, *args], env=env, stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        p = subprocess.Popen([program, *args], env=env, stdout=log, stderr=subprocess.STDOUT,
+                             preexec_fn=_detach_but_follow_parent)
         p.log_path = log.name
         self.children.append(p)
         return p
