@@ -88,6 +88,12 @@ public:
     void addAnnotation(std::unique_ptr<PointAnnotation> annotation);
     void removeAllAnnotations();
     std::vector<const PointAnnotation*> annotations() const;
+    int annotationCount() const { return int(annotations_.size()); }
+    // The annotation added `index`-th (from 0), or none.
+    const PointAnnotation* annotationAt(int index) const
+    {
+        return index >= 0 && index < annotationCount() ? annotations_[size_t(index)].get() : nullptr;
+    }
     const PointAnnotation* selectedAnnotation() const { return selected_; }
     void selectAnnotation(const PointAnnotation* annotation);
 

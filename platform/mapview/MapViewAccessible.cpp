@@ -24,13 +24,7 @@ public:
     using AccessibleLeaf::AccessibleLeaf;
 
     MapView* map() const { return static_cast<MapView*>(owner()); }
-    const PointAnnotation* pin() const
-    {
-        if (!map())
-            return nullptr;
-        const auto pins = map()->annotations();
-        return index() < int(pins.size()) ? pins[size_t(index())] : nullptr;
-    }
+    const PointAnnotation* pin() const { return map() ? map()->annotationAt(index()) : nullptr; }
 
     bool isValid() const override { return pin() != nullptr; }
     QAccessible::Role role() const override { return QAccessible::Button; }
@@ -129,7 +123,7 @@ QString MapViewAccessible::text(QAccessible::Text t) const
 
 int MapViewAccessible::childCount() const
 {
-    return int(map()->annotations().size());
+    return map()->annotationCount();
 }
 
 QAccessibleInterface* MapViewAccessible::child(int index) const
