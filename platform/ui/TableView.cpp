@@ -152,14 +152,14 @@ TableView::TableView(QWidget* parent) : QScrollArea(parent)
     setWidget(content_);
     // The row look belongs to the table, like the platform's own rows.
     setStyleSheet(QStringLiteral(
-        "QWidget#tableContent { background: white; }\n"
-        "TableViewCell { background: white; border: none; border-bottom: 1px solid #d9dde3; }\n"
+        "QWidget#tableContent { background: palette(base); }\n"
+        "TableViewCell { background: palette(base); border: none; border-bottom: 1px solid palette(midlight); }\n"
         "TableViewCell[selected=\"true\"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
         "stop:0 #058cf5, stop:1 #015fe6); border-bottom: 1px solid #0150c0; }\n"
         "TableViewCell[selected=\"true\"] QLabel { color: white; }\n"
         "QPushButton#deleteConfirmation { background: #d9342b; color: white; border: 1px solid #a8221b; "
         "border-radius: 6px; padding: 4px 10px; font-weight: 600; }\n"
-        "TableView:focus { border-left: 3px solid #3d7bd9; }\n"));
+        "TableView:focus { border-left: 3px solid palette(highlight); }\n"));
 }
 
 TableView::~TableView() = default;
@@ -395,9 +395,13 @@ void TableView::chooseRow(int row)
         delegate_->tableViewDidSelectRowAtIndexPath(this, IndexPath{0, row});
 }
 
-void TableView::deleteRowFromKeyboard(int row)
+void TableView::offerDeleteRow(int row)
 {
-    commitDeleteRow(row);
+    // As the swipe does: only the row's Delete button shows.
+    if (TableViewCell* cell = rows_.value(row)) {
+        hideDeleteConfirmations(cell);
+        cell->setShowsDeleteConfirmation(true);
+    }
 }
 
 void TableView::commitDeleteRow(int row)
@@ -406,7 +410,8 @@ void TableView::commitDeleteRow(int row)
         return;
     const bool wasSelected = selectedRow_ == row;
     dataSource_->tableViewCommitEditingStyle(this, TableViewCellEditingStyle::Delete, IndexPath{0, row});
-    // From the keyboard the next row takes the place of the deleted one, so Delete can go on.
+    // From the keyboard the next row takes the place of the deleted one, so the keys go on
+    // working from there.
     if (wasSelected && !selectedRow_ && !rows_.isEmpty()) {
         selectedRow_ = std::min(row, static_cast<int>(rows_.size()) - 1);
         applySelection(false);
@@ -479,6 +484,7 @@ void TableView::keyPressEvent(QKeyEvent* event)
     auto moveTo = [&](int row) {
         if (n == 0)
             return;
+        hideDeleteConfirmations();
         selectRowAtIndexPath(IndexPath{0, std::clamp(row, 0, n - 1)}, false, TableViewScrollPosition::None);
     };
     switch (event->key()) {
@@ -490,6 +496,15 @@ void TableView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp: moveTo(current - 5); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // With the row's Delete button out, Return is the deliberate second press that
+        // confirms; a held key repeating does not count.
+        if (TableViewCell* cell = current >= 0 ? rows_.value(current) : nullptr;
+            cell && cell->showsDeleteConfirmation()) {
+            if (!event->isAutoRepeat())
+                commitDeleteRow(current);
+            break;
+        }
+        [[fallthrough]];
     case Qt::Key_Space:
         if (current >= 0)
             tapRow(current);
@@ -497,7 +512,7 @@ void TableView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
         if (current >= 0)
-            deleteRowFromKeyboard(current);
+            offerDeleteRow(current);
         break;
     case Qt::Key_Escape: hideDeleteConfirmations(); break;
     default: QScrollArea::keyPressEvent(event); return;

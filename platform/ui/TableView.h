@@ -134,8 +134,8 @@ public:
     // it (chooseRow), then the transitions that hang on a tap run.
     void tapRow(int row);
     void chooseRow(int row);
-    // What the Delete key does to a row.
-    void deleteRowFromKeyboard(int row);
+    // What the Delete key does to a row: shows its Delete button, which deletes when pressed.
+    void offerDeleteRow(int row);
     // What the delete gesture does once confirmed: the data source commits the deletion.
     void commitDeleteRow(int row);
 

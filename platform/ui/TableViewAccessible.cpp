@@ -236,5 +236,5 @@ void TableViewCellAccessible::doAction(const QString& name)
     else if (name == openAction())
         t->tapRow(r);
     else if (name == deleteAction())
-        t->deleteRowFromKeyboard(r);
+        t->offerDeleteRow(r);
 }

@@ -137,6 +137,14 @@ def templates_journey(root, announcements):
                lambda: ("list item", items[1].get_name()) in announcements.focused(), 10)
     check("focused" in s.states(items[1]), "the second template is not focused after Down")
 
+    # Delete only brings out the row's Delete button; pressing that deletes.
+    s.do_action(items[3], "delete")
+    confirm = s.wait_for("the Delete button of the last template", lambda: s.find(items[3], "push button", "Delete"))
+    check(len([c for c in s.children(listbox) if c.get_role_name() == "list item"]) == len(TEMPLATES),
+          "asking to delete already deleted")
+    s.do_action(confirm, "Press")
+    s.wait_for("the last template gone", lambda: listbox.get_child_count() == len(TEMPLATES) - 1)
+
     s.do_action(items[1], "select")
     s.wait_for("the second template selected", lambda: "selected" in s.states(items[1]))
     check("selected" not in s.states(items[0]), "the first template is still selected after selecting the second")
@@ -272,7 +280,7 @@ def main():
         session.write_data("quorvel/contacts/jana.vcf",
                            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jana Nováková\r\nN:Nováková;Jana;;;\r\n"
                            "EMAIL:jana@example.org\r\nTEL:+420 601 234 567\r\nEND:VCARD\r\n")
-        app = session.start_app(program)
+        app = session.start_app(program, ["--demo"])
         root = s.find_app(app)
         announcements = Announcements()
         s.wait_for("the report screen", lambda: s.find(root, "text", "Message"))
