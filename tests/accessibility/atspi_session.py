@@ -231,6 +231,10 @@ def atspi():
         import gi
         gi.require_version("Atspi", "2.0")
         from gi.repository import Atspi
+        # A screen that loads its data the first time it shows (the map's places) may hold
+        # the application up for longer than the library's default of under a second,
+        # most of all under the sanitizers on a busy machine.
+        Atspi.set_timeout(20000, 60000)
         _atspi = Atspi
     return _atspi
 
