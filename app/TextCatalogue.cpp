@@ -147,6 +147,18 @@ const std::vector<const char*>& textCatalogue()
         "SETTINGS_WRITE_FAILED",
         "SETTINGS_SAVE",
         "SETTINGS_CANCEL",
+        // What assistive technology reads out: row actions, the map's name and description.
+        "ACCESSIBLE_SELECT",
+        "ACCESSIBLE_OPEN",
+        "ACCESSIBLE_DELETE",
+        "ACCESSIBLE_EMPTY_ROW",
+        "MAP_ACCESSIBLE_NAME",
+        "MAP_ACCESSIBLE_POSITION",
+        "MAP_ACCESSIBLE_POSITION_NEAR",
+        "MAP_ACCESSIBLE_WAITING",
+        "MAP_OFFLINE",
+        "MAP_NO_SATELLITE",
+        "ACCESSIBLE_CLEAR_TEXT",
     };
     return keys;
 }

@@ -1,5 +1,9 @@
 #include "platform/mapview/MapView.h"
+#include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
+#include "platform/mapview/MapViewAccessible.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -49,7 +53,7 @@ MapView::~MapView()
 void MapView::init()
 {
     setObjectName(QStringLiteral("mapView"));
-    setAccessibleName(QStringLiteral("Map"));
+    installMapViewAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 64);
@@ -348,8 +352,37 @@ QString MapView::offlineNote() const
     if (!offline_)
         return {};
     if (mapType_ != MapType::Standard && (!tileSource_ || !tileSource_->isUsable()))
-        return QStringLiteral("No satellite pictures set up: offline map");
-    return QStringLiteral("Map offline: no tiles to show");
+        return localizedText("MAP_NO_SATELLITE");
+    return localizedText("MAP_OFFLINE");
+}
+
+QString MapView::nearestPlaceName(LocationCoordinate2D coordinate) const
+{
+    if (!places_)
+        return {};
+    constexpr double kReachMetres = 20000;
+    Location at;
+    at.coordinate = coordinate;
+    Location there;
+    QString best;
+    double bestDistance = kReachMetres;
+    for (const NearbyPlace& place : places_->placesNear(coordinate, kReachMetres, 50)) {
+        there.coordinate = place.coordinate;
+        const double d = at.distanceFromLocation(there);
+        if (d <= bestDistance) {
+            bestDistance = d;
+            best = place.name;
+        }
+    }
+    return best;
+}
+
+void MapView::announce(int accessibleEvent)
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::Event(accessibleEvent));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // ---- annotations and the user -------------------------------------------------------
@@ -360,6 +393,7 @@ void MapView::addAnnotation(std::unique_ptr<PointAnnotation> annotation)
         return;
     annotations_.push_back(std::move(annotation));
     update();
+    announce(QAccessible::ObjectReorder);
 }
 
 void MapView::removeAllAnnotations()
@@ -367,6 +401,7 @@ void MapView::removeAllAnnotations()
     annotations_.clear();
     selected_ = nullptr;
     update();
+    announce(QAccessible::ObjectReorder);
 }
 
 std::vector<const PointAnnotation*> MapView::annotations() const
@@ -430,6 +465,7 @@ void MapView::locationUpdated(const Location& location)
     userLocation_.location = location;
     userLocation_.updating = true;
     update();
+    announce(QAccessible::DescriptionChanged);
     if (delegate_)
         delegate_->mapViewDidUpdateUserLocation(this, &userLocation_);
 }

@@ -88,6 +88,12 @@ public:
     void addAnnotation(std::unique_ptr<PointAnnotation> annotation);
     void removeAllAnnotations();
     std::vector<const PointAnnotation*> annotations() const;
+    int annotationCount() const { return int(annotations_.size()); }
+    // The annotation added `index`-th (from 0), or none.
+    const PointAnnotation* annotationAt(int index) const
+    {
+        return index >= 0 && index < annotationCount() ? annotations_[size_t(index)].get() : nullptr;
+    }
     const PointAnnotation* selectedAnnotation() const { return selected_; }
     void selectAnnotation(const PointAnnotation* annotation);
 
@@ -114,6 +120,8 @@ public:
     bool isOffline() const { return offline_; }
     QString attributionText() const;
     QString offlineNote() const;
+    // The name of the known place nearest to `coordinate` (within a walk's reach), or "".
+    QString nearestPlaceName(LocationCoordinate2D coordinate) const;
     const TileMemoryCache& memoryCache() const { return memory_; }
     // Frames painted so far (for the frame-rate benchmark).
     quint64 framesPainted() const { return frames_; }
@@ -156,6 +164,7 @@ private:
     void tileArrived(const TileKey& key, const QImage& image);
     void tileFailed(const TileKey& key, const QString& reason);
     void updateOfflineState();
+    void announce(int accessibleEvent);
     int tileZoom(double zoom) const;
     QList<TileKey> visibleTiles(const Camera& camera, int tileZoom) const;
     int layer() const { return mapType_ == MapType::Standard ? 0 : 1; }

@@ -1,10 +1,32 @@
 #include "platform/ui/OverlayPanel.h"
 
+#include "platform/foundation/Accessible.h"
+
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace {
+
+// Alerts and action sheets ask for the user's attention: assistive technology hears them
+// as alerts, with their text as the description, and reads them out when they appear.
+class OverlayPanelAccessible : public QAccessibleWidget {
+public:
+    explicit OverlayPanelAccessible(QWidget* panel) : QAccessibleWidget(panel, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        // An action sheet's only text is its title.
+        return t == QAccessible::Description && own.isEmpty() ? QAccessibleWidget::text(QAccessible::Name) : own;
+    }
+};
+
+} // namespace
+
 OverlayPanel::OverlayPanel(const QString& name, const QString& title)
 {
+    useAccessibleInterface<OverlayPanel, OverlayPanelAccessible>();
     setObjectName(name);
     setFrameShape(QFrame::StyledPanel);
     setAttribute(Qt::WA_StyledBackground, true);
@@ -27,4 +49,6 @@ void OverlayPanel::showOver(QWidget* host, const std::function<void(int hostWidt
     move(place(host->size(), size()));
     QFrame::show();
     raise();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

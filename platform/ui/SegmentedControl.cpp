@@ -1,12 +1,59 @@
 #include "platform/ui/SegmentedControl.h"
+#include "platform/foundation/Accessible.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QPushButton>
 
+namespace {
+
+// A segment is one choice of several: a radio button to assistive technology, pressed the
+// way a tap presses it, so the control reports the change as it does for a tap.
+class SegmentAccessible : public QAccessibleWidget {
+public:
+    explicit SegmentAccessible(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) {}
+    static bool describes(QPushButton* button) { return qobject_cast<SegmentedControl*>(button->parentWidget()); }
+
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? button()->text() : own;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (button()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && button()->isEnabled())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+} // namespace
+
 SegmentedControl::SegmentedControl(QWidget* parent) : QWidget(parent)
 {
+    useAccessibleInterface<QPushButton, SegmentAccessible>();
     group_ = new QButtonGroup(this);
     group_->setExclusive(true);
     layout_ = new QHBoxLayout(this);

@@ -1,4 +1,5 @@
 #include "platform/ui/TabBarController.h"
+#include "platform/ui/TabBarAccessible.h"
 
 #include <QShortcut>
 #include <QStackedWidget>
@@ -12,6 +13,7 @@ TabBarController::TabBarController(QWidget* parent) : ContainerViewController(pa
 
 void TabBarController::loadView(QWidget* view)
 {
+    installTabBarAccessibility();
     QVBoxLayout* layout = edgeToEdgeColumn(view);
     stack_ = new QStackedWidget(view);
     tabBar_ = new QTabBar(view);
@@ -72,10 +74,12 @@ void TabBarController::setSelectedIndex(int index)
         return;
     }
     transitionChild(selectedViewController(), controllers_.at(index), false, [this, index] {
+        const int previous = selected_;
         selected_ = index;
         stack_->setCurrentIndex(index);
         const QSignalBlocker block(tabBar_);
         tabBar_->setCurrentIndex(index);
+        TabBarAccessible::announceSelection(tabBar_, previous, index);
     });
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ui/TableView.h"
+#include "platform/ui/TableViewAccessible.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
@@ -135,6 +137,7 @@ void TableViewCell::mouseReleaseEvent(QMouseEvent* event)
 
 TableView::TableView(QWidget* parent) : QScrollArea(parent)
 {
+    installTableViewAccessibility();
     setObjectName(QStringLiteral("tableView"));
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
@@ -206,6 +209,11 @@ void TableView::adoptCell(TableViewCell* cell, int row)
         cell->setParent(content_);
     rowsLayout_->insertWidget(row, cell);
     cell->show();
+    if (QAccessible::isActive()) {
+        // A reused cell is called by its new text now.
+        QAccessibleEvent renamed(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
     // A reused cell still has the connections of its last turn.
     disconnect(cell, nullptr, this, nullptr);
     connect(cell, &TableViewCell::tapped, this, [this](TableViewCell* c) {
@@ -242,7 +250,7 @@ void TableView::reloadData()
     if (selectedRow_ && *selectedRow_ >= count)
         selectedRow_.reset();
     applySelection(false);
-    updateAccessibility();
+    announceRowsChanged();
 }
 
 void TableView::deleteRowsAtIndexPaths(const QList<IndexPath>& indexPaths, TableViewRowAnimation animation)
@@ -296,7 +304,7 @@ void TableView::deleteRowsAtIndexPaths(const QList<IndexPath>& indexPaths, Table
         }
     }
     applySelection(false);
-    updateAccessibility();
+    announceRowsChanged();
 }
 
 void TableView::selectRowAtIndexPath(const IndexPath& indexPath, bool animated, TableViewScrollPosition scrollPosition)
@@ -372,13 +380,28 @@ void TableView::tapRow(int row)
 {
     if (row < 0 || row >= rows_.size())
         return;
+    chooseRow(row);
+    emit rowTapped(IndexPath{0, row});
+}
+
+void TableView::chooseRow(int row)
+{
+    if (row < 0 || row >= rows_.size())
+        return;
     hideDeleteConfirmations();
     selectedRow_ = row;
     applySelection(true);
-    const IndexPath path{0, row};
     if (delegate_)
-        delegate_->tableViewDidSelectRowAtIndexPath(this, path);
-    emit rowTapped(path);
+        delegate_->tableViewDidSelectRowAtIndexPath(this, IndexPath{0, row});
+}
+
+void TableView::offerDeleteRow(int row)
+{
+    // As the swipe does: only the row's Delete button shows.
+    if (TableViewCell* cell = rows_.value(row)) {
+        hideDeleteConfirmations(cell);
+        cell->setShowsDeleteConfirmation(true);
+    }
 }
 
 void TableView::commitDeleteRow(int row)
@@ -417,6 +440,41 @@ void TableView::updateAccessibility()
         if (TableViewCell* cell = rows_.at(i))
             cell->setAccessibleDescription(selectedRow_ == i ? tr("row %1 of %2, selected").arg(i + 1).arg(n)
                                                              : tr("row %1 of %2").arg(i + 1).arg(n));
+    if (!QAccessible::isActive() || announcedRow_ == selectedRow_)
+        return;
+    QAccessible::State changed;
+    changed.selected = true;
+    for (const std::optional<int>& row : {announcedRow_, selectedRow_})
+        if (row && *row < n)
+            if (TableViewCell* cell = rows_.at(*row)) {
+                QAccessibleStateChangeEvent event(cell, changed);
+                QAccessible::updateAccessibility(&event);
+            }
+    announcedRow_ = selectedRow_;
+    // The arrows move the focus with the selection, and a screen reader follows the focus.
+    if (hasFocus() && selectedRow_)
+        if (TableViewCell* cell = rows_.at(*selectedRow_)) {
+            QAccessibleEvent focus(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+}
+
+void TableView::announceRowsChanged()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
+}
+
+void TableView::focusInEvent(QFocusEvent* event)
+{
+    QScrollArea::focusInEvent(event);
+    if (QAccessible::isActive() && selectedRow_)
+        if (TableViewCell* cell = rows_.value(*selectedRow_)) {
+            QAccessibleEvent focus(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
 }
 
 void TableView::keyPressEvent(QKeyEvent* event)
@@ -453,11 +511,8 @@ void TableView::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        // As the swipe does: the key only shows the row's Delete button.
-        if (TableViewCell* cell = current >= 0 ? rows_.value(current) : nullptr) {
-            hideDeleteConfirmations(cell);
-            cell->setShowsDeleteConfirmation(true);
-        }
+        if (current >= 0)
+            offerDeleteRow(current);
         break;
     case Qt::Key_Escape: hideDeleteConfirmations(); break;
     default: QScrollArea::keyPressEvent(event); return;

@@ -130,8 +130,12 @@ public:
     void scrollToNearestSelectedRowAtScrollPosition(TableViewScrollPosition scrollPosition, bool animated);
     void scrollToRowAtIndexPath(const IndexPath& indexPath, TableViewScrollPosition scrollPosition, bool animated);
 
-    // What a tap on a row does: the row becomes the selected one and the delegate hears of it.
+    // What a tap on a row does: the row becomes the selected one and the delegate hears of
+    // it (chooseRow), then the transitions that hang on a tap run.
     void tapRow(int row);
+    void chooseRow(int row);
+    // What the Delete key does to a row: shows its Delete button, which deletes when pressed.
+    void offerDeleteRow(int row);
     // What the delete gesture does once confirmed: the data source commits the deletion.
     void commitDeleteRow(int row);
 
@@ -141,6 +145,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void adoptCell(TableViewCell* cell, int row);
@@ -148,6 +153,7 @@ private:
     void applySelection(bool animated);
     void hideDeleteConfirmations(TableViewCell* except = nullptr);
     void updateAccessibility();
+    void announceRowsChanged();
 
     TableViewDataSource* dataSource_ = nullptr;
     TableViewDelegate* delegate_ = nullptr;
@@ -156,6 +162,8 @@ private:
     QList<QPointer<TableViewCell>> rows_;
     QHash<QString, QList<TableViewCell*>> reuseQueue_;
     std::optional<int> selectedRow_;
+    // The row assistive technology last heard was selected.
+    std::optional<int> announcedRow_;
 };
 
 #include "platform/ui/ViewController.h"

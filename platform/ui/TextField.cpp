@@ -1,9 +1,11 @@
 #include "platform/ui/TextField.h"
+#include "platform/foundation/LocalizedText.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolButton>
 
 bool EditingState::focusLossEnds(const QFocusEvent* event)
 {
@@ -13,6 +15,9 @@ bool EditingState::focusLossEnds(const QFocusEvent* event)
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
 {
     setClearButtonEnabled(true);
+    // The clear button is a picture only: a screen reader needs it called something.
+    for (QToolButton* button : findChildren<QToolButton*>())
+        button->setAccessibleName(localizedText("ACCESSIBLE_CLEAR_TEXT"));
 }
 
 void TextField::setKeyboardType(KeyboardType type)

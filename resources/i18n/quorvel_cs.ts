@@ -578,5 +578,49 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>SETTINGS_CANCEL</source>
         <translation>Zrušit</translation>
     </message>
+    <message id="ACCESSIBLE_SELECT">
+        <source>ACCESSIBLE_SELECT</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message id="ACCESSIBLE_OPEN">
+        <source>ACCESSIBLE_OPEN</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message id="ACCESSIBLE_DELETE">
+        <source>ACCESSIBLE_DELETE</source>
+        <translation>Smazat</translation>
+    </message>
+    <message id="ACCESSIBLE_EMPTY_ROW">
+        <source>ACCESSIBLE_EMPTY_ROW</source>
+        <translation>Prázdný řádek %1</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_NAME">
+        <source>MAP_ACCESSIBLE_NAME</source>
+        <translation>Mapa</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_POSITION">
+        <source>MAP_ACCESSIBLE_POSITION</source>
+        <translation>Vaše poloha: %1.</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_POSITION_NEAR">
+        <source>MAP_ACCESSIBLE_POSITION_NEAR</source>
+        <translation>Vaše poloha: %1, poblíž místa %2.</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_WAITING">
+        <source>MAP_ACCESSIBLE_WAITING</source>
+        <translation>Čeká se na vaši polohu.</translation>
+    </message>
+    <message id="MAP_OFFLINE">
+        <source>MAP_OFFLINE</source>
+        <translation>Mapa offline: nejsou dlaždice k zobrazení</translation>
+    </message>
+    <message id="MAP_NO_SATELLITE">
+        <source>MAP_NO_SATELLITE</source>
+        <translation>Satelitní snímky nejsou nastaveny: mapa offline</translation>
+    </message>
+    <message id="ACCESSIBLE_CLEAR_TEXT">
+        <source>ACCESSIBLE_CLEAR_TEXT</source>
+        <translation>Vymazat text</translation>
+    </message>
 </context>
 </TS>

@@ -578,5 +578,49 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>SETTINGS_CANCEL</source>
         <translation>Cancel</translation>
     </message>
+    <message id="ACCESSIBLE_SELECT">
+        <source>ACCESSIBLE_SELECT</source>
+        <translation>Select</translation>
+    </message>
+    <message id="ACCESSIBLE_OPEN">
+        <source>ACCESSIBLE_OPEN</source>
+        <translation>Open</translation>
+    </message>
+    <message id="ACCESSIBLE_DELETE">
+        <source>ACCESSIBLE_DELETE</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="ACCESSIBLE_EMPTY_ROW">
+        <source>ACCESSIBLE_EMPTY_ROW</source>
+        <translation>Empty row %1</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_NAME">
+        <source>MAP_ACCESSIBLE_NAME</source>
+        <translation>Map</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_POSITION">
+        <source>MAP_ACCESSIBLE_POSITION</source>
+        <translation>Your position: %1.</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_POSITION_NEAR">
+        <source>MAP_ACCESSIBLE_POSITION_NEAR</source>
+        <translation>Your position: %1, near %2.</translation>
+    </message>
+    <message id="MAP_ACCESSIBLE_WAITING">
+        <source>MAP_ACCESSIBLE_WAITING</source>
+        <translation>Waiting for your position.</translation>
+    </message>
+    <message id="MAP_OFFLINE">
+        <source>MAP_OFFLINE</source>
+        <translation>Map offline: no tiles to show</translation>
+    </message>
+    <message id="MAP_NO_SATELLITE">
+        <source>MAP_NO_SATELLITE</source>
+        <translation>No satellite pictures set up: offline map</translation>
+    </message>
+    <message id="ACCESSIBLE_CLEAR_TEXT">
+        <source>ACCESSIBLE_CLEAR_TEXT</source>
+        <translation>Clear text</translation>
+    </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 // The map view against real tile sources: a tile server on loopback that this test runs,
 // MBTiles files it writes, and no tiles at all.
 #include "platform/mapview/MapView.h"
+#include "platform/foundation/LocalizedText.h"
 #include "support/TestSupport.h"
 #include "support/TileServer.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QSettings>
 #include <QSignalSpy>
@@ -105,6 +107,9 @@ private slots:
     void userLocationFromTheSource();
     void turningTheViewKeepsCentreAndScale();
     void animatedRegionChange();
+    void accessibleDescription_data();
+    void accessibleDescription();
+    void pinsAreNamedChildren();
 
 private:
     QTemporaryDir dir_;
@@ -355,7 +360,7 @@ void tst_MapView::satelliteTilesAndAttribution()
     showRegion(map, kPrague, 800);
     map.setMapType(MapType::Satellite);
     QVERIFY(map.isOffline()); // none set up by default
-    QVERIFY(map.offlineNote().contains(QStringLiteral("satellite")));
+    QCOMPARE(map.offlineNote(), localizedText("MAP_NO_SATELLITE"));
     QVERIFY(map.attributionText().isEmpty());
 
     MapSettings settings = noTiles();
@@ -527,6 +532,93 @@ void tst_MapView::animatedRegionChange()
     QVERIFY(std::abs(map.region().center.latitude - kPrague.latitude) < 1e-9);
     QVERIFY(std::abs(map.region().span.latitudeDelta - target.span.latitudeDelta) < 1e-7);
     QVERIFY(std::abs(map.region().span.longitudeDelta - target.span.longitudeDelta) < 1e-7);
+}
+
+void tst_MapView::accessibleDescription_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("fix");
+    QTest::addColumn<LocationCoordinate2D>("at");
+    QTest::addColumn<QList<NearbyPlace>>("places");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const QString offline = QStringLiteral(" Map offline: no tiles to show");
+    // The most notable place comes first from the index; the nearest is what is said.
+    const QList<NearbyPlace> prague{{QStringLiteral("Praha"), {50.0755, 14.4378}},
+                                    {QStringLiteral("Staré Město"), {50.0870, 14.4210}}};
+    QTest::newRow("before a fix") << "en" << false << kPrague << prague << "Map"
+                                  << QStringLiteral("Waiting for your position.") + offline;
+    QTest::newRow("nearest place, not the first") << "en" << true << kPrague << prague << "Map"
+                                                  << "Your position: 50.08750° N, 14.42130° E, near Staré Město." + offline;
+    QTest::newRow("no place within reach") << "en" << true << LocationCoordinate2D{-33.8688, -151.2093} << prague << "Map"
+                                           << "Your position: 33.86880° S, 151.20930° W." + offline;
+    QTest::newRow("Czech") << "cs" << false << kPrague << prague << "Mapa"
+                           << QStringLiteral("Čeká se na vaši polohu. Mapa offline: nejsou dlaždice k zobrazení");
+}
+
+void tst_MapView::accessibleDescription()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, fix);
+    QFETCH(LocationCoordinate2D, at);
+    QFETCH(QList<NearbyPlace>, places);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QVERIFY(StringTable::load(language));
+    FakeSource source;
+    FakePlaces nearby;
+    nearby.places = places;
+    MapView map(noTiles());
+    map.resize(360, 640);
+    map.setNearbyPlaces(&nearby);
+    map.setUserLocationSource(&source);
+    map.setShowsUserLocation(true);
+    map.show();
+    if (fix)
+        source.deliver(at.latitude, at.longitude);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&map);
+    QCOMPARE(iface->role(), QAccessible::Graphic);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(iface->text(QAccessible::Description), description);
+    StringTable::load(QStringLiteral("en"));
+}
+
+void tst_MapView::pinsAreNamedChildren()
+{
+    MapView map(noTiles());
+    map.resize(360, 640);
+    map.show();
+    showRegion(map, kPrague, 800);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&map);
+    QCOMPARE(iface->childCount(), 0);
+    for (double dLat : {0.0, 0.001, -0.001}) {
+        auto pin = std::make_unique<PointAnnotation>();
+        pin->setCoordinate({kPrague.latitude + dLat, kPrague.longitude});
+        pin->setTitle(QStringLiteral("Where am I?"));
+        pin->setSubtitle(QStringLiteral("I'm here!!!"));
+        map.addAnnotation(std::move(pin));
+    }
+    QCOMPARE(iface->childCount(), 3);
+    QAccessibleInterface* second = iface->child(1);
+    QCOMPARE(second->role(), QAccessible::Button);
+    QCOMPARE(second->text(QAccessible::Name), QStringLiteral("Where am I?"));
+    QCOMPARE(second->text(QAccessible::Description), QStringLiteral("I'm here!!!, 50.08850° N, 14.42130° E"));
+    QCOMPARE(second->parent(), iface);
+    QCOMPARE(iface->indexOfChild(second), 1);
+    QCOMPARE(iface->child(1), second); // the same interface each time it is asked for
+    // A pin stands where it is drawn, so pointing at it finds it.
+    const QPoint head = second->rect().center();
+    QCOMPARE(iface->childAt(head.x(), head.y()), second);
+    // Pressing a pin shows its callout.
+    second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(map.selectedAnnotation(), map.annotations()[1]);
+    QVERIFY(second->state().selected);
+
+    map.removeAllAnnotations();
+    QCOMPARE(iface->childCount(), 0);
+    QVERIFY(!second->isValid());
+    QVERIFY(second->text(QAccessible::Name).isEmpty());
+    QVERIFY(!iface->child(0));
 }
 
 QTEST_MAIN(tst_MapView)

@@ -5,7 +5,9 @@
 #include "platform/ui/TabBarController.h"
 #include "support/TestSupport.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -150,6 +152,47 @@ private slots:
         nav.pushViewController(new Recorder(QStringLiteral("turning"), &events, true), false);
         QVERIFY(nav.shouldAutorotateToInterfaceOrientation(InterfaceOrientation::LandscapeRight));
         QVERIFY(nav.shouldAutorotateToInterfaceOrientation(InterfaceOrientation::Portrait));
+    }
+
+    // To a screen reader the tab bar is a list of page tabs, the shown one selected; pressing
+    // a tab switches to its screen as a tap does.
+    void tabsAsPageTabs()
+    {
+        QStringList events;
+        TabBarController tabs;
+        tabs.addTab(new Recorder(QStringLiteral("a"), &events), QStringLiteral("A"));
+        tabs.addTab(new Recorder(QStringLiteral("b"), &events), QStringLiteral("B"));
+        tabs.tabBar()->setAccessibleName(QStringLiteral("Tabs"));
+        tabs.resize(320, 480);
+        tabs.show();
+        appear(tabs);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tabs.tabBar());
+        QCOMPARE(list->role(), QAccessible::PageTabList);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Tabs"));
+        QCOMPARE(list->childCount(), 2);
+        auto selected = [&] {
+            QList<bool> out;
+            for (int i = 0; i < list->childCount(); ++i)
+                out.append(list->child(i)->state().selected);
+            return out;
+        };
+        QCOMPARE(selected(), (QList<bool>{true, false}));
+        QAccessibleInterface* b = list->child(1);
+        QCOMPARE(b->role(), QAccessible::PageTab);
+        QCOMPARE(b->text(QAccessible::Name), QStringLiteral("B"));
+        QCOMPARE(b->parent(), list);
+        QCOMPARE(list->indexOfChild(b), 1);
+        const QPoint middle = b->rect().center();
+        QCOMPARE(list->childAt(middle.x(), middle.y()), b);
+
+        events.clear();
+        b->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(tabs.selectedIndex(), 1);
+        QCOMPARE(events, (QStringList{"a willDisappear", "b willAppear", "a didDisappear", "b didAppear"}));
+        QCOMPARE(selected(), (QList<bool>{false, true}));
+        // Switched from code, as Alt+1 does.
+        tabs.setSelectedIndex(0);
+        QCOMPARE(selected(), (QList<bool>{true, false}));
     }
 };
 

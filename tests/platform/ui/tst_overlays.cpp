@@ -6,6 +6,7 @@
 #include "platform/ui/NavigationBar.h"
 #include "support/TestSupport.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -160,6 +161,42 @@ private slots:
         QVERIFY(sheet.isNull());
         QVERIFY(ActionSheetPresenter::shared().visibleSheets().isEmpty());
         QCOMPARE(ActionSheetPresenter::shared().topSheet(), nullptr);
+    }
+
+    // A screen reader hears both as alerts: the title as the name, the text as description,
+    // and each button reachable inside.
+    void readAsAlerts()
+    {
+        QWidget window;
+        window.resize(320, 480);
+        window.show();
+        auto* alert = new AlertView(QStringLiteral("Error"), QStringLiteral("No position"), nullptr, QStringLiteral("OK"));
+        alert->show();
+        auto* sheet = new ActionSheet(QStringLiteral("Choose"), nullptr, QStringLiteral("Cancel"), QString(),
+                                      {QStringLiteral("A"), QStringLiteral("B")});
+        sheet->showInView(&window);
+        struct Expected {
+            QWidget* panel;
+            QString name;
+            QString description;
+            QStringList buttons;
+        };
+        const QList<Expected> expected{
+            {alert, QStringLiteral("Error"), QStringLiteral("No position"), {QStringLiteral("OK")}},
+            {sheet, QStringLiteral("Choose"), QStringLiteral("Choose"),
+             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Cancel")}},
+        };
+        for (const Expected& e : expected) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(e.panel);
+            QCOMPARE(iface->role(), QAccessible::AlertMessage);
+            QCOMPARE(iface->text(QAccessible::Name), e.name);
+            QCOMPARE(iface->text(QAccessible::Description), e.description);
+            QStringList buttons;
+            for (int i = 0; i < iface->childCount(); ++i)
+                if (iface->child(i)->role() == QAccessible::Button)
+                    buttons.append(iface->child(i)->text(QAccessible::Name));
+            QCOMPARE(buttons, e.buttons);
+        }
     }
 };
 
