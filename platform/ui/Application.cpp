@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TabBarController.h"
+#include "platform/foundation/FirstFrame.h"
 #include "platform/foundation/LocalizedText.h"
 
 #include <QApplication>
@@ -58,6 +59,9 @@ Application::Application(ApplicationDelegate* delegate, MainLayout layout)
 
 Application::~Application()
 {
+    // A window gone before it painted: nothing may wait for its frame any longer.
+    if (awaitingFirstFrame_)
+        FirstFrame::painted();
     if (g_application == this)
         g_application = nullptr;
 }
@@ -69,6 +73,12 @@ Application* Application::sharedApplication()
 
 void Application::launch(const QVariantMap& options)
 {
+    // From here on, what the launch and the first screen start but do not need for the
+    // first frame waits for that frame.
+    if (layout_.window) {
+        awaitingFirstFrame_ = true;
+        FirstFrame::expect();
+    }
     delegate_->setWindow(layout_.window);
     delegate_->applicationDidFinishLaunchingWithOptions(this, options);
     if (!layout_.window)
@@ -156,6 +166,12 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == layout_.window) {
         switch (event->type()) {
+        case QEvent::Paint:
+            if (awaitingFirstFrame_) {
+                awaitingFirstFrame_ = false;
+                FirstFrame::painted();
+            }
+            break;
         case QEvent::WindowStateChange:
             if (layout_.window->isMinimized())
                 enterBackground();
