@@ -112,6 +112,9 @@ protected:
                     std::ifstream in("/proc/self/smaps");
                     std::ofstream(copy) << in.rdbuf();
                 }
+                // For a look at the frame itself.
+                if (const char* picture = std::getenv("QUORVEL_STARTUP_FRAME"))
+                    window_->grab().save(QString::fromLocal8Bit(picture));
                 // For profiles of the start alone, without the shutdown.
                 if (std::getenv("QUORVEL_STARTUP_EXIT_AT_FRAME"))
                     std::_Exit(0);
