@@ -199,10 +199,7 @@ std::shared_ptr<const PlaceIndex> PlaceIndex::openDefault()
 
 LazyPlaceIndex::LazyPlaceIndex(Opener open) : open_(std::move(open)) {}
 
-LazyPlaceIndex::LazyPlaceIndex(std::shared_ptr<const PlaceIndex> index) : index_(std::move(index))
-{
-    std::call_once(once_, [this] { opened_ = true; });
-}
+LazyPlaceIndex::LazyPlaceIndex(std::shared_ptr<const PlaceIndex> index) : index_(std::move(index)), opened_(true) {}
 
 std::shared_ptr<const PlaceIndex> LazyPlaceIndex::get() const
 {
