@@ -28,6 +28,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -83,7 +84,10 @@ public:
         std::string why;
         // cgroup v2 mounted at the root: cpu.max of a child group.
         if (std::filesystem::exists("/sys/fs/cgroup/cgroup.controllers")) {
-            writeFile("/sys/fs/cgroup/cgroup.subtree_control", "+cpu"); // may already be on
+            std::ifstream control("/sys/fs/cgroup/cgroup.subtree_control");
+            const std::string enabled((std::istreambuf_iterator<char>(control)), std::istreambuf_iterator<char>());
+            if (enabled.find("cpu") == std::string::npos)
+                writeFile("/sys/fs/cgroup/cgroup.subtree_control", "+cpu");
             const std::string dir = "/sys/fs/cgroup/" + name;
             if (mkdir(dir.c_str(), 0755) == 0) {
                 dir_ = dir;
