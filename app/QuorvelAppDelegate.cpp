@@ -58,6 +58,8 @@ MainLayout loadMainLayout()
         std::shared_ptr<const PlaceIndex> index = PlaceIndex::openDefault();
         if (!index->isValid())
             NSLog("%@; localities will not be found", index->errorString());
+        else
+            NSLog("Place index %@: %u places", index->origin(), index->count());
         return index;
     });
     report.makeGeocoder = [places] { return makeOfflineGeocoder(places); };

@@ -50,6 +50,10 @@ const std::vector<const char*>& textCatalogue()
         "VERSION",
         "VERSION_TIMESTAMP",
         "DOWNLOAD_DESCRIPTION",
+        "COMMANDLINE_DESCRIPTION",
+        "COMMANDLINE_DEMO",
+        "COMMANDLINE_TRY_HELP",
+        "COMMANDLINE_UNEXPECTED",
     };
     return keys;
 }

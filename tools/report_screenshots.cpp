@@ -1,5 +1,6 @@
-// Takes the report screen's pictures for docs/: with a position, with the format sheet
-// open, and while the message is edited (view shifted). Run from the source folder:
+// Takes the report screen's pictures for docs/: with a position (in a light and in a dark
+// desktop theme), with the format sheet open, and while the message is edited (view
+// shifted). Run from the source folder:
 //   build/report_screenshots docs
 
 #include "app/QuorvelAppDelegate.h"
@@ -11,6 +12,7 @@
 #include "platform/location/LocationManager.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
+#include "platform/ui/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,6 +58,12 @@ int main(int argc, char** argv)
         QTest::qWait(50);
     QTest::qWait(300);
     layout.window->grab().save(out + QStringLiteral("/report-position.png"));
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(DesktopColorScheme::darkPalette());
+    QTest::qWait(300);
+    layout.window->grab().save(out + QStringLiteral("/report-position-dark.png"));
+    QApplication::setPalette(light);
+    QTest::qWait(100);
 
     screen->coordBtn->click();
     QTest::qWait(100);

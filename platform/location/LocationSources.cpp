@@ -200,6 +200,8 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
     const QString kind = colon < 0 ? source : source.left(colon);
     const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
 
+    if (kind == QLatin1String("demo") && rest.isEmpty())
+        return openerFor(QStringLiteral("replay:") + LocationManager::bundledTrackPath(), replaySpeed);
     if (kind == QLatin1String("replay")) {
         if (rest.isEmpty())
             return failing(QStringLiteral("replay needs a file: replay:PATH"));
@@ -239,7 +241,7 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
             return source;
         };
     }
-    return failing(stringWithFormat("unknown source \"%@\" (known: replay:PATH, nmea:DEVICE, nmea:HOST:PORT, "
+    return failing(stringWithFormat("unknown source \"%@\" (known: demo, replay:PATH, nmea:DEVICE, nmea:HOST:PORT, "
                                     "gpsd:HOST:PORT, geoclue)", source));
 }
 
