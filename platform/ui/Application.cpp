@@ -258,13 +258,16 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
 
     std::unique_ptr<ApplicationDelegate> delegate = makeDelegate();
     MainLayout layout = loadMainLayout();
+    std::unique_ptr<DesktopColorScheme> colorScheme;
     Application application(delegate.get(), layout);
     application.launch();
     if (instance)
         instance->setWindow(layout.window);
-    // After the window is up: the answer comes when it comes, and restyles if it says dark.
-    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
-    colorScheme.follow();
+    // After the first frame: the answer comes when it comes, and restyles if it says dark.
+    FirstFrame::whenPainted(&application, [&colorScheme] {
+        colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
+        colorScheme->follow();
+    });
     const int status = QApplication::exec();
     application.terminate();
     delete layout.window;
