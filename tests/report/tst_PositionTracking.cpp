@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class tst_PositionTracking : public QObject {
@@ -27,6 +28,7 @@ private slots:
     void altitudeRounding();
     void localityComesFromAnEarlierAnswer();
     void placemarkWithoutSubLocality();
+    void localityIsNeverMarkup();
     void failedOrEmptyAnswerKeepsTheRecord_data();
     void failedOrEmptyAnswerKeepsTheRecord();
     void twoUpdatesShareTheOlderRecord();
@@ -406,6 +408,21 @@ void tst_PositionTracking::answerAfterTheScreenIsGone()
     QVERIFY2(log.lines().isEmpty(), qPrintable(log.lines().join(u'\n')));
     QVERIFY(keep->requests.isEmpty());
     QCOMPARE(h->screen->AddressLabel->text(), shownHere);
+}
+
+void tst_PositionTracking::localityIsNeverMarkup()
+{
+    QTemporaryDir dir;
+    const QString hostile = hostileMarkup(dir.path());
+    h->deliver(50.0875, 14.4213, 190);
+    Placemark p;
+    p.subLocality = hostile;
+    h->geocoder()->answer({p});
+    h->deliver(50.0876, 14.4214, 190);
+    QCOMPARE(h->screen->AddressLabel->text(), hostile);
+    for (QLabel* label : h->screen->findChildren<QLabel*>())
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+    QVERIFY(drawsAsPlainText(h->screen->AddressLabel));
 }
 
 QTEST_MAIN(tst_PositionTracking)
