@@ -54,12 +54,16 @@ MainLayout loadMainLayout()
     layout->addWidget(tabs);
     ReportServices report;
     report.makeLocationManager = [] { return LocationManager::fromDeviceSettings(); };
-    // The place index is mapped once and shared by the geocoder and the map.
-    std::shared_ptr<const PlaceIndex> places = PlaceIndex::openDefault();
-    if (!places->isValid())
-        NSLog("%@; localities will not be found", places->errorString());
-    else
-        NSLog("Place index %@: %u places", places->origin(), places->count());
+    // The place index is mapped once, at the first lookup, and shared by the geocoder and
+    // the map.
+    auto places = std::make_shared<const LazyPlaceIndex>([] {
+        std::shared_ptr<const PlaceIndex> index = PlaceIndex::openDefault();
+        if (!index->isValid())
+            NSLog("%@; localities will not be found", index->errorString());
+        else
+            NSLog("Place index %@: %u places", index->origin(), index->count());
+        return index;
+    });
     report.makeGeocoder = [places] { return makeOfflineGeocoder(places); };
     report.canSendText = &MessageComposeViewController::canSendText;
     report.canSendMail = &MailComposeViewController::canSendMail;

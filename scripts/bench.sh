@@ -27,7 +27,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BENCHMARKS=
 ninja -C "$build" -j2 bench_coords bench_placeholders bench_startup startup_app startup_bare
 
 echo "== Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "== Method: Release build; medians over the repetitions (5 for the formats and placeholders, 10 starts)"
+echo "== Method: Release build; medians over the repetitions (5 for the formats and placeholders; 12 interleaved starts of each side for the cold start)"
 echo
 echo "== Coordinate formats"
 "$build/bench/bench_coords" --golden="$root/bench/coords_golden.tsv" \

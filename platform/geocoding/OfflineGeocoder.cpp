@@ -4,11 +4,21 @@
 #include <QMetaObject>
 
 OfflineGeocoder::OfflineGeocoder(std::shared_ptr<const PlaceIndex> index, QObject* parent)
+    : OfflineGeocoder(std::make_shared<const LazyPlaceIndex>(std::move(index)), parent)
+{
+}
+
+OfflineGeocoder::OfflineGeocoder(std::shared_ptr<const LazyPlaceIndex> index, QObject* parent)
     : Geocoder(parent), index_(std::move(index))
 {
 }
 
 std::unique_ptr<Geocoder> makeOfflineGeocoder(std::shared_ptr<const PlaceIndex> index)
+{
+    return std::make_unique<OfflineGeocoder>(std::move(index));
+}
+
+std::unique_ptr<Geocoder> makeOfflineGeocoder(std::shared_ptr<const LazyPlaceIndex> index)
 {
     return std::make_unique<OfflineGeocoder>(std::move(index));
 }
@@ -52,12 +62,13 @@ void OfflineGeocoder::reverseGeocodeLocation(const Location& location, Completio
 {
     QList<Placemark> placemarks;
     std::optional<GeocodeError> error;
-    if (!index_ || !index_->isValid()) {
-        error = GeocodeError{index_ ? index_->errorString() : QStringLiteral("Place index: none given")};
+    const std::shared_ptr<const PlaceIndex> index = index_ ? index_->get() : nullptr;
+    if (!index || !index->isValid()) {
+        error = GeocodeError{index ? index->errorString() : QStringLiteral("Place index: none given")};
     } else if (!PlaceIndex::isOnEarth(location.coordinate)) {
         error = GeocodeError{QStringLiteral("Cannot look up %1: not a position on Earth").arg(location.description())};
     } else {
-        placemarks.append(placemarkAt(*index_, location.coordinate));
+        placemarks.append(placemarkAt(*index, location.coordinate));
     }
     // Queued to this object, which lives on the main thread: never inside the request,
     // and in request order.

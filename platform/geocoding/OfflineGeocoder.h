@@ -14,6 +14,8 @@ public:
     // The index is shared: open it once (PlaceIndex::openDefault()) and hand it to every
     // geocoder. An index that is not valid makes every answer an error naming its cause.
     explicit OfflineGeocoder(std::shared_ptr<const PlaceIndex> index, QObject* parent = nullptr);
+    // Over an index opened at the first request.
+    explicit OfflineGeocoder(std::shared_ptr<const LazyPlaceIndex> index, QObject* parent = nullptr);
 
     void reverseGeocodeLocation(const Location& location, Completion completion) override;
 
@@ -32,8 +34,9 @@ public:
     static constexpr double localityRadiusMetres = 30000;
 
 private:
-    std::shared_ptr<const PlaceIndex> index_;
+    std::shared_ptr<const LazyPlaceIndex> index_;
 };
 
 // The geocoder the application uses, over a shared index.
 std::unique_ptr<Geocoder> makeOfflineGeocoder(std::shared_ptr<const PlaceIndex> index);
+std::unique_ptr<Geocoder> makeOfflineGeocoder(std::shared_ptr<const LazyPlaceIndex> index);

@@ -14,6 +14,7 @@
 #include <streambuf>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 using namespace placeindex;
@@ -212,6 +213,20 @@ std::shared_ptr<const PlaceIndex> PlaceIndex::openDefault()
     index->origin_ = QLatin1String(fileName);
     index->fail(QStringLiteral("not found (looked in %1)").arg(locations.join(QStringLiteral(", "))));
     return index;
+}
+
+LazyPlaceIndex::LazyPlaceIndex(Opener open) : open_(std::move(open)) {}
+
+LazyPlaceIndex::LazyPlaceIndex(std::shared_ptr<const PlaceIndex> index) : index_(std::move(index)), opened_(true) {}
+
+std::shared_ptr<const PlaceIndex> LazyPlaceIndex::get() const
+{
+    std::call_once(once_, [this] {
+        if (open_)
+            index_ = std::exchange(open_, {})();
+        opened_ = true;
+    });
+    return index_;
 }
 
 std::shared_ptr<const PlaceIndex> PlaceIndex::fromBytes(const QByteArray& bytes, const QString& origin)

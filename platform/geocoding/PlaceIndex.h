@@ -14,8 +14,10 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class QFile;
@@ -100,4 +102,25 @@ private:
     const char* featureCodes_ = nullptr;
     quint32 featureCodeCount_ = 0;
     std::unique_ptr<Trees> trees_;
+};
+
+// One index for all who look places up, opened at the first lookup instead of at start:
+// mapping and checking the file is the largest piece of work a start would otherwise do,
+// and most of its pages need not be resident before a position is known.
+class LazyPlaceIndex {
+public:
+    using Opener = std::function<std::shared_ptr<const PlaceIndex>()>;
+    explicit LazyPlaceIndex(Opener open);
+    // An index that is open already.
+    explicit LazyPlaceIndex(std::shared_ptr<const PlaceIndex> index);
+
+    // The index, opened by the first call; null only when the opener gave none.
+    std::shared_ptr<const PlaceIndex> get() const;
+    bool isOpened() const { return opened_; }
+
+private:
+    mutable Opener open_;
+    mutable std::shared_ptr<const PlaceIndex> index_;
+    mutable std::once_flag once_;
+    mutable bool opened_ = false;
 };

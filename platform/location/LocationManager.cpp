@@ -1,5 +1,6 @@
 #include "platform/location/LocationManager.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/FirstFrame.h"
 #include "platform/location/LocationSources.h"
 #include "platform/foundation/Log.h"
 
@@ -71,10 +72,11 @@ void LocationManager::startUpdatingLocation()
     updating_ = true;
     failed_ = false;
     const quint64 generation = ++generation_;
-    // The source is opened at the next pass of the event loop: fixes come later anyway, and
-    // preparing a replay or connecting to a daemon must not hold up the screen that starts
-    // it (at launch, the first frame). A stop before then cancels the opening.
-    QTimer::singleShot(0, this, [this, generation] {
+    // The source is opened later: after the first frame while the application waits for it,
+    // else at the next pass of the event loop. Fixes come later anyway, and preparing a
+    // replay or connecting to a daemon must not hold up the screen that starts it. A stop
+    // before then cancels the opening.
+    FirstFrame::whenPainted(this, [this, generation] {
         if (updating_ && generation_ == generation)
             openSource(generation);
     });

@@ -41,18 +41,21 @@ void LocationManagerUserLocationSource::locationManagerDidFailWithError(Location
 
 QList<NearbyPlace> PlaceIndexNearbyPlaces::placesNear(LocationCoordinate2D center, double radiusMetres, int limit) const
 {
-    if (!index_ || !index_->isValid() || limit <= 0)
+    if (!index_ || limit <= 0)
+        return {};
+    const std::shared_ptr<const PlaceIndex> index = index_->get();
+    if (!index || !index->isValid())
         return {};
     // Look at more than asked for, then keep the most notable: a big town before a hamlet.
-    QList<PlaceIndex::Hit> hits = index_->placesNear(center, radiusMetres, std::max(limit * 4, 32));
-    std::stable_sort(hits.begin(), hits.end(), [this](const PlaceIndex::Hit& a, const PlaceIndex::Hit& b) {
-        return index_->population(a.place) > index_->population(b.place);
+    QList<PlaceIndex::Hit> hits = index->placesNear(center, radiusMetres, std::max(limit * 4, 32));
+    std::stable_sort(hits.begin(), hits.end(), [&index](const PlaceIndex::Hit& a, const PlaceIndex::Hit& b) {
+        return index->population(a.place) > index->population(b.place);
     });
     QList<NearbyPlace> out;
     for (const PlaceIndex::Hit& hit : hits) {
         if (out.size() >= limit)
             break;
-        out.append({index_->name(hit.place), index_->coordinate(hit.place)});
+        out.append({index->name(hit.place), index->coordinate(hit.place)});
     }
     return out;
 }

@@ -34,9 +34,12 @@ class PlaceIndexNearbyPlaces : public QObject, public NearbyPlaces {
     Q_OBJECT
 public:
     explicit PlaceIndexNearbyPlaces(std::shared_ptr<const PlaceIndex> index, QObject* parent = nullptr)
+        : PlaceIndexNearbyPlaces(std::make_shared<const LazyPlaceIndex>(std::move(index)), parent) {}
+    // Over an index opened at the first question.
+    explicit PlaceIndexNearbyPlaces(std::shared_ptr<const LazyPlaceIndex> index, QObject* parent = nullptr)
         : QObject(parent), index_(std::move(index)) {}
     QList<NearbyPlace> placesNear(LocationCoordinate2D center, double radiusMetres, int limit) const override;
 
 private:
-    std::shared_ptr<const PlaceIndex> index_;
+    std::shared_ptr<const LazyPlaceIndex> index_;
 };

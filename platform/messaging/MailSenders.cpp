@@ -10,16 +10,62 @@
 #include <QStandardPaths>
 #include <curl/curl.h>
 #include <cstring>
-#include <mutex>
+#include <dlfcn.h>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
-void initCurlOnce()
+// libcurl is opened at the first SMTP transfer rather than linked: with the TLS, Kerberos,
+// LDAP and SSH libraries it brings, it would be loaded (and their initialisers run) at every
+// start of the application, for a transport that most starts never use.
+struct Curl {
+    decltype(&curl_global_init) globalInit = nullptr;
+    decltype(&curl_easy_init) easyInit = nullptr;
+    decltype(&curl_easy_setopt) setopt = nullptr;
+    decltype(&curl_easy_perform) easyPerform = nullptr;
+    decltype(&curl_easy_getinfo) getinfo = nullptr;
+    decltype(&curl_easy_cleanup) cleanup = nullptr;
+    decltype(&curl_easy_strerror) strerror = nullptr;
+    decltype(&curl_slist_append) slistAppend = nullptr;
+    decltype(&curl_slist_free_all) slistFreeAll = nullptr;
+    std::string error; // why the library cannot be used; empty when it can
+};
+
+// Opened and initialised once, by whichever thread asks first.
+const Curl& curl()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    static const Curl lib = [] {
+        Curl c;
+        // The name of the ABI that <curl/curl.h> describes.
+        void* handle = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+        if (!handle) {
+            const char* why = dlerror();
+            c.error = why ? why : "libcurl.so.4 cannot be loaded";
+            return c;
+        }
+        bool complete = true;
+        auto bind = [&](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(handle, name));
+            complete = complete && fn;
+        };
+        bind(c.globalInit, "curl_global_init");
+        bind(c.easyInit, "curl_easy_init");
+        bind(c.setopt, "curl_easy_setopt");
+        bind(c.easyPerform, "curl_easy_perform");
+        bind(c.getinfo, "curl_easy_getinfo");
+        bind(c.cleanup, "curl_easy_cleanup");
+        bind(c.strerror, "curl_easy_strerror");
+        bind(c.slistAppend, "curl_slist_append");
+        bind(c.slistFreeAll, "curl_slist_free_all");
+        if (!complete)
+            c.error = "libcurl.so.4 lacks a function this build needs";
+        else if (c.globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+            c.error = "curl_global_init failed";
+        return c;
+    }();
+    return lib;
 }
 
 int intSetting(const QString& group, const QString& key, int fallback)
@@ -153,7 +199,13 @@ struct Transfer {
 // Runs on the worker thread; touches nothing but `job` and its own copies.
 void perform(const Transfer& t, SmtpSender::Job* job)
 {
-    CURL* curl = curl_easy_init();
+    const Curl& lib = ::curl();
+    if (!lib.error.empty()) {
+        job->error = QObject::tr("The mail library could not be started.")
+                     + QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(lib.error));
+        return;
+    }
+    CURL* curl = lib.easyInit();
     if (!curl) {
         job->error = QObject::tr("The mail library could not be started.");
         return;
@@ -161,41 +213,41 @@ void perform(const Transfer& t, SmtpSender::Job* job)
     char errorBuffer[CURL_ERROR_SIZE] = {};
     curl_slist* rcpt = nullptr;
     for (const std::string& r : t.recipients)
-        rcpt = curl_slist_append(rcpt, r.c_str());
-    curl_easy_setopt(curl, CURLOPT_URL, t.url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(t.requireTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
+        rcpt = lib.slistAppend(rcpt, r.c_str());
+    lib.setopt(curl, CURLOPT_URL, t.url.c_str());
+    lib.setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    lib.setopt(curl, CURLOPT_USE_SSL, static_cast<long>(t.requireTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
     if (!t.user.empty()) {
-        curl_easy_setopt(curl, CURLOPT_USERNAME, t.user.c_str());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, t.password.c_str());
+        lib.setopt(curl, CURLOPT_USERNAME, t.user.c_str());
+        lib.setopt(curl, CURLOPT_PASSWORD, t.password.c_str());
     }
     if (!t.caFile.empty())
-        curl_easy_setopt(curl, CURLOPT_CAINFO, t.caFile.c_str());
+        lib.setopt(curl, CURLOPT_CAINFO, t.caFile.c_str());
     if (t.checkOnly) {
-        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
-        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, discard);
+        lib.setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
+        lib.setopt(curl, CURLOPT_WRITEFUNCTION, discard);
     } else {
-        curl_easy_setopt(curl, CURLOPT_MAIL_FROM, t.from.c_str());
-        curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, rcpt);
-        curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(curl, CURLOPT_READFUNCTION, readPayload);
-        curl_easy_setopt(curl, CURLOPT_READDATA, job);
+        lib.setopt(curl, CURLOPT_MAIL_FROM, t.from.c_str());
+        lib.setopt(curl, CURLOPT_MAIL_RCPT, rcpt);
+        lib.setopt(curl, CURLOPT_UPLOAD, 1L);
+        lib.setopt(curl, CURLOPT_READFUNCTION, readPayload);
+        lib.setopt(curl, CURLOPT_READDATA, job);
     }
-    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
-    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, keepReplies);
-    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, job);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, job);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, t.connectTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, t.timeoutMs);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    const CURLcode code = curl_easy_perform(curl);
+    lib.setopt(curl, CURLOPT_VERBOSE, 1L);
+    lib.setopt(curl, CURLOPT_DEBUGFUNCTION, keepReplies);
+    lib.setopt(curl, CURLOPT_DEBUGDATA, job);
+    lib.setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    lib.setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
+    lib.setopt(curl, CURLOPT_XFERINFODATA, job);
+    lib.setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, t.connectTimeoutMs);
+    lib.setopt(curl, CURLOPT_TIMEOUT_MS, t.timeoutMs);
+    lib.setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    lib.setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+    const CURLcode code = lib.easyPerform(curl);
     long response = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
-    curl_slist_free_all(rcpt);
-    curl_easy_cleanup(curl);
+    lib.getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
+    lib.slistFreeAll(rcpt);
+    lib.cleanup(curl);
     if (code == CURLE_OK) {
         job->sent = true;
         return;
@@ -206,7 +258,7 @@ void perform(const Transfer& t, SmtpSender::Job* job)
     }
     QString why = QString::fromUtf8(errorBuffer).trimmed();
     if (why.isEmpty())
-        why = QString::fromUtf8(curl_easy_strerror(code));
+        why = QString::fromUtf8(lib.strerror(code));
     if (code == CURLE_OPERATION_TIMEDOUT)
         job->error = QObject::tr("The mail server did not answer in time (%1).").arg(why);
     else if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST)
@@ -224,7 +276,6 @@ void perform(const Transfer& t, SmtpSender::Job* job)
 SmtpSender::SmtpSender(SmtpAccount account, std::shared_ptr<Keyring> keyring, QObject* parent)
     : QObject(parent), account_(std::move(account)), keyring_(std::move(keyring))
 {
-    initCurlOnce();
 }
 
 SmtpSender::~SmtpSender()

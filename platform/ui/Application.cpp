@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TabBarController.h"
+#include "platform/foundation/FirstFrame.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
 #include "platform/ui/SingleInstance.h"
@@ -75,6 +76,9 @@ Application::Application(ApplicationDelegate* delegate, MainLayout layout)
 
 Application::~Application()
 {
+    // A window gone before it painted: nothing may wait for its frame any longer.
+    if (awaitingFirstFrame_)
+        FirstFrame::painted();
     if (g_application == this)
         g_application = nullptr;
 }
@@ -86,6 +90,12 @@ Application* Application::sharedApplication()
 
 void Application::launch(const QVariantMap& options)
 {
+    // From here on, what the launch and the first screen start but do not need for the
+    // first frame waits for that frame.
+    if (layout_.window) {
+        awaitingFirstFrame_ = true;
+        FirstFrame::expect();
+    }
     delegate_->setWindow(layout_.window);
     delegate_->applicationDidFinishLaunchingWithOptions(this, options);
     if (!layout_.window)
@@ -173,6 +183,12 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == layout_.window) {
         switch (event->type()) {
+        case QEvent::Paint:
+            if (awaitingFirstFrame_) {
+                awaitingFirstFrame_ = false;
+                FirstFrame::painted();
+            }
+            break;
         case QEvent::WindowStateChange:
             if (layout_.window->isMinimized())
                 enterBackground();
@@ -255,13 +271,16 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
 
     std::unique_ptr<ApplicationDelegate> delegate = makeDelegate();
     MainLayout layout = loadMainLayout();
+    std::unique_ptr<DesktopColorScheme> colorScheme;
     Application application(delegate.get(), layout);
     application.launch();
     if (instance)
         instance->setWindow(layout.window);
-    // After the window is up: the answer comes when it comes, and restyles if it says dark.
-    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
-    colorScheme.follow();
+    // After the first frame: the answer comes when it comes, and restyles if it says dark.
+    FirstFrame::whenPainted(&application, [&colorScheme] {
+        colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
+        colorScheme->follow();
+    });
     const int status = QApplication::exec();
     application.terminate();
     delete layout.window;

@@ -77,6 +77,7 @@ private:
     MainLayout layout_;
     bool background_ = false;
     bool terminated_ = false;
+    bool awaitingFirstFrame_ = false;
     int statusBarStyle_ = 0;
     InterfaceOrientation deviceOrientation_ = InterfaceOrientation::Portrait;
     InterfaceOrientation interfaceOrientation_ = InterfaceOrientation::Portrait;

@@ -3,6 +3,7 @@
 // the error every request gets from an index that could not be opened.
 
 #include "platform/geocoding/OfflineGeocoder.h"
+#include "platform/mapview/PositionFeeds.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -276,6 +277,42 @@ private slots:
         });
         QTRY_VERIFY(called);
         QVERIFY(error && error->debugDescription.contains(QStringLiteral("not a position on Earth")));
+    }
+
+    // The application's index is opened at the first lookup, once, for the geocoder and
+    // the map alike; until then nothing is mapped.
+    void lazyIndexOpensAtTheFirstLookupOnce()
+    {
+        int opens = 0;
+        auto lazy = std::make_shared<const LazyPlaceIndex>([&opens] {
+            ++opens;
+            return sample();
+        });
+        OfflineGeocoder first(lazy), second(lazy);
+        PlaceIndexNearbyPlaces nearby(lazy);
+        QCOMPARE(opens, 0);
+        QVERIFY(!lazy->isOpened());
+        std::optional<Placemark> mark;
+        first.reverseGeocodeLocation(at(-40.0 + 0.5 * kKm, -30.0), [&](const QList<Placemark>& marks, const auto& error) {
+            QVERIFY(!error);
+            mark = marks.value(0);
+        });
+        QCOMPARE(opens, 1);
+        QTRY_VERIFY(mark);
+        QCOMPARE(mark->subLocality, std::optional<QString>(QStringLiteral("Staré Brannock")));
+        bool answered = false;
+        second.reverseGeocodeLocation(at(-40.0, -30.0), [&](const QList<Placemark>&, const auto&) { answered = true; });
+        QTRY_VERIFY(answered);
+        QVERIFY(!nearby.placesNear({-40.0, -30.0}, 10000, 3).isEmpty());
+        QCOMPARE(opens, 1);
+        QCOMPARE(lazy->get(), lazy->get());
+
+        // An opener that gives nothing is an error for every request, never a crash.
+        auto none = std::make_shared<const LazyPlaceIndex>([] { return std::shared_ptr<const PlaceIndex>(); });
+        OfflineGeocoder empty(none);
+        std::optional<GeocodeError> error;
+        empty.reverseGeocodeLocation(at(50.0, 14.0), [&](const QList<Placemark>&, const auto& e) { error = e; });
+        QTRY_VERIFY(error);
     }
 
     // --- The GeoNames index ---
