@@ -50,6 +50,21 @@ const std::vector<const char*>& textCatalogue()
         "VERSION",
         "VERSION_TIMESTAMP",
         "DOWNLOAD_DESCRIPTION",
+        "DemoPosition",
+        "StatusChoosing",
+        "StatusWaiting",
+        "StatusNotAnswering",
+        "StatusDenied",
+        "StatusFailed",
+        "SourceGeoClue",
+        "SourceGpsd",
+        "SourceReceiver",
+        "SourceReplay",
+        "SourceDemo",
+        "DemoSendTitle",
+        "DemoSendMessage",
+        "DemoSendNo",
+        "DemoSendYes",
     };
     return keys;
 }

@@ -8,6 +8,8 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/UserDefaults.h"
 
+#include <QAccessible>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace {
@@ -16,7 +18,68 @@ const QString kGeocaching = QStringLiteral("Geocaching");
 const QString kWGS84 = QStringLiteral("WGS84");
 const QString kRAW = QStringLiteral("RAW");
 
+// The source as the status line names it.
+QString sourceTitle(const LocationSourceInfo& source)
+{
+    using K = LocationSourceInfo::Kind;
+    switch (source.kind) {
+    case K::GeoClue:
+        return localizedText("SourceGeoClue");
+    case K::Gpsd:
+        return localizedText("SourceGpsd").arg(source.detail);
+    case K::Receiver:
+        return localizedText("SourceReceiver").arg(source.detail);
+    case K::Replay:
+        return localizedText("SourceReplay").arg(QFileInfo(source.detail).fileName());
+    case K::Demo:
+        return localizedText("SourceDemo");
+    case K::Unknown:
+        break;
+    }
+    return source.detail;
+}
+
+QString statusText(LocationStatus status, const LocationSourceInfo& source)
+{
+    switch (status) {
+    case LocationStatus::Choosing:
+        return localizedText("StatusChoosing");
+    case LocationStatus::Waiting:
+        return localizedText("StatusWaiting").arg(sourceTitle(source));
+    case LocationStatus::NotAnswering:
+        return localizedText("StatusNotAnswering").arg(sourceTitle(source));
+    case LocationStatus::Denied:
+        return localizedText("StatusDenied");
+    case LocationStatus::Failed:
+        return localizedText("StatusFailed").arg(sourceTitle(source));
+    case LocationStatus::Stopped:
+    case LocationStatus::Receiving:
+        break;
+    }
+    return {};
+}
+
 } // namespace
+
+void QuorvelFirstViewController::updatePositionSourceLines()
+{
+    const bool demo = locationManager && locationManager->isDemo();
+    if (demoLabel) {
+        demoLabel->setText(localizedText("DemoPosition"));
+        demoLabel->setVisible(demo);
+    }
+    if (!statusLabel)
+        return;
+    const QString text = locationManager ? statusText(locationManager->status(), locationManager->activeSource()) : QString();
+    if (text != statusLabel->text()) {
+        statusLabel->setText(text);
+        // The name stays "Position status"; screen readers are told the new words.
+        statusLabel->setAccessibleDescription(text);
+        QAccessibleEvent changed(statusLabel.data(), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    statusLabel->setVisible(!text.isEmpty());
+}
 
 void QuorvelFirstViewController::locationManagerDidUpdateToLocation(LocationManager*, const Location& location,
                                                                     const std::optional<Location>&)

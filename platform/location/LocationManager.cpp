@@ -1,6 +1,7 @@
 #include "platform/location/LocationManager.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/location/LocationSources.h"
+#include "platform/location/AutoSource.h"
 #include "platform/foundation/Log.h"
 
 #include <QDir>
@@ -15,9 +16,34 @@ QString LocationError::description() const
     return stringWithFormat("location source %@ failed: %@", source, cause);
 }
 
-LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObject* parent)
-    : QObject(parent), sourceName_(std::move(sourceName)), opener_(std::move(opener))
+LocationSourceInfo LocationSourceInfo::of(const QString& source)
 {
+    using K = LocationSourceInfo::Kind;
+    const int colon = static_cast<int>(source.indexOf(QLatin1Char(':')));
+    const QString kind = colon < 0 ? source : source.left(colon);
+    const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
+    if (kind == QLatin1String("demo") && rest.isEmpty())
+        return {K::Demo, {}};
+    if (kind == QLatin1String("geoclue") && rest.isEmpty())
+        return {K::GeoClue, {}};
+    if (kind == QLatin1String("gpsd"))
+        return {K::Gpsd, rest.isEmpty() ? QStringLiteral("localhost:2947") : rest};
+    if (kind == QLatin1String("nmea"))
+        return {K::Receiver, rest};
+    if (kind == QLatin1String("replay"))
+        return rest == LocationManager::bundledTrackPath() ? LocationSourceInfo{K::Demo, {}} : LocationSourceInfo{K::Replay, rest};
+    return {K::Unknown, source};
+}
+
+LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObject* parent)
+    : QObject(parent), sourceName_(std::move(sourceName)), opener_(std::move(opener)),
+      active_(LocationSourceInfo::of(sourceName_)), answerTimer_(new QTimer(this))
+{
+    answerTimer_->setSingleShot(true);
+    connect(answerTimer_, &QTimer::timeout, this, [this] {
+        if (status_ == LocationStatus::Waiting)
+            setStatus(LocationStatus::NotAnswering);
+    });
 }
 
 LocationManager::~LocationManager()
@@ -53,7 +79,7 @@ std::unique_ptr<LocationManager> LocationManager::fromDeviceSettings(QObject* pa
 
 std::unique_ptr<LocationManager> LocationManager::forSource(const QString& source, double replaySpeed, QObject* parent)
 {
-    const QString name = source.isEmpty() ? QStringLiteral("replay:") + bundledTrackPath() : source;
+    const QString name = source.isEmpty() ? QStringLiteral("auto") : source;
     return std::make_unique<LocationManager>(name, LocationSources::openerFor(name, replaySpeed), parent);
 }
 
@@ -71,6 +97,7 @@ void LocationManager::startUpdatingLocation()
     updating_ = true;
     failed_ = false;
     const quint64 generation = ++generation_;
+    setStatus(LocationStatus::Waiting);
     // The source is opened at the next pass of the event loop: fixes come later anyway, and
     // preparing a replay or connecting to a daemon must not hold up the screen that starts
     // it (at launch, the first frame). A stop before then cancels the opening.
@@ -83,14 +110,15 @@ void LocationManager::startUpdatingLocation()
 void LocationManager::openSource(quint64 generation)
 {
     QPointer<LocationManager> self(this);
-    FailureReporter report = [self, generation](const QString& cause) {
+    auto reportFailure = [self, generation](const QString& cause, bool denied) {
         // Reported later, never inside the call that found it, so the delegate is not
         // re-entered from its own start or stop.
-        QTimer::singleShot(0, self, [self, generation, cause] {
+        QTimer::singleShot(0, self, [self, generation, cause, denied] {
             if (self && self->generation_ == generation)
-                self->fail(cause);
+                self->fail(cause, denied);
         });
     };
+    FailureReporter report = [reportFailure](const QString& cause) { reportFailure(cause, false); };
     QGeoPositionInfoSource* source = opener_ ? opener_(this, report) : nullptr;
     if (!source) {
         if (!opener_)
@@ -100,11 +128,25 @@ void LocationManager::openSource(quint64 generation)
     source_ = source;
     source->setPreferredPositioningMethods(LocationSources::methodsForAccuracy(desiredAccuracy_));
     connect(source, &QGeoPositionInfoSource::positionUpdated, this, &LocationManager::handlePosition);
-    connect(source, &QGeoPositionInfoSource::errorOccurred, this, [report](QGeoPositionInfoSource::Error error) {
+    connect(source, &QGeoPositionInfoSource::errorOccurred, this, [reportFailure](QGeoPositionInfoSource::Error error) {
         // A missing fix for a while is not a failure of the source; the others are.
         if (error != QGeoPositionInfoSource::UpdateTimeoutError && error != QGeoPositionInfoSource::NoError)
-            report(LocationSources::describe(error));
+            reportFailure(LocationSources::describe(error), error == QGeoPositionInfoSource::AccessError);
     });
+    if (auto* chooser = qobject_cast<AutoPositionSource*>(source)) {
+        // No source is known until the chooser has found one that answers.
+        setActiveSource({});
+        setStatus(LocationStatus::Choosing);
+        connect(chooser, &AutoPositionSource::chosen, this, [this](const LocationSourceInfo& info) {
+            setActiveSource(info);
+            if (status_ == LocationStatus::Choosing) {
+                setStatus(LocationStatus::Waiting);
+                answerTimer_->start(notAnsweringMs_);
+            }
+        });
+    } else if (status_ == LocationStatus::Waiting) {
+        answerTimer_->start(notAnsweringMs_);
+    }
     source->startUpdates();
 }
 
@@ -112,7 +154,25 @@ void LocationManager::stopUpdatingLocation()
 {
     updating_ = false;
     ++generation_;
+    answerTimer_->stop();
     closeSource();
+    setStatus(LocationStatus::Stopped);
+}
+
+void LocationManager::setStatus(LocationStatus status)
+{
+    if (status_ == status)
+        return;
+    status_ = status;
+    emit statusChanged(status);
+}
+
+void LocationManager::setActiveSource(const LocationSourceInfo& source)
+{
+    if (active_.kind == source.kind && active_.detail == source.detail)
+        return;
+    active_ = source;
+    emit activeSourceChanged(source);
 }
 
 void LocationManager::closeSource()
@@ -125,13 +185,15 @@ void LocationManager::closeSource()
     }
 }
 
-void LocationManager::fail(const QString& cause)
+void LocationManager::fail(const QString& cause, bool accessDenied)
 {
     if (failed_ || !updating_)
         return;
     failed_ = true;
+    answerTimer_->stop();
     closeSource();
-    const LocationError error{sourceName_, cause};
+    setStatus(accessDenied ? LocationStatus::Denied : LocationStatus::Failed);
+    const LocationError error{sourceName_, cause, accessDenied};
     NSLog("LocationManager: %@", error.description());
     emit failed(error);
     if (delegate_)
@@ -145,6 +207,9 @@ void LocationManager::handlePosition(const QGeoPositionInfo& info)
     const std::optional<Location> location = LocationSources::toLocation(info);
     if (!location)
         return;
+    // The source answers even when the fix is filtered out (the user standing still).
+    answerTimer_->stop();
+    setStatus(LocationStatus::Receiving);
     if (lastDelivered_ && distanceFilter_ > 0 && location->distanceFromLocation(*lastDelivered_) < distanceFilter_)
         return;
     const std::optional<Location> previous = lastDelivered_;
