@@ -18,6 +18,14 @@ const QString kGeocaching = QStringLiteral("Geocaching");
 const QString kWGS84 = QStringLiteral("WGS84");
 const QString kRAW = QStringLiteral("RAW");
 
+// A text of the string table with the source's name in its place; a table without the
+// text gives the key, which has no place for it.
+QString withName(const char* key, const QString& name)
+{
+    const QString text = localizedText(key);
+    return text.contains(QLatin1String("%1")) ? text.arg(name) : text;
+}
+
 // The source as the status line names it.
 QString sourceTitle(const LocationSourceInfo& source)
 {
@@ -26,11 +34,11 @@ QString sourceTitle(const LocationSourceInfo& source)
     case K::GeoClue:
         return localizedText("SourceGeoClue");
     case K::Gpsd:
-        return localizedText("SourceGpsd").arg(source.detail);
+        return withName("SourceGpsd", source.detail);
     case K::Receiver:
-        return localizedText("SourceReceiver").arg(source.detail);
+        return withName("SourceReceiver", source.detail);
     case K::Replay:
-        return localizedText("SourceReplay").arg(QFileInfo(source.detail).fileName());
+        return withName("SourceReplay", QFileInfo(source.detail).fileName());
     case K::Demo:
         return localizedText("SourceDemo");
     case K::Unknown:
@@ -45,13 +53,13 @@ QString statusText(LocationStatus status, const LocationSourceInfo& source)
     case LocationStatus::Choosing:
         return localizedText("StatusChoosing");
     case LocationStatus::Waiting:
-        return localizedText("StatusWaiting").arg(sourceTitle(source));
+        return withName("StatusWaiting", sourceTitle(source));
     case LocationStatus::NotAnswering:
-        return localizedText("StatusNotAnswering").arg(sourceTitle(source));
+        return withName("StatusNotAnswering", sourceTitle(source));
     case LocationStatus::Denied:
         return localizedText("StatusDenied");
     case LocationStatus::Failed:
-        return localizedText("StatusFailed").arg(sourceTitle(source));
+        return withName("StatusFailed", sourceTitle(source));
     case LocationStatus::Stopped:
     case LocationStatus::Receiving:
         break;
