@@ -8,7 +8,6 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/UserDefaults.h"
 
-#include <QAccessible>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -81,10 +80,9 @@ void QuorvelFirstViewController::updatePositionSourceLines()
     const QString text = locationManager ? statusText(locationManager->status(), locationManager->activeSource()) : QString();
     if (text != statusLabel->text()) {
         statusLabel->setText(text);
-        // The name stays "Position status"; screen readers are told the new words.
+        // The name stays "Position status"; setting the description tells screen readers
+        // the new words.
         statusLabel->setAccessibleDescription(text);
-        QAccessibleEvent changed(statusLabel.data(), QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
     }
     statusLabel->setVisible(!text.isEmpty());
 }

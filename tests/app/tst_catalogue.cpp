@@ -57,9 +57,10 @@ void tst_Catalogue::tablesHoldExactlyTheCatalogue()
         }
     }
     QVERIFY(!xml.hasError());
-    QCOMPARE(textCatalogue().size(), std::size_t(47));
+    // The system's 47 keys and the application's own, each once.
+    QVERIFY(textCatalogue().size() >= std::size_t(47));
     const QSet<QString> keys = catalogue();
-    QCOMPARE(keys.size(), 47);
+    QCOMPARE(std::size_t(keys.size()), textCatalogue().size());
     QVERIFY2((keys - inTable).isEmpty(), qPrintable(QStringLiteral("missing from the table: ") + QStringList((keys - inTable).values()).join(u' ')));
     QVERIFY2((inTable - keys).isEmpty(), qPrintable(QStringLiteral("not in the catalogue: ") + QStringList((inTable - keys).values()).join(u' ')));
 }
