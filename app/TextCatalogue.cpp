@@ -65,6 +65,7 @@ const std::vector<const char*>& textCatalogue()
         "DemoSendMessage",
         "DemoSendNo",
         "DemoSendYes",
+        "DemoPin",
     };
     return keys;
 }

@@ -58,7 +58,7 @@ void MapViewController::mapViewDidUpdateUserLocation(MapView*, const UserLocatio
     pin->setTitle(QStringLiteral("Where am I?"));
     // A demo position is never presented as where the user is.
     const bool demo = services_.userLocationSource && services_.userLocationSource->isDemo();
-    pin->setSubtitle(demo ? localizedText("DemoPosition") : QStringLiteral("I'm here!!!"));
+    pin->setSubtitle(demo ? localizedText("DemoPin") : QStringLiteral("I'm here!!!"));
     pin->setDemo(demo);
     mapView->addAnnotation(std::move(pin));
 }

@@ -254,5 +254,9 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>DemoSendYes</source>
         <translation>Odeslat ukázku</translation>
     </message>
+    <message id="DemoPin">
+        <source>DemoPin</source>
+        <translation>Ukázková poloha: nejste tady</translation>
+    </message>
 </context>
 </TS>

@@ -254,5 +254,9 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>DemoSendYes</source>
         <translation>Send the demo</translation>
     </message>
+    <message id="DemoPin">
+        <source>DemoPin</source>
+        <translation>Demo position: not where you are</translation>
+    </message>
 </context>
 </TS>

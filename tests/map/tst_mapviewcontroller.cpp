@@ -133,7 +133,7 @@ void tst_MapViewController::demoPinsSaySo()
     QCOMPARE(int(pins.size()), 1);
     QVERIFY(pins[0]->isDemo());
     QCOMPARE(pins[0]->title(), QStringLiteral("Where am I?"));
-    QCOMPARE(pins[0]->subtitle(), localizedText("DemoPosition"));
+    QCOMPARE(pins[0]->subtitle(), localizedText("DemoPin"));
     // A demo pin is drawn unlike a real one (the pin's head, just above its point).
     QTRY_VERIFY(!vc.mapView->isAnimatingRegion());
     auto pinHead = [&vc] {
