@@ -12,6 +12,8 @@
 #include "platform/foundation/UserDefaults.h"
 
 #include <QDBusInterface>
+#include <QDataStream>
+#include <QGeoPositionInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -103,14 +105,28 @@ void tst_ReportAutoSource::startGeoClue(bool grant)
 
 void tst_ReportAutoSource::geoClueFixesReachTheScreen()
 {
+    // Qt's plugin keeps the last position of an earlier run in a file and hands it out
+    // first, as if it were new; an earlier run in Sydney must not show up in Prague.
+    {
+        QFile stale(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                    + QStringLiteral("/qtposition-geoclue2"));
+        QDir().mkpath(QFileInfo(stale).path());
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        QDataStream out(&stale);
+        out << QGeoPositionInfo(QGeoCoordinate(-33.8688, 151.2093), QDateTime::currentDateTime().addDays(-3));
+    }
     startGeoClue(true);
     LogCapture log;
     ReportHarness h(realServices());
     QStringList statuses;
+    QList<Location> fixes;
     h.show();
     connect(h.screen->locationManager.get(), &LocationManager::statusChanged, this,
             [&] { statuses.append(h.screen->statusLabel->text()); });
+    connect(h.screen->locationManager.get(), &LocationManager::locationUpdated, this,
+            [&](const Location& l) { fixes.append(l); });
     QTRY_VERIFY_WITH_TIMEOUT(h.screen->lastLatitude != 0.0, 20000);
+    QVERIFY2(fixes.first().coordinate.latitude > 50.0, qPrintable(fixes.first().description()));
     QCOMPARE(h.screen->locationManager->activeSource().kind, LocationSourceInfo::Kind::GeoClue);
     QVERIFY(log.contains(QStringLiteral("LocationManager: auto: using GeoClue")));
     // While there was no fix the line said what it waited for; with fixes it is gone.

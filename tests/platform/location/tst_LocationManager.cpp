@@ -86,6 +86,7 @@ private slots:
     void statusFollowsTheSource();
     void autoFallsToTheDemo_data();
     void autoFallsToTheDemo();
+    void silentGpsdIsNotAnswering();
 };
 
 void tst_LocationManager::initTestCase()
@@ -494,6 +495,24 @@ void tst_LocationManager::autoFallsToTheDemo()
     QCOMPARE(chosen.first(), QStringLiteral("LocationManager: auto: using the demo walk (passed over GeoClue: no system bus; "
                                             "gpsd at 127.0.0.1:%1: %2)").arg(port).arg(gpsdReason));
     QFile::remove(ini);
+}
+
+void tst_LocationManager::silentGpsdIsNotAnswering()
+{
+    // Accepts, and then never says a word: not a failure, and no demo in its place.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    auto manager = LocationManager::forSource(QStringLiteral("gpsd:127.0.0.1:%1").arg(silent.serverPort()));
+    manager->setNotAnsweringTimeout(300);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY(silent.hasPendingConnections());
+    QTRY_COMPARE(manager->status(), LocationStatus::NotAnswering);
+    QCOMPARE(manager->activeSource().kind, LocationSourceInfo::Kind::Gpsd);
+    QVERIFY(!manager->isDemo());
+    QVERIFY(recorder.errors.isEmpty());
+    QVERIFY(recorder.locations.isEmpty());
 }
 
 QTEST_MAIN(tst_LocationManager)
