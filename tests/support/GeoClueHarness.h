@@ -16,13 +16,19 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/prctl.h>
 
 class GeoClueHarness {
 public:
     static constexpr double kStartLatitude = 50.0875;
     static constexpr double kLongitude = 14.4213;
 
-    ~GeoClueHarness() { stopGeoClue(); }
+    ~GeoClueHarness()
+    {
+        stopGeoClue();
+        bus_.kill();
+        bus_.waitForFinished(5000);
+    }
 
     // Starts the bus and points this process at it. The system bus connection is made once
     // per process, so this comes before anything uses it.
@@ -42,9 +48,16 @@ public:
                 "    <allow receive_type=\"method_return\"/>\n    <allow receive_type=\"error\"/>\n"
                 "  </policy>\n</busconfig>\n");
         f.close();
-        if (!bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                                                        QStringLiteral("--print-address")},
-                        &address_))
+        bus_.setChildProcessModifier(diesWithTheTest);
+        bus_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                                                   QStringLiteral("--print-address")});
+        QElapsedTimer t;
+        t.start();
+        while (bus_.waitForStarted(5000) && !bus_.canReadLine() && t.elapsed() < 10000)
+            bus_.waitForReadyRead(200);
+        address_ = QString::fromUtf8(bus_.readLine()).trimmed();
+        if (address_.isEmpty())
             return fail(why, QStringLiteral("dbus-daemon did not start (Debian package dbus-daemon)"));
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
         // Qt Positioning leaves plugins not marked as testable (geoclue2 among them) out of
@@ -79,6 +92,7 @@ public:
                   "[wifi]\nenable=false\nurl=http://127.0.0.1:9/\nsubmit-data=false\n[compass]\nenable=false\n");
         f.close();
         geoclue_.setProcessChannelMode(QProcess::MergedChannels);
+        geoclue_.setChildProcessModifier(diesWithTheTest);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), address_);
         geoclue_.setProcessEnvironment(env);
@@ -140,6 +154,9 @@ public:
     QString address() const { return address_; }
 
 private:
+    // A test that crashes or is killed takes its daemons with it.
+    static void diesWithTheTest() { ::prctl(PR_SET_PDEATHSIG, SIGKILL); }
+
     static bool fail(QString* why, const QString& text)
     {
         if (why)
@@ -182,7 +199,7 @@ private:
 
     QTemporaryDir dir_;
     QString address_;
-    Harness::Helper bus_;
+    QProcess bus_;
     Harness::Helper agent_;
     QProcess geoclue_;
     QLocalServer nmea_;
