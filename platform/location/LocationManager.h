@@ -97,7 +97,8 @@ public:
     LocationSourceInfo activeSource() const { return active_; }
     bool isDemo() const { return active_.isDemo(); }
     LocationStatus status() const { return status_; }
-    // How long an open source may stay without a fix before it counts as not answering.
+    // How long an open source may stay without a fix before it counts as not answering
+    // (20 s unless set: less than a D-Bus call may take to time out).
     void setNotAnsweringTimeout(int ms) { notAnsweringMs_ = ms; }
 
     double desiredAccuracy() const { return desiredAccuracy_; }
@@ -147,6 +148,6 @@ private:
     std::optional<Location> lastDelivered_;
     LocationSourceInfo active_;
     LocationStatus status_ = LocationStatus::Stopped;
-    int notAnsweringMs_ = 30000;
+    int notAnsweringMs_ = 20000;
     QTimer* answerTimer_ = nullptr;
 };
