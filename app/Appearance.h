@@ -8,5 +8,6 @@ namespace Appearance {
 // The style sheet of the global look; rules whose image is missing are left out, so the
 // element keeps the default look.
 QString styleSheet();
+// Sets the sheet on the application, and again whenever the desktop's palette changes.
 void apply();
 } // namespace Appearance

@@ -56,6 +56,8 @@ MainLayout loadMainLayout()
     std::shared_ptr<const PlaceIndex> places = PlaceIndex::openDefault();
     if (!places->isValid())
         NSLog("%@; localities will not be found", places->errorString());
+    else
+        NSLog("Place index %@: %u places", places->origin(), places->count());
     report.makeGeocoder = [places] { return makeOfflineGeocoder(places); };
     report.canSendText = &MessageComposeViewController::canSendText;
     report.canSendMail = &MailComposeViewController::canSendMail;

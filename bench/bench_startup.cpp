@@ -156,6 +156,9 @@ int main(int argc, char** argv)
     setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
     setenv("XDG_CACHE_HOME", (home + "/cache").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (home + "/runtime").c_str(), 1);
+    // A session of their own, so a Quorvel the user has running is not taken for the first
+    // instance (each child then claims the socket in the runtime folder).
+    setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + home + "/no-bus").c_str(), 1);
     g_stderrFile = home + "/stderr.txt";
 
     // One start each first: the libraries come into the page cache and the application

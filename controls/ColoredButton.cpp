@@ -145,7 +145,7 @@ void ColoredButton::paintEvent(QPaintEvent*)
 
     if (hasFocus()) {
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0x3d, 0x7b, 0xd9), 2));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(area).adjusted(1, 1, -1, -1), 8, 8);
     }

@@ -6,6 +6,7 @@
 #include "platform/ui/TabBarController.h"
 #include "ui_ReportScreen.h"
 
+#include <QGuiApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -166,12 +167,18 @@ bool QuorvelFirstViewController::textFieldShouldEndEditing(TextField*)
     const bool ready = phoneNumber && !phoneNumber->text().isEmpty();
     if (sendButton)
         sendButton->setEnabled(ready);
-    if (SMSLabel) {
-        QPalette palette = SMSLabel->palette();
-        palette.setColor(QPalette::WindowText, ready ? QColor(Qt::black) : QColor(Qt::gray));
-        SMSLabel->setPalette(palette);
-    }
+    showSendReadiness(ready);
     return true;
+}
+
+void QuorvelFirstViewController::showSendReadiness(bool ready)
+{
+    if (!SMSLabel)
+        return;
+    const QColor colour = QGuiApplication::palette().color(ready ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    QPalette palette = SMSLabel->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    SMSLabel->setPalette(palette);
 }
 
 void QuorvelFirstViewController::textFieldDidEndEditing(TextField* textField)

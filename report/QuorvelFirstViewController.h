@@ -94,6 +94,9 @@ protected:
 
 private:
     void shiftView(int dy);
+    // SMSLabel's colour for send readiness: the theme's text colour when a recipient is
+    // there, its disabled-text colour when not (black and gray on a light desktop).
+    void showSendReadiness(bool ready);
 
     ReportServices services_;
     std::unique_ptr<Ui::ReportScreen> ui_;

@@ -189,11 +189,7 @@ bool QuorvelFirstViewController::peoplePickerNavigationControllerShouldContinueA
         value = values.at(0);
         if (sendButton)
             sendButton->setEnabled(true);
-        if (SMSLabel) {
-            QPalette palette = SMSLabel->palette();
-            palette.setColor(QPalette::WindowText, Qt::black);
-            SMSLabel->setPalette(palette);
-        }
+        showSendReadiness(true);
     } else {
         value = QStringLiteral("[None]");
     }

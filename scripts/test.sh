@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
+# Sets up, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test;
+# then builds the fuzzers with clang and runs each for 30 seconds (scripts/fuzz.sh).
+# Arguments go to ctest and make it a partial run, without the fuzzers (QUORVEL_FUZZ=1 runs
+# them all the same); QUORVEL_FUZZ=0 leaves them out of a full run.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/scripts/setup-debian.sh"
@@ -10,3 +13,7 @@ cmake --build "$build" -j "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" -j "$(nproc)" --output-on-failure "$@"
+fuzz=${QUORVEL_FUZZ:-$([ $# -eq 0 ] && echo 1 || echo 0)}
+if [ "$fuzz" = 1 ]; then
+  bash "$top/scripts/fuzz.sh"
+fi

@@ -30,8 +30,9 @@ NavigationController* TemplatesTableViewController::makeNavigationStack()
     navigation->setObjectName(QStringLiteral("templatesNavigation"));
     navigation->registerSegue(kShowTemplateDetails, [] { return new MessageDetailViewController; });
     navigation->registerSegue(kGoToNewTemplate, [] { return new MessageDetailViewController; });
-    // Saving leads back to the list at the root, which re-reads the stored list as it appears.
-    navigation->registerSegue(kGoToTemplates, nullptr, true);
+    // Saving leads to a new list screen (selected index 0, the stored list re-read as it
+    // appears), which takes the place of the whole stack.
+    navigation->registerReplacingSegue(kGoToTemplates, [] { return new TemplatesTableViewController; });
     return navigation;
 }
 

@@ -83,26 +83,27 @@ int main(int argc, char** argv)
         QPainterPath path;
         path.addRoundedRect(r, 8, 8);
         QLinearGradient g(0, 0, 0, 40);
+        // Dark enough everywhere for the white title to read at 4.5:1, in light and dark themes.
         if (highlighted) {
-            g.setColorAt(0, QColor(0x24, 0x74, 0x1a));
-            g.setColorAt(1, QColor(0x3a, 0x9a, 0x2c));
+            g.setColorAt(0, QColor(0x1a, 0x52, 0x13));
+            g.setColorAt(1, QColor(0x27, 0x6c, 0x1d));
         } else {
-            g.setColorAt(0, QColor(0x6c, 0xcf, 0x58));
-            g.setColorAt(0.5, QColor(0x45, 0xae, 0x34));
-            g.setColorAt(0.51, QColor(0x38, 0xa0, 0x28));
-            g.setColorAt(1, QColor(0x2b, 0x86, 0x1e));
+            g.setColorAt(0, QColor(0x2f, 0x7d, 0x24));
+            g.setColorAt(0.5, QColor(0x2b, 0x74, 0x20));
+            g.setColorAt(0.51, QColor(0x25, 0x6a, 0x1b));
+            g.setColorAt(1, QColor(0x1f, 0x5e, 0x17));
         }
         p.fillPath(path, g);
         if (!highlighted) {
             // The gloss on the upper half.
             QPainterPath gloss;
             gloss.addRoundedRect(QRectF(1.5, 1.5, 37, 18), 7, 7);
-            p.fillPath(gloss, QColor(255, 255, 255, 40));
+            p.fillPath(gloss, QColor(255, 255, 255, 22));
         } else {
             // A pressed button is lit from below.
             p.fillRect(QRectF(2, 2, 36, 2), QColor(0, 0, 0, 50));
         }
-        p.setPen(QPen(QColor(0x1a, 0x5c, 0x12), 1));
+        p.setPen(QPen(QColor(0x15, 0x45, 0x0f), 1));
         p.drawPath(path);
         p.end();
         save(img, folder, name);

@@ -1,7 +1,7 @@
 // Takes the report screen's pictures for docs/: with a position (the demo walk, as on a
-// machine without GeoClue or gpsd), with the format sheet open, and while the message is
-// edited (view shifted); with `waiting`, the status line while a source gives no fix. Run
-// from the source folder:
+// machine without GeoClue or gpsd; in a light and in a dark desktop theme), with the format
+// sheet open, and while the message is edited (view shifted); with `waiting`, the status
+// line while a source gives no fix. Run from the source folder:
 //   build/report_screenshots docs
 //   build/report_screenshots docs waiting
 
@@ -14,6 +14,7 @@
 #include "platform/location/LocationManager.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
+#include "platform/ui/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,6 +73,12 @@ int main(int argc, char** argv)
         QTest::qWait(50);
     QTest::qWait(300);
     layout.window->grab().save(out + QStringLiteral("/report-position.png"));
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(DesktopColorScheme::darkPalette());
+    QTest::qWait(300);
+    layout.window->grab().save(out + QStringLiteral("/report-position-dark.png"));
+    QApplication::setPalette(light);
+    QTest::qWait(100);
 
     screen->coordBtn->click();
     QTest::qWait(100);

@@ -40,7 +40,11 @@ public:
         QFont small = opt.font;
         small.setPointSizeF(small.pointSizeF() * 0.85);
         painter->setFont(small);
-        painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText) : QColor(110, 110, 110));
+        // The details a step quieter than the name, in the theme's colours either way.
+        const QColor text = opt.palette.color(QPalette::Text), base = opt.palette.color(QPalette::Base);
+        const QColor quiet = QColor::fromRgbF(text.redF() * 0.75f + base.redF() * 0.25f, text.greenF() * 0.75f + base.greenF() * 0.25f,
+                                              text.blueF() * 0.75f + base.blueF() * 0.25f);
+        painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText) : quiet);
         const QFontMetrics sm(small);
         const QString details = index.data(detailsRole).toString();
         painter->drawText(r.left(), r.top() + fm.height() + 2 + sm.ascent(),

@@ -1,12 +1,24 @@
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace DeviceSettings {
+
+namespace {
+QHash<QString, QString>& overrides()
+{
+    static QHash<QString, QString> map;
+    return map;
+}
+} // namespace
 
 QString path()
 {
@@ -16,12 +28,67 @@ QString path()
 
 QString value(const QString& group, const QString& key, const QString& fallback)
 {
+    const auto it = overrides().constFind(group + QLatin1Char('/') + key);
+    if (it != overrides().constEnd())
+        return *it;
     return valueIn(path(), group, key, fallback);
+}
+
+namespace {
+
+// The INI reader opens whatever stands at the path and reads it whole: a FIFO would hold the
+// start for ever and a device or a huge file would fill memory. Only a regular file of a
+// settings file's size is handed to it; anything else goes aside, once.
+bool readable(const QString& file)
+{
+    const PrivateFiles::ReadResult checked = PrivateFiles::inspectFile(file, PrivateFiles::kSettingsFileLimit);
+    switch (checked.status) {
+    case PrivateFiles::ReadResult::Ok: break;
+    case PrivateFiles::ReadResult::Missing: return false;
+    case PrivateFiles::ReadResult::Failed: {
+        static QSet<QString> logged;
+        if (!logged.contains(file)) {
+            logged.insert(file);
+            NSLog("DeviceSettings: cannot read %@: %@", file, checked.error);
+        }
+        return false;
+    }
+    case PrivateFiles::ReadResult::NotRegular:
+    case PrivateFiles::ReadResult::TooLarge: {
+        const QString aside = PrivateFiles::setAside(file);
+        NSLog("DeviceSettings: %@ is not a settings file (%@); %@", file, checked.error,
+              aside.isEmpty() ? QStringLiteral("ignored it") : QStringLiteral("moved it aside as ") + aside);
+        return false;
+    }
+    }
+    // The file may hold the mail password; say so once if others can read it.
+    if (checked.mode & 0044) {
+        static QSet<QString> warned;
+        if (!warned.contains(file)) {
+            warned.insert(file);
+            QSettings settings(file, QSettings::IniFormat);
+            if (!settings.value(QStringLiteral("mail/password")).toString().isEmpty())
+                NSLog("DeviceSettings: %@ holds a password and can be read by other users; make it private with chmod 600",
+                      file);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void setOverride(const QString& group, const QString& key, const QString& value)
+{
+    const QString name = group + QLatin1Char('/') + key;
+    if (value.isNull())
+        overrides().remove(name);
+    else
+        overrides().insert(name, value);
 }
 
 QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback)
 {
-    if (!QFileInfo::exists(file))
+    if (!readable(file))
         return fallback;
     QSettings settings(file, QSettings::IniFormat);
     const QVariant v = settings.value(group + QLatin1Char('/') + key);
@@ -47,13 +114,8 @@ QString filePathIn(const QString& file, const QString& group, const QString& key
 bool setValue(const QString& group, const QString& key, const QVariant& v)
 {
     const QString file = path();
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    if (!QFileInfo::exists(file)) {
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly))
-            return false;
-        f.close();
-    }
+    if (!readable(file) && !QFileInfo::exists(file) && !PrivateFiles::writeNewFile(file, {}))
+        return false;
     // Tightened on every write too, in case the user created the file with a looser mode.
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QSettings settings(file, QSettings::IniFormat);

@@ -10,9 +10,15 @@ namespace DeviceSettings {
 // GenericConfigLocation + "/quorvel/device.ini".
 QString path();
 
-// The value of "group/key" in the file, or `fallback` when absent. Read afresh each time, so
-// that an edit takes effect without a restart.
+// The value of "group/key": an override set in this process, else the file's, else
+// `fallback`. The file is read afresh each time, so that an edit takes effect without a
+// restart.
 QString value(const QString& group, const QString& key, const QString& fallback = {});
+
+// Makes value() answer `value` for "group/key" in this process only, whatever the file says
+// (a command-line choice such as the demo position); the file is never written. A null
+// `value` removes the override.
+void setOverride(const QString& group, const QString& key, const QString& value);
 
 // The same from a settings file of this shape elsewhere.
 QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback = {});

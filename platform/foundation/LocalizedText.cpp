@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
@@ -16,6 +17,12 @@ namespace StringTable {
 
 namespace {
 std::unique_ptr<QTranslator>& current()
+{
+    static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
+std::unique_ptr<QTranslator>& currentQt()
 {
     static std::unique_ptr<QTranslator> t;
     return t;
@@ -40,6 +47,21 @@ bool load(const QString& language)
         return false;
     QCoreApplication::installTranslator(translator.get());
     current() = std::move(translator);
+    return true;
+}
+
+bool loadQtTexts(const QLocale& locale)
+{
+    if (currentQt()) {
+        QCoreApplication::removeTranslator(currentQt().get());
+        currentQt().reset();
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    currentQt() = std::move(translator);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // Texts of the string table, looked up by key at the moment of use. A key the table
 // lacks yields the key itself.
 
+#include <QLocale>
 #include <QString>
 
 QString localizedText(const char* key);
@@ -13,4 +14,8 @@ namespace StringTable {
 bool load(const QString& language);
 // The language of the user's locale when a table exists for it, else English.
 QString preferredLanguage();
+// Loads Qt's own texts (the text fields' menus, the standard buttons, the command line's
+// help) for `locale` from Qt's translations folder, replacing those loaded before. Returns
+// false when Qt has none for that language (English needs none).
+bool loadQtTexts(const QLocale& locale);
 } // namespace StringTable

@@ -1,6 +1,8 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/PrivateFiles.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -103,48 +105,96 @@ QByteArray UserDefaults::serialize(const QMap<QString, QVariant>& values)
     return QJsonDocument(obj).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+
+// A writer holds the lock for milliseconds; waiting longer than this means another process
+// is stuck, and the changes wait for the next synchronize instead of freezing the window.
+constexpr int kLockWaitMs = 2000;
+
+class StoreLock {
+public:
+    explicit StoreLock(const QString& path) : lock_(path)
+    {
+        PrivateFiles::makeFolder(QFileInfo(path).absolutePath());
+        // A lock left by a killed process names a process that no longer runs: QLockFile
+        // takes it over.
+        locked_ = lock_.tryLock(kLockWaitMs);
+        if (locked_)
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    bool locked() const { return locked_; }
+    QLockFile::LockError error() const { return lock_.error(); }
+
+private:
+    QLockFile lock_;
+    bool locked_ = false;
+};
+
+} // namespace
+
+void UserDefaults::logOnce(const QString& what, const QString& line)
+{
+    if (what == lastProblem_)
+        return;
+    lastProblem_ = what;
+    NSLog("%@", line);
+}
+
+UserDefaults::DiskRead UserDefaults::readDisk(bool locked)
+{
+    const PrivateFiles::ReadResult read = PrivateFiles::readRegularFile(path_);
+    if (read.status == PrivateFiles::ReadResult::Missing)
+        return {QMap<QString, QVariant>{}, false};
+    if (read.status != PrivateFiles::ReadResult::Ok) {
+        // Something that is not our document (a FIFO, a folder, a device, a huge or unreadable
+        // file) goes aside whole, so that neither this start nor the next write touches it.
+        const QString aside = locked ? PrivateFiles::setAside(path_) : QString();
+        if (!aside.isEmpty())
+            NSLog("UserDefaults: %@ could not be read (%@); moved it aside as %@ and started afresh", path_,
+                  read.error, aside);
+        else
+            logOnce(QStringLiteral("unreadable ") + read.error,
+                    QStringLiteral("UserDefaults: %1 could not be read (%2)").arg(path_, read.error));
+        return {std::nullopt, true};
+    }
+    if (auto parsed = parse(read.bytes))
+        return {std::move(parsed), false};
+    // Invalid UTF-8 inside a value makes the JSON reader refuse the whole document; read it
+    // with the bad bytes replaced instead, so that nothing else is lost.
+    auto repaired = parse(QString::fromUtf8(read.bytes).toUtf8());
+    // Keep what the user had: the damaged document goes aside, unchanged, before the first
+    // write can replace it. Once is enough for the same bytes, read again at synchronize.
+    const QByteArray digest = QCryptographicHash::hash(read.bytes, QCryptographicHash::Sha256);
+    if (digest == damagedKept_)
+        return {std::move(repaired), true};
+    const QString aside = path_ + QStringLiteral(".damaged-")
+                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const bool kept = locked && PrivateFiles::writeNewFile(aside, read.bytes);
+    if (kept)
+        damagedKept_ = digest;
+    if (repaired)
+        NSLog("UserDefaults: %@ holds text that is not valid UTF-8; read it with the bad bytes replaced, original kept as %@",
+              path_, kept ? aside : QStringLiteral("(not copied)"));
+    else if (kept)
+        NSLog("UserDefaults: %@ could not be read as a settings document; kept it as %@ and started afresh", path_, aside);
+    else
+        NSLog("UserDefaults: %@ could not be read as a settings document and could not be copied aside", path_);
+    return {std::move(repaired), true};
+}
+
 void UserDefaults::ensureLoaded()
 {
     if (loaded_)
         return;
     loaded_ = true;
-    values_.clear();
-    QFile file(path_);
-    if (!file.exists())
-        return;
-    if (!file.open(QIODevice::ReadOnly)) {
-        NSLog("UserDefaults: cannot read %@: %@", path_, file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (auto parsed = parse(bytes)) {
-        values_ = *parsed;
-        return;
-    }
-    // Invalid UTF-8 inside a value makes the JSON reader refuse the whole document; read it
-    // with the bad bytes replaced instead, so that nothing else is lost.
-    auto repaired = parse(QString::fromUtf8(bytes).toUtf8());
-    // Keep what the user had: the damaged document goes aside, unchanged, before the
-    // first write can replace it.
-    const QString aside = path_ + QStringLiteral(".damaged-")
-                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    const bool kept = QFile::copy(path_, aside);
-    if (repaired) {
-        values_ = *repaired;
-        NSLog("UserDefaults: %@ holds text that is not valid UTF-8; read it with the bad bytes replaced, original kept as %@",
-              path_, kept ? aside : QStringLiteral("(not copied)"));
-    } else if (kept) {
-        NSLog("UserDefaults: %@ could not be read as a settings document; kept it as %@ and started afresh", path_, aside);
-    } else {
-        NSLog("UserDefaults: %@ could not be read as a settings document and could not be copied aside", path_);
-    }
+    pending_.clear();
+    StoreLock lock(lockPath());
+    values_ = readDisk(lock.locked()).values.value_or(QMap<QString, QVariant>{});
 }
 
 void UserDefaults::reload()
 {
     loaded_ = false;
-    dirty_ = false;
     ensureLoaded();
 }
 
@@ -187,7 +237,7 @@ void UserDefaults::setObject(const QVariant& value, const QString& key)
         return;
     }
     values_.insert(key, v);
-    dirty_ = true;
+    pending_.insert(key, v);
 }
 
 void UserDefaults::setInteger(qint64 value, const QString& key)
@@ -198,28 +248,44 @@ void UserDefaults::setInteger(qint64 value, const QString& key)
 void UserDefaults::removeObjectForKey(const QString& key)
 {
     ensureLoaded();
-    if (values_.remove(key) > 0)
-        dirty_ = true;
+    values_.remove(key);
+    pending_.insert(key, std::nullopt);
 }
 
 bool UserDefaults::synchronize()
 {
     ensureLoaded();
-    if (!dirty_)
+    StoreLock lock(lockPath());
+    if (!lock.locked()) {
+        logOnce(QStringLiteral("lock"),
+                lock.error() == QLockFile::LockFailedError
+                    ? QStringLiteral("UserDefaults: %1 is locked by another process; the changes wait for the next synchronize")
+                          .arg(path_)
+                    : QStringLiteral("UserDefaults: cannot lock %1; the changes wait for the next synchronize").arg(path_));
+        return false;
+    }
+    // What another process wrote meanwhile is the base; when the document on disk cannot be
+    // read, what this process last saw of it is.
+    DiskRead disk = readDisk(true);
+    QMap<QString, QVariant> merged = disk.values ? *std::move(disk.values) : values_;
+    // A damaged document is replaced even without changes, so it is not kept aside again.
+    if (pending_.isEmpty() && !disk.damaged) {
+        values_ = std::move(merged);
         return true;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    // QSaveFile writes a temporary file and renames it over the old one, so a crash
-    // leaves either the old or the new document.
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        NSLog("UserDefaults: cannot write %@: %@", path_, file.errorString());
+    }
+    for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) {
+        if (it.value())
+            merged.insert(it.key(), *it.value());
+        else
+            merged.remove(it.key());
+    }
+    QString error;
+    if (!PrivateFiles::writeAtomically(path_, serialize(merged), &error)) {
+        logOnce(QStringLiteral("write ") + error, QStringLiteral("UserDefaults: cannot write %1: %2").arg(path_, error));
         return false;
     }
-    file.write(serialize(values_));
-    if (!file.commit()) {
-        NSLog("UserDefaults: cannot write %@: %@", path_, file.errorString());
-        return false;
-    }
-    dirty_ = false;
+    values_ = std::move(merged);
+    pending_.clear();
+    lastProblem_.clear();
     return true;
 }

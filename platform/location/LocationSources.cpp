@@ -203,6 +203,8 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
     const QString kind = colon < 0 ? source : source.left(colon);
     const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
 
+    if (kind == QLatin1String("demo") && rest.isEmpty())
+        return openerFor(QStringLiteral("replay:") + LocationManager::bundledTrackPath(), replaySpeed);
     if (kind == QLatin1String("replay")) {
         if (rest.isEmpty())
             return failing(QStringLiteral("replay needs a file: replay:PATH"));
@@ -239,8 +241,6 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
             return new GeoCluePositionSource(fail, parent);
         };
     }
-    if (kind == QLatin1String("demo") && rest.isEmpty())
-        return openerFor(QStringLiteral("replay:") + LocationManager::bundledTrackPath(), replaySpeed);
     if (kind == QLatin1String("auto") && rest.isEmpty()) {
         // One demo opener for every start, so that the walk goes on where it was.
         LocationManager::SourceOpener demo = openerFor(QStringLiteral("demo"), replaySpeed);

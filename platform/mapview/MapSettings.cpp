@@ -4,9 +4,7 @@
 
 #include <QStandardPaths>
 
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "0"
-#endif
+// QUORVEL_VERSION is the project version, set by the build for this file.
 
 QString MapSettings::deviceSettingsPath()
 {

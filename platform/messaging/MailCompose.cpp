@@ -1,5 +1,6 @@
 #include "platform/messaging/MailCompose.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/PrivateFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -162,16 +162,15 @@ void MailComposeViewController::save()
         finish(MFMailComposeResultFailed, ComposeError(ComposeError::HeaderInjection, problem));
         return;
     }
-    QDir().mkpath(draftsFolder_);
     const QDateTime now = QDateTime::currentDateTime();
     const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QString path = draftsFolder_ + u'/' + now.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + uuid.left(8)
                          + QStringLiteral(".eml");
     const QString domain = m.fromAddress.isEmpty() ? QStringLiteral("localhost") : m.fromAddress.section(u'@', -1);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m.toMime(now, uuid + u'@' + domain, true)) < 0
-        || !file.commit()) {
-        const QString why = tr("The draft could not be saved in %1: %2").arg(draftsFolder_, file.errorString());
+    // A draft holds the position and the recipients: the folder and the file are the user's alone.
+    QString error;
+    if (!PrivateFiles::writeAtomically(path, m.toMime(now, uuid + u'@' + domain, true), &error)) {
+        const QString why = tr("The draft could not be saved in %1: %2").arg(draftsFolder_, error);
         NSLog("Mail: %@", why);
         finish(MFMailComposeResultFailed, ComposeError(ComposeError::SaveFailed, why));
         return;

@@ -1,9 +1,13 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/Log.h"
+#include "platform/ui/SingleInstance.h"
+#include "platform/ui/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -177,13 +181,48 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
 }
 
 int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<ApplicationDelegate>()>& makeDelegate,
-                    const std::function<MainLayout()>& loadMainLayout)
+                    const std::function<MainLayout()>& loadMainLayout,
+                    const std::function<std::optional<int>(const QStringList&)>& handleArguments)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("quorvel"));
+    // The command line is answered before the GUI exists, so that --help, --version and a
+    // refusal work without a display. A plain start, from a launcher, skips this.
+    if (handleArguments && argc > 1) {
+        std::optional<int> status;
+        {
+            QCoreApplication commandLine(argc, argv);
+            StringTable::load(StringTable::preferredLanguage());
+            StringTable::loadQtTexts(QLocale());
+            status = handleArguments(QCoreApplication::arguments());
+        }
+        if (status)
+            return *status;
+    }
+
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
-    QApplication::setOrganizationName(QStringLiteral("quorvel"));
     StringTable::load(StringTable::preferredLanguage());
+    StringTable::loadQtTexts(QLocale());
+
+    // Before anything reads or writes the user's settings: a second start only raises the
+    // first one's window.
+    std::unique_ptr<SingleInstance> instance;
+    if (const QString id = QGuiApplication::desktopFileName(); !id.isEmpty()) {
+        instance = std::make_unique<SingleInstance>(id);
+        switch (instance->claim()) {
+        case SingleInstance::Role::First:
+            break;
+        case SingleInstance::Role::AlreadyRunning:
+            NSLog("%@ is already running (%@); asked it to show its window", QGuiApplication::applicationDisplayName(),
+                  instance->channel());
+            return 0;
+        case SingleInstance::Role::Unreachable:
+            NSLog("%@ is already running (%@) but does not answer; not starting a second one",
+                  QGuiApplication::applicationDisplayName(), instance->channel());
+            return 1;
+        }
+    }
 
     // SIGTERM and SIGINT become an orderly quit, so the terminate hook runs.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
@@ -205,6 +244,11 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     MainLayout layout = loadMainLayout();
     Application application(delegate.get(), layout);
     application.launch();
+    if (instance)
+        instance->setWindow(layout.window);
+    // After the window is up: the answer comes when it comes, and restyles if it says dark.
+    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
+    colorScheme.follow();
     const int status = QApplication::exec();
     application.terminate();
     delete layout.window;

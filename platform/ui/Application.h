@@ -9,6 +9,7 @@
 #include "platform/ui/ViewController.h"
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Application;
 class TabBarController;
@@ -81,7 +82,12 @@ private:
     InterfaceOrientation interfaceOrientation_ = InterfaceOrientation::Portrait;
 };
 
-// Runs the whole application: Qt application, layout, delegate, event loop. SIGTERM and
-// SIGINT end it as a quit does.
+// Runs the whole application: the command line, Qt application, string tables, the single
+// instance, layout, delegate, event loop. `handleArguments` sees the arguments (Qt's own GUI
+// options among them) before any window system is opened, with the texts loaded, and returns
+// an exit status when the process must end there.
+// With a desktop file name set, a second start in the session raises the first one's window
+// and ends with 0. SIGTERM and SIGINT end it as a quit does.
 int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<ApplicationDelegate>()>& makeDelegate,
-                    const std::function<MainLayout()>& loadMainLayout);
+                    const std::function<MainLayout()>& loadMainLayout,
+                    const std::function<std::optional<int>(const QStringList&)>& handleArguments = {});

@@ -98,7 +98,26 @@ void NavigationController::popToViewController(ViewController* controller, bool 
 
 void NavigationController::registerSegue(const QString& identifier, std::function<ViewController*()> make, bool unwindToRoot)
 {
-    segues_[identifier] = SegueEntry{std::move(make), unwindToRoot};
+    segues_[identifier] = SegueEntry{std::move(make), unwindToRoot, false};
+}
+
+void NavigationController::registerReplacingSegue(const QString& identifier, std::function<ViewController*()> make)
+{
+    segues_[identifier] = SegueEntry{std::move(make), false, true};
+}
+
+void NavigationController::setRootViewController(ViewController* root, bool animated)
+{
+    ViewController* from = topViewController();
+    const QList<ViewController*> old = stack_;
+    stack_ = {root};
+    pages_->addWidget(root);
+    showTop(from, root, animated, false);
+    // Later, since the segue that replaces them may run inside one of their own handlers.
+    for (ViewController* controller : old) {
+        pages_->removeWidget(controller);
+        controller->deleteLater();
+    }
 }
 
 bool NavigationController::performSegueWithIdentifier(const QString& identifier, ViewController* source)
@@ -111,7 +130,9 @@ bool NavigationController::performSegueWithIdentifier(const QString& identifier,
     if (auto* participant = dynamic_cast<SegueParticipant*>(source))
         participant->prepareForSegue(segue);
     emit prepareForSegue(segue);
-    if (it->second.unwindToRoot)
+    if (it->second.replacesStack)
+        setRootViewController(destination, true);
+    else if (it->second.unwindToRoot)
         popToViewController(destination, true);
     else
         pushViewController(destination, true);

@@ -35,6 +35,11 @@ public:
     // A segue makes its destination with `make`; `show` says how it appears: pushed, or
     // (with unwindToRoot) back to the root screen, which is then shown as the destination.
     void registerSegue(const QString& identifier, std::function<ViewController*()> make, bool unwindToRoot = false);
+    // A segue whose destination, made afresh by `make`, replaces the whole stack: it starts
+    // as a new screen would, and the stack does not grow with each visit.
+    void registerReplacingSegue(const QString& identifier, std::function<ViewController*()> make);
+    // Shows `root` as the only screen; the screens it replaces are destroyed.
+    void setRootViewController(ViewController* root, bool animated);
     // Performs the segue: the source's prepareForSegue runs before the destination shows.
     bool performSegueWithIdentifier(const QString& identifier, ViewController* source);
 
@@ -55,6 +60,7 @@ private:
     struct SegueEntry {
         std::function<ViewController*()> make;
         bool unwindToRoot = false;
+        bool replacesStack = false;
     };
     NavigationBar* bar_ = nullptr;
     QStackedWidget* pages_ = nullptr;

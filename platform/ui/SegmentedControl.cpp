@@ -12,7 +12,13 @@ SegmentedControl::SegmentedControl(QWidget* parent) : QWidget(parent)
     layout_ = new QHBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    connect(group_, &QButtonGroup::idClicked, this, [this](int) { emit valueChanged(); });
+    // A click on the segment already selected changes nothing, so it is not a change.
+    connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id == reported_)
+            return;
+        reported_ = id;
+        emit valueChanged();
+    });
 }
 
 void SegmentedControl::setSegmentTitles(const QStringList& titles)
@@ -44,8 +50,10 @@ void SegmentedControl::setSelectedSegmentIndex(int index)
 {
     if (QAbstractButton* b = group_->button(index)) {
         b->setChecked(true);
+        reported_ = index;
         return;
     }
+    reported_ = -1;
     // No segment: drop the exclusive check for a moment to clear all buttons.
     group_->setExclusive(false);
     for (QAbstractButton* b : group_->buttons())

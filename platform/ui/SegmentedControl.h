@@ -28,6 +28,7 @@ signals:
 
 private:
     QStringList titles_;
+    int reported_ = -1;   // the selection as last set or reported
     QButtonGroup* group_ = nullptr;
     QHBoxLayout* layout_ = nullptr;
 };

@@ -149,14 +149,14 @@ TableView::TableView(QWidget* parent) : QScrollArea(parent)
     setWidget(content_);
     // The row look belongs to the table, like the platform's own rows.
     setStyleSheet(QStringLiteral(
-        "QWidget#tableContent { background: white; }\n"
-        "TableViewCell { background: white; border: none; border-bottom: 1px solid #d9dde3; }\n"
+        "QWidget#tableContent { background: palette(base); }\n"
+        "TableViewCell { background: palette(base); border: none; border-bottom: 1px solid palette(midlight); }\n"
         "TableViewCell[selected=\"true\"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
         "stop:0 #058cf5, stop:1 #015fe6); border-bottom: 1px solid #0150c0; }\n"
         "TableViewCell[selected=\"true\"] QLabel { color: white; }\n"
         "QPushButton#deleteConfirmation { background: #d9342b; color: white; border: 1px solid #a8221b; "
         "border-radius: 6px; padding: 4px 10px; font-weight: 600; }\n"
-        "TableView:focus { border-left: 3px solid #3d7bd9; }\n"));
+        "TableView:focus { border-left: 3px solid palette(highlight); }\n"));
 }
 
 TableView::~TableView() = default;
@@ -387,7 +387,8 @@ void TableView::commitDeleteRow(int row)
         return;
     const bool wasSelected = selectedRow_ == row;
     dataSource_->tableViewCommitEditingStyle(this, TableViewCellEditingStyle::Delete, IndexPath{0, row});
-    // From the keyboard the next row takes the place of the deleted one, so Delete can go on.
+    // From the keyboard the next row takes the place of the deleted one, so the keys go on
+    // working from there.
     if (wasSelected && !selectedRow_ && !rows_.isEmpty()) {
         selectedRow_ = std::min(row, static_cast<int>(rows_.size()) - 1);
         applySelection(false);
@@ -425,6 +426,7 @@ void TableView::keyPressEvent(QKeyEvent* event)
     auto moveTo = [&](int row) {
         if (n == 0)
             return;
+        hideDeleteConfirmations();
         selectRowAtIndexPath(IndexPath{0, std::clamp(row, 0, n - 1)}, false, TableViewScrollPosition::None);
     };
     switch (event->key()) {
@@ -436,14 +438,26 @@ void TableView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp: moveTo(current - 5); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // With the row's Delete button out, Return is the deliberate second press that
+        // confirms; a held key repeating does not count.
+        if (TableViewCell* cell = current >= 0 ? rows_.value(current) : nullptr;
+            cell && cell->showsDeleteConfirmation()) {
+            if (!event->isAutoRepeat())
+                commitDeleteRow(current);
+            break;
+        }
+        [[fallthrough]];
     case Qt::Key_Space:
         if (current >= 0)
             tapRow(current);
         break;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        if (current >= 0)
-            commitDeleteRow(current);
+        // As the swipe does: the key only shows the row's Delete button.
+        if (TableViewCell* cell = current >= 0 ? rows_.value(current) : nullptr) {
+            hideDeleteConfirmations(cell);
+            cell->setShowsDeleteConfirmation(true);
+        }
         break;
     case Qt::Key_Escape: hideDeleteConfirmations(); break;
     default: QScrollArea::keyPressEvent(event); return;

@@ -194,6 +194,22 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>DOWNLOAD_DESCRIPTION</source>
         <translation>Nejnovější verze a její zdrojový kód jsou na https://quorvel.example.org/</translation>
     </message>
+    <message id="COMMANDLINE_DESCRIPTION">
+        <source>COMMANDLINE_DESCRIPTION</source>
+        <translation>Pošle někomu jinému zprávu, kde jste, jako SMS nebo e-mail.</translation>
+    </message>
+    <message id="COMMANDLINE_DEMO">
+        <source>COMMANDLINE_DEMO</source>
+        <translation>Jako polohu použít přiloženou ukázkovou procházku bez ohledu na nastavení zařízení.</translation>
+    </message>
+    <message id="COMMANDLINE_TRY_HELP">
+        <source>COMMANDLINE_TRY_HELP</source>
+        <translation>Možnosti vypíše '%1 --help'.</translation>
+    </message>
+    <message id="COMMANDLINE_UNEXPECTED">
+        <source>COMMANDLINE_UNEXPECTED</source>
+        <translation>nečekaný argument: %1</translation>
+    </message>
     <message id="DemoPosition">
         <source>DemoPosition</source>
         <translation>Ukázková poloha: nahraná procházka Prahou, ne vaše skutečná poloha</translation>

@@ -194,6 +194,22 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>DOWNLOAD_DESCRIPTION</source>
         <translation>The latest version and its source are at https://quorvel.example.org/</translation>
     </message>
+    <message id="COMMANDLINE_DESCRIPTION">
+        <source>COMMANDLINE_DESCRIPTION</source>
+        <translation>Tells somebody else where you are, by SMS or e-mail.</translation>
+    </message>
+    <message id="COMMANDLINE_DEMO">
+        <source>COMMANDLINE_DEMO</source>
+        <translation>Use the bundled demo walk as the position, whatever the device settings say.</translation>
+    </message>
+    <message id="COMMANDLINE_TRY_HELP">
+        <source>COMMANDLINE_TRY_HELP</source>
+        <translation>Try '%1 --help' for the options.</translation>
+    </message>
+    <message id="COMMANDLINE_UNEXPECTED">
+        <source>COMMANDLINE_UNEXPECTED</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
     <message id="DemoPosition">
         <source>DemoPosition</source>
         <translation>Demo position: a recorded walk in Prague, not where you are</translation>

@@ -3,6 +3,9 @@
 #include "support/TestSupport.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <QLineEdit>
+#include <QMenu>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QSet>
@@ -22,6 +25,8 @@ private slots:
     void withoutATableEveryTextIsItsKey();
     void defaultTemplatesCarryBothPlaceholders_data();
     void defaultTemplatesCarryBothPlaceholders();
+    void qtOwnTextsFollowTheLanguage_data();
+    void qtOwnTextsFollowTheLanguage();
 
 private:
     static QSet<QString> catalogue();
@@ -57,7 +62,7 @@ void tst_Catalogue::tablesHoldExactlyTheCatalogue()
         }
     }
     QVERIFY(!xml.hasError());
-    // The system's 47 keys and the application's own, each once.
+    // The system's 47 keys, the command line's and the application's own, each once.
     QVERIFY(textCatalogue().size() >= std::size_t(47));
     const QSet<QString> keys = catalogue();
     QCOMPARE(std::size_t(keys.size()), textCatalogue().size());
@@ -67,11 +72,26 @@ void tst_Catalogue::tablesHoldExactlyTheCatalogue()
 
 void tst_Catalogue::codeLooksUpOnlyCataloguedKeys()
 {
-    // Every literal key handed to localizedText anywhere in the application's sources.
-    const QRegularExpression lookup(QStringLiteral(R"(localizedText\(\s*"([^"]*)\")"));
+    // Every literal key handed to localizedText anywhere in the application's sources, and
+    // every literal handed to a function that looks its argument up (the sending code's
+    // alerts take the key of their message).
+    struct Forwarder {
+        const char* file;      // where the function looks up its parameter
+        const char* parameter; // the parameter's name there
+        const char* call;      // a call's pattern, capturing the key
+    };
+    const Forwarder forwarders[] = {
+        {"Sending.cpp", "messageKey", R"(showAlert\([^;,]*,\s*"([^"]*)\")"},
+        {"PositionTracking.cpp", "key", R"(withName\(\s*"([^"]*)\")"},
+    };
+    QList<QRegularExpression> lookups{QRegularExpression(QStringLiteral(R"(localizedText\(\s*"([^"]*)\")"))};
+    for (const Forwarder& f : forwarders)
+        lookups << QRegularExpression(QString::fromLatin1(f.call));
+    const QRegularExpression byVariable(QStringLiteral(R"(localizedText\(\s*([A-Za-z_]\w*)\s*\))"));
     const QSet<QString> keys = catalogue();
     QStringList unknown;
     int found = 0;
+    int forwarded = 0;
     for (const char* folder : {"app", "controls", "coords", "templates", "report", "map", "about", "platform"}) {
         QDirIterator it(QStringLiteral(QUORVEL_SOURCE_DIR "/") + QLatin1String(folder), {"*.cpp", "*.h"},
                         QDir::Files, QDirIterator::Subdirectories);
@@ -79,15 +99,31 @@ void tst_Catalogue::codeLooksUpOnlyCataloguedKeys()
             QFile f(it.next());
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QString source = QString::fromUtf8(f.readAll());
-            for (auto m = lookup.globalMatch(source); m.hasNext();) {
-                const QString key = m.next().captured(1);
-                ++found;
-                if (!keys.contains(key))
-                    unknown << QStringLiteral("%1: %2").arg(it.fileName(), key);
+            for (int i = 0; i < lookups.size(); ++i) {
+                for (auto m = lookups.at(i).globalMatch(source); m.hasNext();) {
+                    const QString key = m.next().captured(1);
+                    ++found;
+                    forwarded += i > 0;
+                    if (!keys.contains(key))
+                        unknown << QStringLiteral("%1: %2").arg(it.fileName(), key);
+                }
+            }
+            // A key looked up from a variable came from somewhere this test must also read.
+            if (it.fileName().startsWith(QLatin1String("LocalizedText.")))
+                continue;
+            for (auto m = byVariable.globalMatch(source); m.hasNext();) {
+                const QString parameter = m.next().captured(1);
+                const bool known = std::any_of(std::begin(forwarders), std::end(forwarders), [&](const Forwarder& fw) {
+                    return it.fileName() == QLatin1String(fw.file) && parameter == QLatin1String(fw.parameter);
+                });
+                if (!known)
+                    unknown << QStringLiteral("%1: a key looked up from %2, whose callers this test does not read")
+                                   .arg(it.fileName(), parameter);
             }
         }
     }
     QVERIFY(found > 15);
+    QVERIFY(forwarded >= 10);
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u'\n')));
 }
 
@@ -132,5 +168,34 @@ void tst_Catalogue::defaultTemplatesCarryBothPlaceholders()
     QVERIFY(localizedText("MessageDefaultTemplate3") != localizedText("MessageDefaultTemplate2"));
 }
 
-QTEST_GUILESS_MAIN(tst_Catalogue)
+void tst_Catalogue::qtOwnTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << true;
+    QTest::newRow("English needs none") << QLocale(QLocale::English, QLocale::UnitedStates) << false;
+}
+
+// A text field's own menu (Qt's texts, not ours) is in the user's language beside our table.
+void tst_Catalogue::qtOwnTextsFollowTheLanguage()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, translated);
+    QVERIFY(StringTable::load(locale.name().left(2)));
+    StringTable::loadQtTexts(locale);
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text().section(u'\t', 0, 0); // without the shortcut
+    StringTable::loadQtTexts(QLocale(QLocale::English));
+    QVERIFY(texts.size() >= 5);
+    QCOMPARE(texts.contains(QStringLiteral("&Copy")), !translated);
+    QCOMPARE(texts.contains(QStringLiteral("&Paste")), !translated);
+    // Ours are still there.
+    QCOMPARE(localizedText("MAP_TABBAR_TITLE"), translated ? QStringLiteral("Mapa") : QStringLiteral("Map"));
+}
+
+QTEST_MAIN(tst_Catalogue)
 #include "tst_catalogue.moc"

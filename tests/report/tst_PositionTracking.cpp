@@ -41,6 +41,7 @@ private slots:
     void sheetOfAnotherTagIsIgnored();
     void failureShowsOneAlertEach();
     void updatesOnlyWhileShown();
+    void answerAfterTheScreenIsGone_data();
     void answerAfterTheScreenIsGone();
     void sourceLines_data();
     void sourceLines();
@@ -282,29 +283,44 @@ void tst_PositionTracking::formatSheetProperties()
 
 void tst_PositionTracking::sheetDismissedWithoutChoice_data()
 {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Escape") << true;
-    QTest::newRow("click outside") << false;
+    // How the sheet goes away: closed by the platform without telling the screen, or
+    // reported to the screen with an index that names none of the three formats.
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("index");
+    QTest::newRow("Escape") << "escape" << 0;
+    QTest::newRow("click outside") << "outside" << 0;
+    QTest::newRow("no button (-1)") << "index" << -1;
+    QTest::newRow("past the last button") << "index" << 3;
 }
 
 void tst_PositionTracking::sheetDismissedWithoutChoice()
 {
-    QFETCH(bool, escape);
+    QFETCH(QString, how);
+    QFETCH(int, index);
     h->deliver(50.0875, 14.4213, 190);
     const QString lat = h->screen->Latitude->text();
+    const QString lon = h->screen->Longitude->text();
     const QString message = h->screen->Message->text();
     h->screen->coordBtn->click(); // the button is wired to the sheet
     ActionSheet* sheet = ActionSheetPresenter::shared().topSheet();
     QVERIFY(sheet);
     LogCapture log;
-    if (escape)
+    if (how == QLatin1String("escape")) {
         QTest::keyClick(sheet, Qt::Key_Escape);
-    else
+        QVERIFY(log.lines().isEmpty());
+    } else if (how == QLatin1String("outside")) {
         QTest::mouseClick(h->screen->Latitude, Qt::LeftButton);
+        QVERIFY(log.lines().isEmpty());
+    } else {
+        // The screen's own answer to "no choice": the title it looked up is logged, nothing else.
+        h->screen->actionSheetClickedButtonAtIndex(sheet, index);
+        QCOMPARE(log.lines().size(), 1);
+        sheet->dismiss();
+    }
     QVERIFY(ActionSheetPresenter::shared().visibleSheets().isEmpty());
-    QVERIFY(log.lines().isEmpty());
     QVERIFY(!UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat));
     QCOMPARE(h->screen->Latitude->text(), lat);
+    QCOMPARE(h->screen->Longitude->text(), lon);
     QCOMPARE(h->screen->Message->text(), message);
     QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
 }
@@ -353,28 +369,47 @@ void tst_PositionTracking::updatesOnlyWhileShown()
     QCOMPARE(h->screen->lastLatitude, 50.0875);
 }
 
+void tst_PositionTracking::answerAfterTheScreenIsGone_data()
+{
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("a place") << false;
+    QTest::newRow("an error") << true;
+}
+
 void tst_PositionTracking::answerAfterTheScreenIsGone()
 {
+    QFETCH(bool, failed);
     // A geocoder that outlives the screen (a shared one) must not call into it.
     ReportServices services = h->fakes.services();
-    auto* keep = new FakeGeocoder; // owned by this test
-    services.makeGeocoder = [keep]() -> std::unique_ptr<Geocoder> {
+    auto keep = std::make_unique<FakeGeocoder>();
+    FakeGeocoder* shared = keep.get();
+    services.makeGeocoder = [shared]() -> std::unique_ptr<Geocoder> {
         struct Forward : Geocoder {
             FakeGeocoder* to;
             explicit Forward(FakeGeocoder* t) : to(t) {}
             void reverseGeocodeLocation(const Location& l, Completion c) override { to->reverseGeocodeLocation(l, std::move(c)); }
         };
-        return std::make_unique<Forward>(keep);
+        return std::make_unique<Forward>(shared);
     };
     auto other = std::make_unique<ReportHarness>(services);
     other->show();
     other->deliver(50.0875, 14.4213, 190);
     QCOMPARE(keep->requests.size(), 1);
     other.reset();
-    Placemark p;
-    p.subLocality = QStringLiteral("Staré Město");
-    keep->answer({p}); // must not touch the destroyed screen
-    delete keep;
+    const QString shownHere = h->screen->AddressLabel->text();
+    LogCapture log;
+    // A screen still listening would keep the place (a use after free, which the sanitizer
+    // stops) or log the error (a line here).
+    if (failed) {
+        keep->answer({}, GeocodeError{QStringLiteral("no network")});
+    } else {
+        Placemark p;
+        p.subLocality = QStringLiteral("Staré Město");
+        keep->answer({p});
+    }
+    QVERIFY2(log.lines().isEmpty(), qPrintable(log.lines().join(u'\n')));
+    QVERIFY(keep->requests.isEmpty());
+    QCOMPARE(h->screen->AddressLabel->text(), shownHere);
 }
 
 void tst_PositionTracking::sourceLines_data()

@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QtTest>
+#include <QPushButton>
 
 using Coordinates = std::optional<QStringList>;
 using Locality = std::optional<QString>;
@@ -42,6 +43,8 @@ private slots:
     void closingApplicationStoresOnce();
 
     void messageTypeSwitchesTheRecipientField();
+    void onlyAChangedSegmentIsAChange_data();
+    void onlyAChangedSegmentIsAChange();
 
 private:
     QuorvelFirstViewController* screen_ = nullptr;
@@ -348,6 +351,45 @@ void tst_MessageComposition::messageTypeSwitchesTheRecipientField()
     screen_->MessageSegment->setSelectedSegmentIndex(-1);
     screen_->messageTypeChanged();
     QCOMPARE(field->text(), QStringLiteral("kept"));
+}
+
+void tst_MessageComposition::onlyAChangedSegmentIsAChange_data()
+{
+    // The user's own presses on the message type, from SMS selected.
+    QTest::addColumn<QString>("presses"); // segment indexes, "c" for a click, "s" for Space
+    QTest::addColumn<bool>("emptied");    // the typed recipient is gone
+    QTest::newRow("click on the selected segment") << "c0" << false;
+    QTest::newRow("Space on the selected segment") << "s0" << false;
+    QTest::newRow("clicking it again and again") << "c0 c0 c0" << false;
+    QTest::newRow("click on the other segment") << "c1" << true;
+    QTest::newRow("Space on the other segment") << "s1" << true;
+}
+
+void tst_MessageComposition::onlyAChangedSegmentIsAChange()
+{
+    QFETCH(QString, presses);
+    QFETCH(bool, emptied);
+    screen_->show();
+    screen_->MessageSegment->setSelectedSegmentIndex(0);
+    screen_->phoneNumber->setText(QStringLiteral("+420 777 123 456"));
+    const QList<QPushButton*> segments = screen_->MessageSegment->findChildren<QPushButton*>();
+    QCOMPARE(segments.size(), 2);
+    for (const QString& press : presses.split(u' ')) {
+        QPushButton* segment = segments.at(press.mid(1).toInt());
+        if (press.startsWith(u'c')) {
+            QTest::mouseClick(segment, Qt::LeftButton);
+        } else {
+            segment->setFocus();
+            QTest::keyClick(segment, Qt::Key_Space);
+        }
+    }
+    QCOMPARE(screen_->phoneNumber->text(), emptied ? QString() : QStringLiteral("+420 777 123 456"));
+    // After a real change, coming back is a change again.
+    if (emptied) {
+        screen_->phoneNumber->setText(QStringLiteral("me@example.org"));
+        QTest::mouseClick(segments.at(0), Qt::LeftButton);
+        QCOMPARE(screen_->phoneNumber->text(), QString());
+    }
 }
 
 QTEST_MAIN(tst_MessageComposition)

@@ -10,6 +10,8 @@
 #include "support/TestSupport.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -61,6 +63,11 @@ private:
     }
 
     static QColor labelColour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+    // Black and gray on a light desktop: the theme's text and disabled-text colours.
+    static QColor readinessColour(bool ready)
+    {
+        return QGuiApplication::palette().color(ready ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    }
 
     QTemporaryDir drafts;
 
@@ -93,12 +100,16 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("body");
-        QTest::newRow("filled placeholders, sms") << 0 << "At [49.1 N 16.5 E] near {Town}" << "At 49.1 N 16.5 E near Town";
+        QTest::addColumn<QString>("recipient"); // handed over as typed: the composer's field shows it
+        QTest::newRow("filled placeholders, sms") << 0 << "At [49.1 N 16.5 E] near {Town}" << "At 49.1 N 16.5 E near Town"
+                                                  << " +420 123 ";
         QTest::newRow("filled placeholders, e-mail") << 1 << "At [49.1 N 16.5 E] near {Town}"
-                                                     << "At 49.1 N 16.5 E near Town";
-        QTest::newRow("only markers gives an empty body") << 0 << "[]{}[{]}" << "";
+                                                     << "At 49.1 N 16.5 E near Town" << " jana@example.org";
+        QTest::newRow("only markers gives an empty body") << 0 << "[]{}[{]}" << "" << "+420 123";
         QTest::newRow("typed brackets go, other brackets and line breaks stay")
-            << 1 << "a (b) <c> [d]\n{e}  f" << "a (b) <c> d\ne  f";
+            << 1 << "a (b) <c> [d]\n{e}  f" << "a (b) <c> d\ne  f" << "jana@example.org";
+        QTest::newRow("blanks and line breaks at the ends stay") << 0 << "  [x] {y}\n\n" << "  x y\n\n" << "+420 123";
+        QTest::newRow("markers in the recipient are not the message's") << 0 << "[x]" << "x" << "[+420] {123}";
     }
 
     void markersAreRemovedBeforeSending()
@@ -106,26 +117,27 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, message);
         QFETCH(QString, body);
+        QFETCH(QString, recipient);
         LogCapture log;
         screen->MessageSegment->setSelectedSegmentIndex(kind);
         screen->Message->setText(message);
-        screen->phoneNumber->setText(QStringLiteral(" +420 123 "));
+        screen->phoneNumber->setText(recipient);
         screen->sendSMS(screen->sendButton);
         QVERIFY(log.contains(QStringLiteral("Message to send: ") + body));
         QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
-        if (kind == 0) {
-            auto* composer = presented<MessageComposeViewController>();
-            QVERIFY(composer);
-            QVERIFY(composer->isVisible());
-            QCOMPARE(composer->body(), body);
-            QCOMPARE(composer->recipients(), QStringList{QStringLiteral("+420 123")});
-        } else {
-            auto* composer = presented<MailComposeViewController>();
-            QVERIFY(composer);
-            QCOMPARE(composer->body(), body);
-            QCOMPARE(composer->subject(), localizedText("EmailSubject"));
-            QCOMPARE(composer->toRecipients(), QStringList{QStringLiteral("+420 123")});
-        }
+        // The composers tidy what they show (recipients trimmed); their raw fields show
+        // what the screen handed over.
+        QDialog* composer = kind == 0 ? static_cast<QDialog*>(presented<MessageComposeViewController>())
+                                      : static_cast<QDialog*>(presented<MailComposeViewController>());
+        QVERIFY(composer);
+        QVERIFY(composer->isVisible());
+        auto* bodyField = composer->findChild<QPlainTextEdit*>(QStringLiteral("body"));
+        auto* recipientField = composer->findChild<QLineEdit*>(kind == 0 ? QStringLiteral("recipients") : QStringLiteral("to"));
+        QVERIFY(bodyField && recipientField);
+        QCOMPARE(bodyField->toPlainText(), body);
+        QCOMPARE(recipientField->text(), recipient);
+        if (kind == 1)
+            QCOMPARE(presented<MailComposeViewController>()->subject(), localizedText("EmailSubject"));
     }
 
     void otherMessageKindOnlyLogs()
@@ -325,7 +337,7 @@ private slots:
         picker->selectPerson(person);
         QCOMPARE(screen->phoneNumber->text(), recipient);
         QCOMPARE(screen->sendButton->isEnabled(), enabledAfter);
-        QCOMPARE(labelColour(screen->SMSLabel), enabledAfter ? QColor(Qt::black) : QColor(Qt::gray));
+        QCOMPARE(labelColour(screen->SMSLabel), readinessColour(enabledAfter));
         QVERIFY(!screen->presentedViewController());
         QTRY_VERIFY(!picker);
     }
@@ -365,7 +377,7 @@ private slots:
         TextField other;
         QVERIFY(screen->textFieldShouldEndEditing(otherField ? &other : screen->phoneNumber.data()));
         QCOMPARE(screen->sendButton->isEnabled(), ready);
-        QCOMPARE(labelColour(screen->SMSLabel), ready ? QColor(Qt::black) : QColor(Qt::gray));
+        QCOMPARE(labelColour(screen->SMSLabel), readinessColour(ready));
     }
 
     // The real composers, end to end ------------------------------------------------

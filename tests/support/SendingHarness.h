@@ -77,6 +77,20 @@ public:
         }
     }
     qint64 pid() const { return process_.processId(); }
+    // Writes a line to the helper and waits for its answer line.
+    bool tell(const QByteArray& line, const QByteArray& answer)
+    {
+        process_.write(line + '\n');
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 15000) {
+            while (process_.canReadLine())
+                if (process_.readLine().trimmed() == answer)
+                    return true;
+            process_.waitForReadyRead(200);
+        }
+        return false;
+    }
 
 private:
     QProcess process_;

@@ -165,6 +165,11 @@ private slots:
     {
         store(kThree, 2);
         Editor e(QStringLiteral("YES"), kThree[2]);
+        // Something else stands on disk before the save, so only a save that really writes
+        // the list finds it stored.
+        UserDefaults other(UserDefaults::standardUserDefaults().path());
+        other.setStringArray({QStringLiteral("written elsewhere")}, SettingsKeys::TemplatesArray);
+        QVERIFY(other.synchronize());
         e.save();
         QCOMPARE(storedTemplates(), kThree);
         QCOMPARE(storedIndex(), 2);

@@ -44,14 +44,25 @@ void tst_MessageUtils::firstStartCreatesTheDefaults()
 
 void tst_MessageUtils::storedListIsReturnedAsACopy()
 {
+    const QStringList two{QStringLiteral("Only [] one"), QStringLiteral("Two {}")};
     UserDefaults& store = UserDefaults::standardUserDefaults();
-    store.setStringArray({QStringLiteral("Only [] one")}, SettingsKeys::TemplatesArray);
+    store.setStringArray(two, SettingsKeys::TemplatesArray);
+    QVERIFY(store.synchronize());
     LogCapture log;
     QStringList templates = MessageUtils::loadMessageTemplates();
-    QCOMPARE(templates, QStringList{QStringLiteral("Only [] one")});
+    QCOMPARE(templates, two);
     QVERIFY(log.contains(QStringLiteral("TemplatesArray exists")));
     templates.removeFirst();
-    QCOMPARE(store.stringArrayForKey(SettingsKeys::TemplatesArray), QStringList{QStringLiteral("Only [] one")});
+    // Another writer flushes the store meanwhile: the stored list is still whole, in memory
+    // and on disk, and the next reader gets it whole.
+    QVERIFY(store.synchronize());
+    QCOMPARE(store.stringArrayForKey(SettingsKeys::TemplatesArray), two);
+    QCOMPARE(UserDefaults(store.path()).stringArrayForKey(SettingsKeys::TemplatesArray), two);
+    QCOMPARE(MessageUtils::loadMessageTemplates(), two);
+    // Only the caller's own write-back changes it.
+    store.setStringArray(templates, SettingsKeys::TemplatesArray);
+    QVERIFY(store.synchronize());
+    QCOMPARE(UserDefaults(store.path()).stringArrayForKey(SettingsKeys::TemplatesArray), QStringList{QStringLiteral("Two {}")});
 }
 
 void tst_MessageUtils::emptyStoredListIsReplacedByTheDefaults()

@@ -16,6 +16,8 @@
 #include "templates/TemplatesTableViewController.h"
 
 #include <QDir>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QTest>
 #include <memory>
 
@@ -170,6 +172,60 @@ private slots:
         QCOMPARE(r.list()->templatesTable->numberOfRowsInSection(0), 0);
     }
 
+    // Saving leads to a fresh list screen: its own selected index starts at 0, so a deletion
+    // right after the save stores 0, whichever row the old list screen had tapped.
+    void saveLeadsToAFreshListScreen()
+    {
+        store(kFive, 0);
+        Running r;
+        r.tabs->setSelectedIndex(1);
+        QPointer<TemplatesTableViewController> before = r.list();
+        r.clickRow(3);
+        QCOMPARE(before->selectedMessageTemplateIndex, 3u);
+        QTest::mouseClick(r.editor()->saveButton, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!before);
+        QCOMPARE(r.navigation()->viewControllers().size(), 1);
+        QCOMPARE(r.list()->selectedMessageTemplateIndex, 0u);
+        QVERIFY(r.list()->isViewLoaded());
+        QVERIFY(!r.navigation()->navigationBar()->backButton()->isVisible());
+        // The stored selection is still highlighted.
+        QCOMPARE(r.list()->templatesTable->indexPathForSelectedRow().value_or(IndexPath{0, -1}).row, 3);
+        r.list()->templatesTable->commitDeleteRow(4);
+        QCOMPARE(UserDefaults(UserDefaults::standardUserDefaults().path()).integerForKey(SettingsKeys::SelectedTemplate), 0);
+        // Saving again and again does not stack list screens.
+        for (int i = 0; i < 3; ++i) {
+            r.clickRow(0);
+            QTest::mouseClick(r.editor()->saveButton, Qt::LeftButton);
+        }
+        QCOMPARE(r.navigation()->viewControllers().size(), 1);
+    }
+
+    // Holding Delete on the list, then pressing Return: one template goes, not the list.
+    void heldDeleteKeyRemovesOneTemplate()
+    {
+        store(kFive, 1);
+        Running r;
+        r.tabs->setSelectedIndex(1);
+        TableView* table = r.list()->templatesTable;
+        table->setFocus();
+        QCOMPARE(table->indexPathForSelectedRow().value_or(IndexPath{0, -1}).row, 1);
+        QTest::keyPress(table, Qt::Key_Delete);
+        for (int i = 0; i < 50; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+            QCoreApplication::sendEvent(table, &repeat);
+        }
+        QTest::keyRelease(table, Qt::Key_Delete);
+        QCOMPARE(UserDefaults(UserDefaults::standardUserDefaults().path()).stringArrayForKey(SettingsKeys::TemplatesArray),
+                 std::optional(kFive));
+        QTest::keyClick(table, Qt::Key_Return);
+        QStringList expected = kFive;
+        expected.removeAt(1);
+        QCOMPARE(UserDefaults(UserDefaults::standardUserDefaults().path()).stringArrayForKey(SettingsKeys::TemplatesArray),
+                 std::optional(expected));
+        QCOMPARE(table->numberOfRowsInSection(0), 4);
+    }
+
     // Pictures for the documentation, written when QUORVEL_SCREENSHOTS names a folder.
     void screenshots()
     {
@@ -195,6 +251,15 @@ private slots:
         QTest::qWait(400);
         QVERIFY(r.editor());
         QVERIFY(r.delegate.window()->grab().save(folder + QStringLiteral("/template-editor.png")));
+
+        // Back in the list, Delete on the selected row asks first.
+        r.navigation()->popViewControllerAnimated(false);
+        QTest::qWait(400);
+        r.list()->templatesTable->setFocus();
+        QTest::keyClick(r.list()->templatesTable, Qt::Key_Delete);
+        QTest::qWait(100);
+        QVERIFY(r.list()->templatesTable->cellForRowAtIndexPath({0, 4})->showsDeleteConfirmation());
+        QVERIFY(r.delegate.window()->grab().save(folder + QStringLiteral("/templates-delete-asked.png")));
         StringTable::load(QString());
     }
 };

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 void writeFile(const QString& path, const QByteArray& text)
@@ -95,6 +97,45 @@ private slots:
         QVERIFY(DeviceSettings::path().endsWith(QStringLiteral("/quorvel/device.ini")));
     }
 
+    // A command-line choice answers for this process only: the user's file is neither read
+    // for that key nor written.
+    void overrideComesBeforeTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("ini"); // empty: no file
+        QTest::addColumn<QString>("overrideValue"); // null: set, then removed again
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("over the file's value") << QByteArray("[location]\nsource=gpsd\n") << "demo" << "demo";
+        QTest::newRow("without a file") << QByteArray() << "demo" << "demo";
+        QTest::newRow("an empty override is a value") << QByteArray("[location]\nsource=gpsd\n") << "" << "";
+        QTest::newRow("removed, the file answers again") << QByteArray("[location]\nsource=gpsd\n") << QString()
+                                                         << "gpsd";
+    }
+
+    void overrideComesBeforeTheFile()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, overrideValue);
+        QFETCH(QString, expected);
+        const QString path = DeviceSettings::path();
+        QFile::remove(path);
+        if (!ini.isEmpty())
+            writeFile(path, ini);
+        const QString group = QStringLiteral("location"), key = QStringLiteral("source");
+        DeviceSettings::setOverride(group, key, overrideValue.isNull() ? QStringLiteral("demo") : overrideValue);
+        if (overrideValue.isNull())
+            DeviceSettings::setOverride(group, key, QString());
+        const QString got = DeviceSettings::value(group, key, QStringLiteral("fallback"));
+        const QString otherKey = DeviceSettings::value(group, QStringLiteral("replay-speed"), QStringLiteral("1"));
+        DeviceSettings::setOverride(group, key, QString());
+        QCOMPARE(got, expected);
+        QCOMPARE(otherKey, QStringLiteral("1"));
+        QFile f(path);
+        QCOMPARE(f.exists(), !ini.isEmpty());
+        if (f.open(QIODevice::ReadOnly))
+            QCOMPARE(f.readAll(), ini);
+        QFile::remove(path);
+    }
+
     void replaySpeed_data()
     {
         QTest::addColumn<QByteArray>("line"); // the replay-speed line, or none
@@ -121,6 +162,67 @@ private slots:
             QVERIFY2(!log.lines().join(u'\n').contains(QStringLiteral("replay-speed")), qPrintable(log.lines().join(u'\n')));
         else
             QVERIFY2(log.contains(warning.arg(logged, path)), qPrintable(log.lines().join(u'\n')));
+    }
+
+    // Something other than a small regular file stands where the settings should be: the
+    // reader neither blocks nor swallows it, and the start goes on with the defaults.
+    void specialFilesReadAsAbsent_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a link to an endless device") << "zero";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a file of many megabytes") << "huge";
+    }
+
+    void specialFilesReadAsAbsent()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("device.ini"));
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(file));
+        else
+            writeFile(file, "[g]\nk=v\n" + QByteArray(8 * 1024 * 1024, ';'));
+        LogCapture log;
+        QCOMPARE(DeviceSettings::valueIn(file, QStringLiteral("g"), QStringLiteral("k"), QStringLiteral("fallback")),
+                 QStringLiteral("fallback"));
+        QCOMPARE(DeviceSettings::valueIn(file, QStringLiteral("g"), QStringLiteral("k"), QStringLiteral("fallback")),
+                 QStringLiteral("fallback"));
+        QCOMPARE(log.lines().size(), 1);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("device.ini.damaged-*")}, QDir::AllEntries | QDir::System).size(), 1);
+    }
+
+    void passwordReadableByOthersIsWarnedOnce_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("warnings");
+        const QByteArray withPassword("[mail]\nserver=smtp.example.org\npassword=\"secret\"\n");
+        QTest::newRow("password, readable by all") << withPassword << 0644 << 1;
+        QTest::newRow("password, readable by the group") << withPassword << 0640 << 1;
+        QTest::newRow("password, private") << withPassword << 0600 << 0;
+        QTest::newRow("no password, readable by all") << QByteArray("[mail]\nserver=smtp.example.org\n") << 0644 << 0;
+    }
+
+    void passwordReadableByOthersIsWarnedOnce()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, mode);
+        QFETCH(int, warnings);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("device.ini"));
+        writeFile(file, ini);
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), static_cast<mode_t>(mode)), 0);
+        LogCapture log;
+        QCOMPARE(DeviceSettings::valueIn(file, QStringLiteral("mail"), QStringLiteral("server")),
+                 QStringLiteral("smtp.example.org"));
+        DeviceSettings::valueIn(file, QStringLiteral("mail"), QStringLiteral("password"));
+        QCOMPARE(log.lines().filter(QStringLiteral("holds a password")).size(), warnings);
     }
 };
 

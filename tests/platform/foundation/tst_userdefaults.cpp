@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 class tst_UserDefaults : public QObject {
     Q_OBJECT
 private slots:
@@ -19,6 +21,11 @@ private slots:
     void invalidUtf8IsReadWithoutLoss();
     void failedWriteKeepsTheOldDocument();
     void standardStoreLivesInTheConfigFolder();
+    void specialFilesAreSetAside_data();
+    void specialFilesAreSetAside();
+    void documentIsPrivate();
+    void documentDamagedByAnotherWriterKeepsBoth();
+    void documentUnderALinkKeepsTheLink();
 
 private:
     QString writeRaw(const QByteArray& bytes);
@@ -156,6 +163,102 @@ void tst_UserDefaults::standardStoreLivesInTheConfigFolder()
 {
     QCOMPARE(UserDefaults::standardPath(),
              QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/quorvel/defaults.json"));
+}
+
+void tst_UserDefaults::specialFilesAreSetAside_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a FIFO, which would block the start") << "fifo";
+    QTest::newRow("a link to an endless device") << "zero";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a document of many megabytes") << "huge";
+}
+
+void tst_UserDefaults::specialFilesAreSetAside()
+{
+    QFETCH(QString, kind);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const QByteArray name = QFile::encodeName(path_);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    else if (kind == QLatin1String("zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path_));
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path_));
+    else {
+        // A valid document, only too big: the size alone refuses it, before any reading.
+        QFile f(path_);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(R"({"last": "last", "pad": ")");
+        f.write(QByteArray(8 * 1024 * 1024, 'x'));
+        f.write("\"}");
+    }
+    LogCapture log;
+    UserDefaults d(path_);
+    QVERIFY(!d.stringForKey(QStringLiteral("last")).has_value());
+    QCOMPARE(log.lines().size(), 1);
+    d.setString(QStringLiteral("current"), QStringLiteral("last"));
+    QVERIFY(d.synchronize());
+    QCOMPARE(log.lines().size(), 1);
+
+    const QStringList aside = QDir(QFileInfo(path_).absolutePath())
+                                  .entryList({QStringLiteral("defaults.json.damaged-*")}, QDir::AllEntries | QDir::System);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(log.lines().first().contains(aside.first()));
+    QVERIFY(QFileInfo(path_).isFile());
+    QCOMPARE(UserDefaults(path_).stringForKey(QStringLiteral("last")), QStringLiteral("current"));
+}
+
+void tst_UserDefaults::documentIsPrivate()
+{
+    const mode_t previous = ::umask(022);
+    UserDefaults d(path_);
+    d.setString(QStringLiteral("at [N 50 E 14]"), QStringLiteral("lastUsedMessage"));
+    const bool written = d.synchronize();
+    ::umask(previous);
+    QVERIFY(written);
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(path_).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0600));
+    QCOMPARE(::stat(QFile::encodeName(QFileInfo(path_).absolutePath()).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0700));
+}
+
+void tst_UserDefaults::documentDamagedByAnotherWriterKeepsBoth()
+{
+    UserDefaults d(path_);
+    d.setString(QStringLiteral("mine"), QStringLiteral("lastUsedMessage"));
+    QVERIFY(d.synchronize());
+    // Another program leaves a broken document while this one holds its copy.
+    writeRaw("{\"last\": ");
+    d.setString(QStringLiteral("last"), QStringLiteral("last"));
+    LogCapture log;
+    QVERIFY(d.synchronize());
+    QVERIFY(d.synchronize());
+    QCOMPARE(log.lines().size(), 1);
+    UserDefaults again(path_);
+    QCOMPARE(again.stringForKey(QStringLiteral("lastUsedMessage")), QStringLiteral("mine"));
+    QCOMPARE(again.stringForKey(QStringLiteral("last")), QStringLiteral("last"));
+    QCOMPARE(QDir(QFileInfo(path_).absolutePath()).entryList({QStringLiteral("defaults.json.damaged-*")}).size(), 1);
+}
+
+void tst_UserDefaults::documentUnderALinkKeepsTheLink()
+{
+    // Settings kept with the user's other dotfiles, linked into place.
+    const QString kept = dir_->filePath(QStringLiteral("dotfiles/quorvel.json"));
+    QDir().mkpath(QFileInfo(kept).absolutePath());
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QFile f(kept);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"last": "last"})");
+    f.close();
+    QVERIFY(QFile::link(kept, path_));
+    UserDefaults d(path_);
+    QCOMPARE(d.stringForKey(QStringLiteral("last")), QStringLiteral("last"));
+    d.setString(QStringLiteral("current"), QStringLiteral("last"));
+    QVERIFY(d.synchronize());
+    QVERIFY(QFileInfo(path_).isSymLink());
+    QCOMPARE(UserDefaults(kept).stringForKey(QStringLiteral("last")), QStringLiteral("current"));
 }
 
 QTEST_GUILESS_MAIN(tst_UserDefaults)

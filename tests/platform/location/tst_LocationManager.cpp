@@ -3,6 +3,7 @@
 
 #include "support/TestSupport.h"
 #include "platform/location/LocationManager.h"
+#include "platform/foundation/DeviceSettings.h"
 #include "platform/location/LocationSources.h"
 
 #include <QDir>
@@ -281,6 +282,19 @@ void tst_LocationManager::deviceSettingsNameTheSource()
     QFile::remove(ini);
     QCOMPARE(LocationManager::fromDeviceSettings()->sourceName(), QStringLiteral("auto"));
     QVERIFY(QFile::exists(LocationManager::bundledTrackPath()));
+
+    // "demo" (what --demo sets, over whatever the file says) walks the bundled track too.
+    DeviceSettings::setOverride(QStringLiteral("location"), QStringLiteral("source"), QStringLiteral("demo"));
+    auto demo = LocationManager::fromDeviceSettings();
+    DeviceSettings::setOverride(QStringLiteral("location"), QStringLiteral("source"), QString());
+    QCOMPARE(demo->sourceName(), QStringLiteral("demo"));
+    Recorder demoRecorder;
+    demo->setDelegate(&demoRecorder);
+    demo->startUpdatingLocation();
+    QTRY_VERIFY(!demoRecorder.locations.isEmpty());
+    QVERIFY(demoRecorder.errors.isEmpty());
+    // The walk is in Prague's Old Town.
+    QVERIFY(std::abs(demoRecorder.locations.first().coordinate.latitude - 50.087) < 0.01);
 }
 
 void tst_LocationManager::serialReceiverOnPty()

@@ -399,7 +399,7 @@ void tst_MapView::deviceSettingsFile()
     const MapSettings defaults = MapSettings::fromDeviceSettings();
     QCOMPARE(defaults.standardUrl, QStringLiteral("https://tile.openstreetmap.org/{z}/{x}/{y}.png"));
     QVERIFY(defaults.satelliteUrl.isEmpty());
-    QVERIFY(defaults.userAgent().startsWith("Quorvel/"));
+    QVERIFY2(defaults.userAgent().startsWith("Quorvel/" QUORVEL_VERSION " "), defaults.userAgent().constData());
     QVERIFY(defaults.userAgent().contains("quorvel.example.org"));
 }
 

@@ -145,6 +145,12 @@ private slots:
         QFile file(composer.savedDraftPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.fileName().endsWith(QStringLiteral(".eml")));
+        // A draft holds the position and the recipients: the user's alone, whatever the umask.
+        QCOMPARE(file.permissions() & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ReadUser | QFileDevice::WriteUser);
+        QCOMPARE(QFileInfo(drafts.path() + QStringLiteral("/sub")).permissions() & 0x7777,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser
+                     | QFileDevice::WriteUser | QFileDevice::ExeUser);
         const QByteArray mime = file.readAll();
         QVERIFY(mime.contains("To: a@example.org\r\n"));
         QVERIFY(mime.contains("X-Unsent: 1\r\n"));

@@ -4,6 +4,8 @@
 #include "platform/ui/TableView.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -228,18 +230,86 @@ private slots:
         QVERIFY(f.rows.selected.isEmpty()); // moving is not choosing
         QTest::keyClick(&f.table, Qt::Key_Return);
         QCOMPARE(f.rows.selected, QList<int>{2});
-        QTest::keyClick(&f.table, Qt::Key_Delete);
-        QCOMPARE(f.rows.committed, QList<int>{2});
+    }
+
+    // Delete and Backspace do what the swipe does: they show the row's Delete button, and
+    // only a second, deliberate press (Return, or a click on the button) deletes.
+    void deleteKeyAsksFirst_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("then"); // what follows the key
+        QTest::addColumn<QStringList>("left");
+        const QStringList all{QStringLiteral("item 0"), QStringLiteral("item 1"), QStringLiteral("item 2")};
+        const QStringList withoutOne{QStringLiteral("item 0"), QStringLiteral("item 2")};
+        QTest::newRow("Delete, then Return") << int(Qt::Key_Delete) << "return" << withoutOne;
+        QTest::newRow("Backspace, then Return") << int(Qt::Key_Backspace) << "return" << withoutOne;
+        QTest::newRow("Delete, then a click on the button") << int(Qt::Key_Delete) << "click" << withoutOne;
+        QTest::newRow("Delete, then Escape") << int(Qt::Key_Delete) << "escape" << all;
+        QTest::newRow("Delete, then moving away") << int(Qt::Key_Delete) << "down" << all;
+        QTest::newRow("Delete pressed again") << int(Qt::Key_Delete) << "delete" << all;
+        QTest::newRow("Delete, then a held Return repeating") << int(Qt::Key_Delete) << "repeat" << all;
+    }
+
+    void deleteKeyAsksFirst()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, then);
+        QFETCH(QStringList, left);
+        Fixture f(3);
+        f.table.setFocus();
+        f.table.selectRowAtIndexPath({0, 1}, false, TableViewScrollPosition::None);
+        QTest::keyClick(&f.table, Qt::Key(key));
+        QVERIFY(f.cell(1)->showsDeleteConfirmation());
+        QVERIFY(f.rows.committed.isEmpty());
+        if (then == QLatin1String("return"))
+            QTest::keyClick(&f.table, Qt::Key_Return);
+        else if (then == QLatin1String("click"))
+            f.cell(1)->findChild<QPushButton*>(QStringLiteral("deleteConfirmation"))->click();
+        else if (then == QLatin1String("escape"))
+            QTest::keyClick(&f.table, Qt::Key_Escape);
+        else if (then == QLatin1String("down"))
+            QTest::keyClick(&f.table, Qt::Key_Down);
+        else if (then == QLatin1String("delete"))
+            QTest::keyClick(&f.table, Qt::Key(key));
+        else
+            for (int i = 0; i < 5; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(&f.table, &repeat);
+            }
+        QCOMPARE(f.rows.items, left);
+        QVERIFY(f.rows.selected.isEmpty()); // no row was opened on the way
+    }
+
+    void heldDeleteKeyDeletesAtMostOne()
+    {
+        Fixture f(4);
+        f.table.setFocus();
+        f.table.selectRowAtIndexPath({0, 0}, false, TableViewScrollPosition::None);
+        // A held key: one press, then the keyboard's repeats, then a confirming Return.
+        QTest::keyPress(&f.table, Qt::Key_Delete);
+        for (int i = 0; i < 30; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(&f.table, &repeat);
+        }
+        QTest::keyRelease(&f.table, Qt::Key_Delete);
+        QVERIFY(f.rows.committed.isEmpty());
+        QTest::keyClick(&f.table, Qt::Key_Return);
+        QCOMPARE(f.rows.committed, QList<int>{0});
         QCOMPARE(f.table.numberOfRowsInSection(0), 3);
-        QCOMPARE(f.selectedRow(), 2); // the next row steps in, so Delete can go on
-        QTest::keyClick(&f.table, Qt::Key_Delete);
-        QTest::keyClick(&f.table, Qt::Key_Delete);
-        QCOMPARE(f.rows.items, QStringList{QStringLiteral("item 0")});
+        // The next row steps in, without its Delete button out: holding on deletes nothing.
         QCOMPARE(f.selectedRow(), 0);
-        QTest::keyClick(&f.table, Qt::Key_Delete);
-        QCOMPARE(f.table.numberOfRowsInSection(0), 0);
-        QTest::keyClick(&f.table, Qt::Key_Delete); // nothing left: nothing happens
-        QCOMPARE(f.rows.committed.size(), 4);
+        QVERIFY(!f.cell(0)->showsDeleteConfirmation());
+        for (int i = 0; i < 30; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(&f.table, &repeat);
+        }
+        QCOMPARE(f.rows.committed.size(), 1);
+        // Nothing left to delete on an empty table: the keys do nothing.
+        Fixture empty(0);
+        empty.table.setFocus();
+        QTest::keyClick(&empty.table, Qt::Key_Delete);
+        QTest::keyClick(&empty.table, Qt::Key_Return);
+        QVERIFY(empty.rows.committed.isEmpty());
     }
 
     void accessibleRows()

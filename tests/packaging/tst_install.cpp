@@ -1,0 +1,145 @@
+// `cmake --install` into a prefix with a space in its name, as a user would: the files
+// launchers and software centres read, valid by their own validators, and the installed
+// program finding its place data there.
+
+#include "InstalledProgram.h"
+
+#include <QImage>
+#include <QSettings>
+
+namespace {
+const QString kId = QStringLiteral("org.quorvel.Quorvel");
+}
+
+class tst_Install : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        prefix_ = dir_.filePath(QStringLiteral("Quorvel prefix"));
+        QByteArray out;
+        QCOMPARE(runTool(QStringLiteral(QUORVEL_CMAKE), {QStringLiteral("--install"), QStringLiteral(QUORVEL_BINARY_DIR),
+                                                          QStringLiteral("--prefix"), prefix_}, &out),
+                 0);
+        Q_UNUSED(out);
+    }
+
+    void laysOutTheFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("program") << "bin/quorvel";
+        QTest::newRow("place index") << "share/quorvel/quorvel-places.bin";
+        QTest::newRow("desktop entry") << "share/applications/" + kId + ".desktop";
+        QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + kId + ".svg";
+        QTest::newRow("metadata") << "share/metainfo/" + kId + ".metainfo.xml";
+        QTest::newRow("licence") << "share/doc/quorvel/LICENSE";
+        QTest::newRow("copyright") << "share/doc/quorvel/copyright";
+    }
+
+    void laysOutTheFiles()
+    {
+        QFETCH(QString, path);
+        QVERIFY2(QFileInfo(prefix_ + u'/' + path).isFile(), qPrintable(path));
+    }
+
+    void iconsInEverySize_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+            QTest::addRow("%dx%d", size, size) << size;
+    }
+
+    void iconsInEverySize()
+    {
+        QFETCH(int, size);
+        const QString file = QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/%3.png").arg(prefix_).arg(size).arg(kId);
+        const QImage icon(file);
+        QVERIFY2(!icon.isNull(), qPrintable(file));
+        QCOMPARE(icon.size(), QSize(size, size));
+        // Drawn, with a transparent surround: neither empty nor a filled square.
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 3)), 255);
+    }
+
+    void validators_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("desktop-file-validate") << "desktop-file-validate"
+                                               << QStringList{prefix_ + "/share/applications/" + kId + ".desktop"};
+        QTest::newRow("appstreamcli validate") << "appstreamcli"
+                                               << QStringList{"validate", "--no-net", "--explain",
+                                                              prefix_ + "/share/metainfo/" + kId + ".metainfo.xml"};
+    }
+
+    void validators()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, arguments);
+        QByteArray out;
+        const int status = runTool(tool, arguments, &out);
+        QVERIFY2(status == 0, out.constData());
+        // Warnings count too: a software centre may drop an entry for less than an error.
+        QVERIFY2(!out.contains("warning") && !out.contains("W:") && !out.contains("E:"), out.constData());
+    }
+
+    // Exec starts the installed program, quoted for the space in the prefix.
+    void launcherStartsTheInstalledProgram()
+    {
+        const QString entry = prefix_ + QStringLiteral("/share/applications/") + kId + QStringLiteral(".desktop");
+        QFile f(entry);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        const QString program = prefix_ + QStringLiteral("/bin/quorvel");
+        QVERIFY2(text.contains(QStringLiteral("\nExec=\"%1\"\n").arg(program)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\nExec=\"%1\" --demo\n").arg(program)), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\nIcon=") + kId + u'\n'));
+        QVERIFY(text.contains(QStringLiteral("\nX-Purism-FormFactor=Workstation;Mobile;\n")));
+    }
+
+    void installedProgramFindsItsData()
+    {
+        InstalledProgram app(prefix_ + QStringLiteral("/bin/quorvel"));
+        app.start({QStringLiteral("--demo")});
+        const QString index = app.waitForLine(QStringLiteral("Place index (.*): \\d+ places$"));
+        QCOMPARE(index, prefix_ + QStringLiteral("/share/quorvel/quorvel-places.bin"));
+        const QString locality = app.waitForLine(kFilledLocality);
+        QVERIFY2(!locality.isEmpty(), app.log().constData());
+        QCOMPARE(app.stop(), 0);
+    }
+
+    void installedCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("printed");
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("quorvel " QUORVEL_VERSION "\n");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << QByteArray("--demo");
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << QByteArray("Unknown option 'frobnicate'");
+    }
+
+    // Answered before anything else, also in a terminal without any display: no window, and
+    // nothing written to the user's folders.
+    void installedCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, printed);
+        InstalledProgram app(prefix_ + QStringLiteral("/bin/quorvel"));
+        app.start(arguments, false);
+        QVERIFY(app.process().waitForFinished(30000));
+        const QByteArray out = app.process().readAllStandardOutput() + app.process().readAllStandardError();
+        QCOMPARE(app.process().exitCode(), status);
+        QVERIFY2(out.contains(printed), out.constData());
+        QVERIFY2(!out.contains("didFinishLaunchingWithOptions"), out.constData());
+        QCOMPARE(QDir(app.home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString prefix_;
+};
+
+QTEST_MAIN(tst_Install)
+#include "tst_install.moc"

@@ -1,0 +1,190 @@
+// One instance per session, with two real processes: on a private session bus, and without
+// any bus (the socket in the runtime folder). A second start raises the first one's window,
+// ends with 0 and leaves the user's files as they were.
+
+#include "platform/ui/SingleInstance.h"
+#include "support/TestSupport.h"
+
+#include <QtTest>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QWidget>
+
+#include <csignal>
+
+namespace {
+
+const QString kProgram = QStringLiteral(QUORVEL_BINARY_DIR "/quorvel");
+
+// What the user's folders hold: every file with its contents and time of change.
+QMap<QString, QString> snapshot(const QString& root)
+{
+    QMap<QString, QString> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+        files.insert(path, QString::number(qHash(bytes)) + u' '
+                               + QString::number(QFileInfo(path).lastModified().toMSecsSinceEpoch()));
+    }
+    return files;
+}
+
+class Session {
+public:
+    explicit Session(bool withBus)
+    {
+        QDir(home_.path()).mkpath(QStringLiteral("config"));
+        QDir(home_.path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(home_.filePath(QStringLiteral("runtime")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (!withBus) {
+            // An address no bus answers at, as on a machine without a session bus.
+            busAddress_ = QStringLiteral("unix:path=") + home_.filePath(QStringLiteral("no-bus"));
+            return;
+        }
+        bus_.setProgram(QStringLiteral("dbus-daemon"));
+        bus_.setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
+                           QStringLiteral("--address=unix:path=") + home_.filePath(QStringLiteral("bus"))});
+        bus_.start();
+        if (bus_.waitForStarted() && bus_.waitForReadyRead(10000))
+            busAddress_ = QString::fromUtf8(bus_.readLine()).trimmed();
+    }
+    ~Session()
+    {
+        if (bus_.state() != QProcess::NotRunning) {
+            bus_.terminate();
+            bus_.waitForFinished(5000);
+        }
+    }
+    bool ready() const { return !busAddress_.isEmpty(); }
+    QString userFiles() const { return home_.path(); }
+
+    void start(QProcess& app, const QStringList& arguments = {}) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            env.insert(QString::fromLatin1(var), home_.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress_);
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        app.setProcessEnvironment(env);
+        app.start(kProgram, arguments);
+    }
+
+private:
+    QTemporaryDir home_;
+    QProcess bus_;
+    QString busAddress_;
+};
+
+// Waits until the program's standard error holds `text`, keeping what it read in `err`.
+bool waitFor(QProcess& app, QByteArray& err, const QByteArray& text, int ms = 60000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!err.contains(text) && timer.elapsed() < ms && app.state() != QProcess::NotRunning) {
+        app.waitForReadyRead(200);
+        err += app.readAllStandardError();
+    }
+    err += app.readAllStandardError();
+    return err.contains(text);
+}
+
+const QByteArray kLaunched = "setting message type to: current";
+
+} // namespace
+
+class tst_SingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void secondStartRaisesTheFirst_data()
+    {
+        QTest::addColumn<bool>("withBus");
+        QTest::addColumn<QString>("channel");
+        QTest::newRow("session bus") << true << "session bus";
+        QTest::newRow("no session bus: the runtime folder's socket") << false << ".instance";
+    }
+
+    void secondStartRaisesTheFirst()
+    {
+        QFETCH(bool, withBus);
+        QFETCH(QString, channel);
+        Session session(withBus);
+        QVERIFY(session.ready());
+        QProcess first;
+        session.start(first);
+        QByteArray firstErr;
+        QVERIFY2(waitFor(first, firstErr, kLaunched), firstErr.constData());
+        const QMap<QString, QString> before = snapshot(session.userFiles() + QStringLiteral("/config"));
+        QVERIFY(!before.isEmpty());
+
+        for (const QStringList& arguments : {QStringList{}, QStringList{QStringLiteral("--demo")}}) {
+            QProcess second;
+            QElapsedTimer timer;
+            timer.start();
+            session.start(second, arguments);
+            QVERIFY(second.waitForFinished(20000));
+            const qint64 ms = timer.elapsed();
+            const QByteArray secondErr = second.readAllStandardError();
+            QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(second.exitCode() == 0, secondErr.constData());
+            QVERIFY2(secondErr.contains("Quorvel is already running (") && secondErr.contains(channel.toUtf8()),
+                     secondErr.constData());
+            QVERIFY2(!secondErr.contains("didFinishLaunchingWithOptions"), secondErr.constData());
+            qInfo("second start %s ended after %lld ms", qPrintable(arguments.join(u' ')), ms);
+        }
+        QVERIFY2(waitFor(first, firstErr, "SingleInstance: another start asked for the window", 10000), firstErr.constData());
+        QCOMPARE(snapshot(session.userFiles() + QStringLiteral("/config")), before);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(30000));
+        QCOMPARE(first.exitCode(), 0);
+    }
+
+    // A run killed without tidying up leaves its socket; the next start must not take it for
+    // a running instance.
+    void socketOfAKilledRunIsTakenOver()
+    {
+        Session session(false);
+        QProcess killed;
+        session.start(killed);
+        QByteArray err;
+        QVERIFY2(waitFor(killed, err, kLaunched), err.constData());
+        ::kill(pid_t(killed.processId()), SIGKILL);
+        QVERIFY(killed.waitForFinished(10000));
+        QVERIFY(QFileInfo::exists(session.userFiles() + QStringLiteral("/runtime/org.quorvel.Quorvel.instance")));
+
+        QProcess next;
+        session.start(next);
+        QByteArray nextErr;
+        QVERIFY2(waitFor(next, nextErr, kLaunched), nextErr.constData());
+        next.terminate();
+        QVERIFY(next.waitForFinished(30000));
+    }
+
+    // A later start shows the window again even when it was minimised or hidden.
+    void raisingShowsTheWindow()
+    {
+        QWidget window;
+        window.showMinimized();
+        SingleInstance instance(QStringLiteral("org.quorvel.Test"));
+        instance.setWindow(&window);
+        QSignalSpy activated(&instance, &SingleInstance::activated);
+        instance.raiseWindow();
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.isMinimized());
+        QCOMPARE(activated.size(), 1);
+        window.hide();
+        instance.raiseWindow();
+        QVERIFY(window.isVisible());
+    }
+};
+
+QTEST_MAIN(tst_SingleInstance)
+#include "tst_singleinstance.moc"
