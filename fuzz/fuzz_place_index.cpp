@@ -6,6 +6,7 @@
 #include "platform/geocoding/PlaceIndex.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <cstddef>
 #include <cstdint>
 
@@ -31,9 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)index->admin1Code(hit->place);
             (void)index->coordinate(hit->place);
         }
-        for (const auto& hit : index->placesNear(at, 5e6, 50))
-            if (hit.place >= index->count())
+        // A place found twice means leaves that overlap, which the reader must refuse.
+        QSet<quint32> seen;
+        for (const auto& hit : index->placesNear(at, 5e6, 50)) {
+            if (hit.place >= index->count() || seen.contains(hit.place))
                 __builtin_trap();
+            seen.insert(hit.place);
+        }
     }
     for (quint32 i = 0; i < index->count() && i < 4096; ++i)
         (void)index->name(i);

@@ -40,6 +40,9 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     MessageSegment = ui_->MessageSegment;
     demoLabel = ui_->demoLabel;
     statusLabel = ui_->statusLabel;
+    // They show words from outside (a device path, a host name): never markup.
+    demoLabel->setTextFormat(Qt::PlainText);
+    statusLabel->setTextFormat(Qt::PlainText);
 
     // Actions and delegates, as the layout wires them.
     phoneNumber->setDelegate(this);

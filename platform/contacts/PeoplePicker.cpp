@@ -92,6 +92,7 @@ void PeoplePickerNavigationController::build()
     list_->setItemDelegate(new PersonDelegate(list_));
     layout->addWidget(list_, 1);
     empty_ = new QLabel(tr("No contacts"), this);
+    empty_->setTextFormat(Qt::PlainText);
     empty_->setObjectName(QStringLiteral("emptyLabel"));
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setWordWrap(true);

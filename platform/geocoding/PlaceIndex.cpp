@@ -105,8 +105,12 @@ QString checkSavedTree(const char* p, quint64 size, quint32 pointCount)
     pos += indexCount * sizeof(std::uint32_t);
 
     // Nodes in pre-order: each inner node is followed by its first subtree, then its second.
+    // The leaves, in that order, must split the entries into consecutive, disjoint, non-empty
+    // runs that cover all of them: leaves that overlap would make every lookup visit every
+    // place many times over, and this also bounds the number of nodes.
     std::vector<int> pendingDepths{0};
     quint64 nodeNumber = 0;
+    std::size_t nextEntry = 0;
     while (!pendingDepths.empty()) {
         const int depth = pendingDepths.back();
         pendingDepths.pop_back();
@@ -119,6 +123,13 @@ QString checkSavedTree(const char* p, quint64 size, quint32 pointCount)
         if (leaf) {
             if (node.node_type.lr.left > node.node_type.lr.right || node.node_type.lr.right > indexCount)
                 return QStringLiteral("tree node %1 names entries outside the tree").arg(nodeNumber);
+            if (node.node_type.lr.left != nextEntry || node.node_type.lr.right == nextEntry)
+                return QStringLiteral("tree node %1 names entries %2 to %3 where the leaves should go on at entry %4")
+                    .arg(nodeNumber)
+                    .arg(node.node_type.lr.left)
+                    .arg(node.node_type.lr.right)
+                    .arg(nextEntry);
+            nextEntry = node.node_type.lr.right;
         } else if (node.child1 != nullptr && node.child2 != nullptr) {
             if (node.node_type.sub.divfeat < 0 || node.node_type.sub.divfeat >= 3)
                 return QStringLiteral("tree node %1 splits on dimension %2").arg(nodeNumber).arg(node.node_type.sub.divfeat);
@@ -129,6 +140,8 @@ QString checkSavedTree(const char* p, quint64 size, quint32 pointCount)
         }
         ++nodeNumber;
     }
+    if (nextEntry != indexCount)
+        return QStringLiteral("the tree's leaves cover %1 of its %2 entries").arg(nextEntry).arg(indexCount);
     if (pos != size)
         return QStringLiteral("%1 stray bytes follow the tree").arg(size - pos);
     return {};

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <optional>
 
 GpsdPositionSource::GpsdPositionSource(QString host, quint16 port, LocationManager::FailureReporter fail, QObject* parent)
     : QGeoPositionInfoSource(parent), host_(std::move(host)), port_(QByteArray::number(port)), fail_(std::move(fail)),
@@ -110,8 +111,13 @@ void GpsdPositionSource::disconnectFromDaemon()
 
 void GpsdPositionSource::readReports()
 {
-    // Everything that has arrived, one report at a time; a report without a position
-    // (sky view, version, a fix of mode 1) only moves the stream along.
+    // What has arrived, one report at a time, but at most a bounded number per pass of the
+    // event loop: a daemon that sends as fast as it can must not keep the window (or a
+    // quit) waiting. Only the newest fix of a pass is delivered; older ones are stale.
+    // A report without a position (sky view, version, a fix of mode 1) only moves the
+    // stream along.
+    std::optional<QGeoPositionInfo> newest;
+    int budget = kReportsPerPass;
     do {
         data_->set = 0;
         if (gps_read(data_.get(), nullptr, 0) < 0) {
@@ -138,9 +144,22 @@ void GpsdPositionSource::readReports()
             info.setAttribute(QGeoPositionInfo::HorizontalAccuracy, horizontal);
         if (std::isfinite(fix.epv))
             info.setAttribute(QGeoPositionInfo::VerticalAccuracy, fix.epv);
-        last_ = info;
-        emit positionUpdated(info);
-        if (!open_)
-            return; // stopped from inside the update
-    } while (open_ && gps_waiting(data_.get(), 0));
+        newest = info;
+    } while (--budget > 0 && gps_waiting(data_.get(), 0));
+    // A flood: a pause before the rest, which libgps may partly hold itself, where the
+    // socket would not announce it again.
+    if (budget == 0 && open_ && notifier_) {
+        notifier_->setEnabled(false);
+        QTimer::singleShot(kFloodPauseMs, notifier_, [this, notifier = notifier_] {
+            if (notifier != notifier_ || !open_)
+                return;
+            notifier->setEnabled(true);
+            if (gps_waiting(data_.get(), 0))
+                readReports();
+        });
+    }
+    if (newest) {
+        last_ = *newest;
+        emit positionUpdated(*newest);
+    }
 }

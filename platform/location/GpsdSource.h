@@ -30,6 +30,11 @@ public slots:
     void requestUpdate(int timeout = 0) override;
 
 private:
+    // Reports read per wake-up, and the pause when a wake-up found that many waiting: a
+    // receiver sends a few a second, a flood cannot keep the window from its events.
+    static constexpr int kReportsPerPass = 64;
+    static constexpr int kFloodPauseMs = 50;
+
     void openDaemon();
     void readReports();
     void disconnectFromDaemon();

@@ -23,6 +23,8 @@ namespace {
 
 using FailureReporter = LocationManager::FailureReporter;
 
+constexpr qint64 kMaxRecordingBytes = 64 << 20; // hours of fixes
+
 // Seconds of the day of an NMEA sentence's time field (hhmmss[.ss]), if it has one. Only
 // the framing is read here; the fix itself is Qt's to parse.
 std::optional<double> sentenceTime(const QByteArray& line)
@@ -107,7 +109,17 @@ QGeoPositionInfoSource* openReplay(const QString& path, double speed, const std:
         fail(stringWithFormat("cannot open %@: %@", path, file.errorString()));
         return nullptr;
     }
-    const QByteArray recording = file.readAll();
+    // A recording is read whole, so it must be a file of a sane size: /dev/zero or a FIFO
+    // named here would never end.
+    if (!QFileInfo(path).isFile()) {
+        fail(stringWithFormat("%@ is not a regular file", path));
+        return nullptr;
+    }
+    const QByteArray recording = file.read(kMaxRecordingBytes + 1);
+    if (recording.size() > kMaxRecordingBytes) {
+        fail(stringWithFormat("%@ is larger than %d MB", path, int(kMaxRecordingBytes >> 20)));
+        return nullptr;
+    }
     if (!recording.contains('$')) {
         fail(stringWithFormat("%@ holds no NMEA sentences", path));
         return nullptr;
@@ -136,15 +148,8 @@ QGeoPositionInfoSource* openCharacterDevice(const QString& path, QObject* parent
 QGeoPositionInfoSource* openTcp(const QString& host, quint16 port, QObject* parent, const FailureReporter& fail)
 {
     QNmeaPositionInfoSource* source = nmeaSource(parent);
-    auto* socket = new QTcpSocket(source);
-    const QString where = stringWithFormat("%@:%u", host, static_cast<unsigned>(port));
-    QObject::connect(socket, &QAbstractSocket::errorOccurred, source, [socket, fail, where](QAbstractSocket::SocketError) {
-        fail(stringWithFormat("%@: %@", where, socket->errorString()));
-    });
-    QObject::connect(socket, &QAbstractSocket::disconnected, source,
-                     [fail, where] { fail(stringWithFormat("%@ closed the connection", where)); });
-    socket->connectToHost(host, port, QIODevice::ReadOnly);
-    source->setDevice(socket);
+    auto* device = new TcpNmeaReader(host, port, fail, source);
+    source->setDevice(device);
     return source;
 }
 
@@ -412,10 +417,64 @@ qint64 NmeaReplayDevice::readData(char* data, qint64 maxSize)
     return n;
 }
 
+// --- NmeaFeedDevice ---
+
+void NmeaFeedDevice::take(const char* data, qsizetype n)
+{
+    const char* end = data + n;
+    while (data < end) {
+        const char* newline = static_cast<const char*>(std::memchr(data, '\n', size_t(end - data)));
+        const char* stop = newline ? newline : end;
+        if (!skipping_) {
+            if (partial_.size() + (stop - data) > kMaxLine) {
+                partial_.clear();
+                skipping_ = true;
+            } else {
+                partial_.append(data, stop - data);
+            }
+        }
+        if (!newline)
+            break;
+        if (!skipping_) {
+            lines_ += partial_;
+            lines_ += '\n';
+        }
+        partial_.clear();
+        skipping_ = false;
+        data = newline + 1;
+    }
+    if (lines_.size() > kMaxKept) {
+        // The parser has fallen behind: the oldest lines go, whole.
+        const qsizetype from = lines_.indexOf('\n', lines_.size() - kMaxKept - 1) + 1;
+        lines_.remove(0, from);
+    }
+}
+
+void NmeaFeedDevice::clearBuffers()
+{
+    lines_.clear();
+    partial_.clear();
+    skipping_ = false;
+}
+
+qint64 NmeaFeedDevice::readData(char* data, qint64 maxSize)
+{
+    const qint64 n = std::min<qint64>(maxSize, lines_.size());
+    std::memcpy(data, lines_.constData(), static_cast<size_t>(n));
+    lines_.remove(0, n);
+    return n;
+}
+
+qint64 NmeaFeedDevice::readLineData(char* data, qint64 maxSize)
+{
+    const qsizetype newline = lines_.indexOf('\n');
+    return readData(data, newline < 0 ? maxSize : std::min<qint64>(maxSize, newline + 1));
+}
+
 // --- CharacterDeviceReader ---
 
 CharacterDeviceReader::CharacterDeviceReader(const QString& path, LocationManager::FailureReporter fail, QObject* parent)
-    : QIODevice(parent), path_(path), fail_(std::move(fail))
+    : NmeaFeedDevice(parent), path_(path), fail_(std::move(fail))
 {
 }
 
@@ -462,6 +521,7 @@ void CharacterDeviceReader::close()
         ::close(fd_);
         fd_ = -1;
     }
+    clearBuffers();
     if (isOpen())
         QIODevice::close();
 }
@@ -470,10 +530,14 @@ void CharacterDeviceReader::readAvailable()
 {
     char buf[4096];
     bool got = false;
-    for (;;) {
+    // A device that always has data (/dev/zero, a fast pty) would otherwise keep this loop
+    // going for ever: what is left waits for the next pass of the event loop.
+    qsizetype budget = kReadBudget;
+    while (budget > 0) {
         const ssize_t n = ::read(fd_, buf, sizeof buf);
         if (n > 0) {
-            pending_.append(buf, n);
+            take(buf, n);
+            budget -= n;
             got = true;
             continue;
         }
@@ -485,19 +549,67 @@ void CharacterDeviceReader::readAvailable()
                                      : stringWithFormat("reading %@: %@", path_, QString::fromLocal8Bit(std::strerror(errno)));
         notifier_->setEnabled(false);
         fail_(cause);
-        break;
+        return;
     }
-    // A receiver that never sends a line end must not grow the buffer without bound.
-    if (pending_.size() > (1 << 20))
-        pending_ = pending_.right(4096);
-    if (got)
+    if (got && canReadLine())
         emit readyRead();
+    if (budget <= 0 && notifier_) {
+        notifier_->setEnabled(false);
+        QTimer::singleShot(kFloodPauseMs, notifier_, [n = notifier_] { n->setEnabled(true); });
+    }
 }
 
-qint64 CharacterDeviceReader::readData(char* data, qint64 maxSize)
+// --- TcpNmeaReader ---
+
+TcpNmeaReader::TcpNmeaReader(const QString& host, quint16 port, const LocationManager::FailureReporter& fail,
+                             QObject* parent)
+    : NmeaFeedDevice(parent), socket_(new QTcpSocket(this))
 {
-    const qint64 n = std::min<qint64>(maxSize, pending_.size());
-    std::memcpy(data, pending_.constData(), static_cast<size_t>(n));
-    pending_.remove(0, n);
-    return n;
+    // Qt stops reading from the connection while this much waits, so a server that sends
+    // without end cannot grow the socket's own buffer.
+    socket_->setReadBufferSize(kReadBudget);
+    const QString where = stringWithFormat("%@:%u", host, static_cast<unsigned>(port));
+    connect(socket_, &QAbstractSocket::errorOccurred, this, [this, fail, where](QAbstractSocket::SocketError) {
+        fail(stringWithFormat("%@: %@", where, socket_->errorString()));
+    });
+    connect(socket_, &QAbstractSocket::disconnected, this,
+            [fail, where] { fail(stringWithFormat("%@ closed the connection", where)); });
+    connect(socket_, &QIODevice::readyRead, this, &TcpNmeaReader::readAvailable);
+    QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    socket_->connectToHost(host, port, QIODevice::ReadOnly);
+}
+
+void TcpNmeaReader::close()
+{
+    socket_->disconnect(this);
+    socket_->abort();
+    clearBuffers();
+    if (isOpen())
+        QIODevice::close();
+}
+
+void TcpNmeaReader::readAvailable()
+{
+    if (paused_)
+        return;
+    char buf[4096];
+    bool got = false;
+    qsizetype budget = kReadBudget;
+    while (budget > 0) {
+        const qint64 n = socket_->read(buf, sizeof buf);
+        if (n <= 0)
+            break;
+        take(buf, qsizetype(n));
+        budget -= qsizetype(n);
+        got = true;
+    }
+    if (got && canReadLine())
+        emit readyRead();
+    if (budget <= 0) {
+        paused_ = true;
+        QTimer::singleShot(kFloodPauseMs, this, [this] {
+            paused_ = false;
+            readAvailable();
+        });
+    }
 }

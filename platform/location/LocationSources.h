@@ -66,23 +66,50 @@ private:
     QDateTime start_;
 };
 
+// The bytes of a live NMEA feed, framed into lines for Qt's parser. A feed can be hostile
+// or broken (a line that never ends, /dev/zero, a flood), so a line longer than any
+// sentence is dropped whole, and of what arrives between two reads by the parser only the
+// newest lines are kept: memory stays bounded and stale fixes are not queued.
+class NmeaFeedDevice : public QIODevice {
+    Q_OBJECT
+public:
+    static constexpr qsizetype kMaxLine = 1024;    // a sentence has at most 82 characters
+    static constexpr qsizetype kMaxKept = 4096;    // newest complete lines waiting for the parser
+    // Bytes taken from the source per wake-up, and the pause once a wake-up has taken that
+    // much: together many times what the fastest serial receiver sends, but a flood leaves
+    // the parser (which delivers a fix only in a lull) and the window time to breathe.
+    static constexpr qsizetype kReadBudget = 16384;
+    static constexpr int kFloodPauseMs = 50;
+
+    using QIODevice::QIODevice;
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return lines_.size() + QIODevice::bytesAvailable(); }
+    bool canReadLine() const override { return lines_.contains('\n') || QIODevice::canReadLine(); }
+
+protected:
+    // Frames `n` more bytes of the feed.
+    void take(const char* data, qsizetype n);
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 readLineData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char*, qint64) override { return -1; }
+    void clearBuffers();
+
+private:
+    QByteArray lines_;   // complete lines, each ending in LF
+    QByteArray partial_; // the line being received
+    bool skipping_ = false; // inside a line that grew too long, until its end
+};
+
 // A character device (serial port, pty, FIFO) read without blocking; the end of the data
 // or a read error is a failure of the source.
-class CharacterDeviceReader : public QIODevice {
+class CharacterDeviceReader : public NmeaFeedDevice {
     Q_OBJECT
 public:
     CharacterDeviceReader(const QString& path, LocationManager::FailureReporter fail, QObject* parent = nullptr);
     ~CharacterDeviceReader() override;
     // Opens the device read-only; on failure returns false with the cause in `error`.
     bool openDevice(QString* error);
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return pending_.size() + QIODevice::bytesAvailable(); }
-    bool canReadLine() const override { return pending_.contains('\n') || QIODevice::canReadLine(); }
     void close() override;
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
     void readAvailable();
@@ -91,5 +118,19 @@ private:
     LocationManager::FailureReporter fail_;
     int fd_ = -1;
     class QSocketNotifier* notifier_ = nullptr;
-    QByteArray pending_;
+};
+
+// NMEA sentences from a TCP server; its going away or failing is a failure of the source.
+class TcpNmeaReader : public NmeaFeedDevice {
+    Q_OBJECT
+public:
+    TcpNmeaReader(const QString& host, quint16 port, const LocationManager::FailureReporter& fail,
+                  QObject* parent = nullptr);
+    void close() override;
+
+private:
+    void readAvailable();
+
+    class QTcpSocket* socket_ = nullptr;
+    bool paused_ = false;
 };

@@ -195,6 +195,10 @@ void MapView::setTileSource(std::unique_ptr<TileSource> source)
     if (tileSource_) {
         connect(tileSource_.get(), &TileSource::tileReady, this, &MapView::tileArrived);
         connect(tileSource_.get(), &TileSource::tileFailed, this, &MapView::tileFailed);
+        connect(tileSource_.get(), &TileSource::availabilityChanged, this, [this] {
+            updateTiles();
+            update();
+        });
     }
     offline_ = false;
     updateTiles();

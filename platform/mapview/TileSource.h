@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
-#include <QSqlDatabase>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -48,9 +47,34 @@ public:
     // Short words for the log and the offline note.
     virtual QString describe() const = 0;
 
+    // The largest picture a tile may be; anything larger is refused before it is decoded.
+    static constexpr int kMaximumTilePixels = 512;
+    // Decodes a tile's bytes, or says why not; `refused` tells a picture larger than a tile
+    // (never worth asking for again) from bytes that are no picture at all.
+    static QImage decodeTile(const QByteArray& bytes, QString* reason, bool* refused = nullptr);
+
 signals:
     void tileReady(const TileKey& key, const QImage& image);
     void tileFailed(const TileKey& key, const QString& reason);
+    // isUsable(), the zoom range or the attribution changed (a file finished opening).
+    void availabilityChanged();
+};
+
+// Remembers the tiles a source refused (too large, not a picture), so that they are not
+// fetched and decoded again; bounded, as a long walk can meet many.
+class RefusedTiles {
+public:
+    bool contains(const TileKey& key) const { return reasons_.contains(key); }
+    QString reason(const TileKey& key) const { return reasons_.value(key); }
+    void insert(const TileKey& key, const QString& reason)
+    {
+        if (reasons_.size() >= 4096)
+            reasons_.clear();
+        reasons_.insert(key, reason);
+    }
+
+private:
+    QHash<TileKey, QString> reasons_;
 };
 
 // A tile server addressed by a URL template with {z}, {x} and {y} (and {s}, taken as "a").
@@ -67,7 +91,9 @@ public:
         qint64 diskCacheBytes = 256ll << 20;
         int minimumFreshDays = 7;
         int maximumZoom = 19;
-        int timeoutMs = 15000;
+        int timeoutMs = 15000;           // without a byte from the server
+        int deadlineMs = 30000;          // for the whole tile
+        qint64 maximumTileBytes = 2 << 20; // a tile is tens of KB
     };
     explicit HttpTileSource(Options options, QObject* parent = nullptr);
     ~HttpTileSource() override;
@@ -86,20 +112,36 @@ public:
     static bool networkAllowed(const QUrl& url);
 
 private:
+    struct DecodeRelay;
     // A stale-cache fetch carries the network's failure, to report if the cache has nothing.
     void finished(QNetworkReply* reply, const TileKey& key, const QString& networkFailure);
     void fetch(const TileKey& key, const QString& networkFailure = {});
+    void failOrTryStale(const TileKey& key, const QString& reason, const QString& networkFailure);
+    void refuse(const TileKey& key, const QString& reason);
+    void decoded(const TileKey& key, const QImage& image, const QString& reason, bool refused,
+                 const QString& networkFailure);
 
     Options options_;
     bool usable_ = false;
     QNetworkAccessManager* network_ = nullptr;
     QHash<TileKey, QPointer<QNetworkReply>> replies_;
+    QSet<TileKey> decoding_;
+    RefusedTiles refused_;
+    std::shared_ptr<DecodeRelay> relay_;
 };
 
-// An MBTiles file (SQLite): rows are numbered from the south (TMS) and flipped here.
+// An MBTiles file (SQLite): rows are numbered from the south (TMS) and flipped here. The
+// file is opened and read, and its tiles decoded, on a thread of its own, every query with
+// a deadline, so that a crafted file cannot hold up the window.
 class MBTilesTileSource : public TileSource {
     Q_OBJECT
 public:
+    // How long the constructor waits for the file to open; a file that takes longer is
+    // announced through availabilityChanged once it has opened (or failed to).
+    static constexpr int kOpenWaitMs = 250;
+    static constexpr int kOpenDeadlineMs = 3000;
+    static constexpr int kQueryDeadlineMs = 1000;
+
     explicit MBTilesTileSource(const QString& path, QObject* parent = nullptr);
     ~MBTilesTileSource() override;
 
@@ -111,21 +153,20 @@ public:
     bool isUsable() const override { return open_; }
     QString describe() const override;
 
-    // The tile's bytes as stored, or empty when the file has none.
-    QByteArray tileData(const TileKey& key) const;
-    QString metadata(const QString& name) const;
-
 private:
-    void deliverPending();
+    class Reader;
+    void opened();
+    void answered(const TileKey& key, const QImage& image, const QString& reason, bool refused);
 
     QString path_;
-    QString connection_;
+    std::unique_ptr<Reader> reader_;
+    bool settled_ = false;
     bool open_ = false;
     int minZoom_ = 0;
     int maxZoom_ = 19;
     QString attribution_;
-    QList<TileKey> pending_;
-    bool deliveryQueued_ = false;
+    QSet<TileKey> pending_;
+    RefusedTiles refused_;
 };
 
 // Tries sources in order: a tile the first lacks is asked of the next.

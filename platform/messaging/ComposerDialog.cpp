@@ -33,6 +33,8 @@ void ComposerDialog::buildFrame(QFormLayout* form, bool withSave)
     layout->addWidget(progress_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
+    // The status quotes recipients and senders' errors, which must not pass for our own words.
+    status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     layout->addWidget(status_);
     auto* buttons = new QDialogButtonBox(this);

@@ -44,6 +44,7 @@ MailComposeViewController::MailComposeViewController(std::unique_ptr<MailSender>
     form->addRow(tr("Subject:"), subjectField_);
     if (sender_ && !sender_->fromAddress().isEmpty()) {
         auto* from = new QLabel(sender_->fromAddress(), this);
+        from->setTextFormat(Qt::PlainText);
         from->setObjectName(QStringLiteral("from"));
         form->addRow(tr("From:"), from);
     }
@@ -155,10 +156,7 @@ void MailComposeViewController::save()
         return;
     const MailMessage m = message();
     // A draft may lack a recipient; it must still not carry injected headers.
-    MailMessage check = m;
-    if (check.to.isEmpty())
-        check.to = QStringList{QStringLiteral("-")};
-    if (const QString problem = check.problem(); !problem.isEmpty()) {
+    if (const QString problem = m.draftProblem(); !problem.isEmpty()) {
         finish(MFMailComposeResultFailed, ComposeError(ComposeError::HeaderInjection, problem));
         return;
     }

@@ -223,7 +223,9 @@ void SmtpSender::send(const MailMessage& message, Done done)
 {
     join();
     done_ = std::move(done);
-    const QString problem = account_.problem();
+    QString problem = account_.problem();
+    if (problem.isEmpty())
+        problem = message.problem(); // whoever calls, nothing malformed reaches the envelope
     if (!problem.isEmpty()) {
         QTimer::singleShot(0, this, [this, problem] {
             if (Done d = std::exchange(done_, nullptr))
@@ -237,8 +239,9 @@ void SmtpSender::send(const MailMessage& message, Done done)
     t.password = account_.password.toStdString();
     t.from = ('<' + account_.fromAddress.toUtf8() + '>').toStdString();
     t.caFile = QFile::encodeName(account_.caFile).toStdString();
-    for (const QString& r : message.to)
-        t.recipients.push_back(('<' + r.trimmed().toUtf8() + '>').toStdString());
+    // Only the bare address goes into the envelope, never a name or anything after it.
+    for (const QString& r : message.envelopeRecipients())
+        t.recipients.push_back(('<' + r.toUtf8() + '>').toStdString());
     t.timeoutMs = account_.timeoutMs;
     t.connectTimeoutMs = account_.connectTimeoutMs;
     t.requireTls = account_.security != QLatin1String("none");
@@ -283,6 +286,11 @@ bool SendmailSender::isAvailable()
 void SendmailSender::send(const MailMessage& message, Done done)
 {
     run_.expect(std::move(done));
+    if (const QString problem = message.problem(); !problem.isEmpty()) {
+        // Reported later, as a run's end would be.
+        QTimer::singleShot(0, this, [this, problem] { run_.complete(false, problem); });
+        return;
+    }
     const QString domain = fromAddress_.isEmpty() ? QStringLiteral("localhost") : fromAddress_.section(u'@', -1);
     const QByteArray mime =
         message.toMime(QDateTime::currentDateTime(), QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@' + domain);

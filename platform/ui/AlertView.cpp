@@ -17,6 +17,8 @@ AlertView::AlertView(const QString& title, const QString& message, AlertViewDele
     QVBoxLayout* layout = column();
     auto* m = new QLabel(message, this);
     m->setObjectName(QStringLiteral("alertMessage"));
+    // Messages quote recipients and servers' answers: never markup.
+    m->setTextFormat(Qt::PlainText);
     m->setAlignment(Qt::AlignCenter);
     m->setWordWrap(true);
     m->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -21,10 +21,23 @@ namespace {
 Application* g_application = nullptr;
 int g_signalPipe[2] = {-1, -1};
 
-void onSignal(int)
+volatile sig_atomic_t g_signalled = 0;
+constexpr unsigned kQuitDeadlineSeconds = 3;
+
+void onSignal(int signal)
 {
+    // A second request while the first is being served ends the process at once.
+    if (g_signalled) {
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+        return;
+    }
+    g_signalled = 1;
     const char c = 1;
     [[maybe_unused]] auto n = ::write(g_signalPipe[1], &c, 1);
+    // The event loop answers within milliseconds; should anything ever hold it, the
+    // process still ends (SIGALRM's default) rather than ignore the request.
+    ::alarm(kQuitDeadlineSeconds);
 }
 } // namespace
 

@@ -25,6 +25,7 @@ NavigationBar::NavigationBar(QWidget* parent) : QFrame(parent), item_(&ownItem_)
     grid->setContentsMargins(6, 4, 6, 4);
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("navTitle"));
+    title_->setTextFormat(Qt::PlainText);
     title_->setAlignment(Qt::AlignCenter);
     back_ = new QPushButton(this);
     back_->setObjectName(QStringLiteral("backButton"));

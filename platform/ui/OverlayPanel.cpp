@@ -12,6 +12,7 @@ OverlayPanel::OverlayPanel(const QString& name, const QString& title)
     column_ = new QVBoxLayout(this);
     auto* t = new QLabel(title, this);
     t->setObjectName(name + QStringLiteral("Title"));
+    t->setTextFormat(Qt::PlainText);
     t->setAlignment(Qt::AlignCenter);
     t->setWordWrap(true);
     column_->addWidget(t);

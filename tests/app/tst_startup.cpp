@@ -7,10 +7,12 @@
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
+#include "support/FloodServer.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 
 class tst_Startup : public QObject {
@@ -22,6 +24,7 @@ private slots:
     void reportScreenSetsTheTabTitles();
     void launchWriteOfLastIsNotFlushed();
     void goingToTheBackgroundStoresTheMessage();
+    void terminatingBySignalStoresTheMessage_data();
     void terminatingBySignalStoresTheMessage();
     void globalLookUsesOurImages();
 };
@@ -112,13 +115,46 @@ void tst_Startup::goingToTheBackgroundStoresTheMessage()
     QCOMPARE(onDisk.stringForKey(SettingsKeys::LastUsedMessage), QStringLiteral("Custom [] near {}"));
 }
 
+void tst_Startup::terminatingBySignalStoresTheMessage_data()
+{
+    QTest::addColumn<QString>("kind"); // what feeds the position: nothing set, or a flood
+    QTest::addColumn<QByteArray>("greeting");
+    QTest::addColumn<QByteArray>("chunk");
+    const QByteArray tpv = R"({"class":"TPV","device":"/dev/flood","mode":3,"time":"2026-05-14T10:00:00.000Z",)"
+                           R"("lat":50.1,"lon":14.5,"altMSL":123.4,"eph":5.0})"
+                           "\n";
+    const QByteArray fix = "$GPGGA,100000.00,5006.0000,N,01430.0000,E,1,09,0.9,123.4,M,45.3,M,,*6E\r\n";
+    QTest::newRow("the bundled walk") << QString() << QByteArray() << QByteArray();
+    QTest::newRow("gpsd sending fixes without pause") << "gpsd" << QByteArray() << tpv.repeated(64);
+    QTest::newRow("NMEA over TCP, a line that never ends") << "tcp" << QByteArray("$GPGGA,") << QByteArray(8192, 'x');
+    QTest::newRow("NMEA over TCP without pause") << "tcp" << QByteArray() << fix.repeated(64);
+    QTest::newRow("nmea:/dev/zero") << "/dev/zero" << QByteArray() << QByteArray();
+}
+
 void tst_Startup::terminatingBySignalStoresTheMessage()
 {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, greeting);
+    QFETCH(QByteArray, chunk);
     QTemporaryDir home;
     UserDefaults seeded(home.filePath(QStringLiteral("quorvel/defaults.json")));
     seeded.setString(QStringLiteral("Meet me at [N 1 E 2], {Town}"), SettingsKeys::LastUsedMessage);
     seeded.setStringArray({QStringLiteral("T []")}, SettingsKeys::TemplatesArray);
     QVERIFY(seeded.synchronize());
+    std::unique_ptr<FloodServer> server;
+    QString source;
+    if (kind.startsWith(u'/')) {
+        source = QStringLiteral("nmea:") + kind;
+    } else if (!kind.isEmpty()) {
+        server = std::make_unique<FloodServer>(greeting, chunk, kind == QLatin1String("gpsd"));
+        QVERIFY(server->port() != 0);
+        source = QStringLiteral("%1:127.0.0.1:%2").arg(kind == QLatin1String("gpsd") ? "gpsd" : "nmea").arg(server->port());
+    }
+    if (!source.isEmpty()) {
+        QFile ini(home.filePath(QStringLiteral("quorvel/device.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[location]\nsource=" + source.toUtf8() + "\n");
+    }
 
     QProcess app;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -135,12 +171,20 @@ void tst_Startup::terminatingBySignalStoresTheMessage()
     QVERIFY(app.waitForStarted());
     QByteArray err;
     QTRY_VERIFY_WITH_TIMEOUT((err += app.readAllStandardError()).contains("setting message type to: current"), 30000);
+    QTest::qWait(1000); // the feed is in full flow
+    if (server)
+        QVERIFY(server->connections() > 0);
+    QElapsedTimer clock;
+    clock.start();
     app.terminate(); // SIGTERM
     QVERIFY(app.waitForFinished(30000));
+    const qint64 ms = clock.elapsed();
+    qInfo("ended %lld ms after SIGTERM", ms);
+    QVERIFY2(ms < 3000, qPrintable(QString::number(ms)));
     QCOMPARE(app.exitStatus(), QProcess::NormalExit);
     QCOMPARE(app.exitCode(), 0);
     err += app.readAllStandardError();
-    QVERIFY2(err.contains("Storing last used message: Meet me at [], {}"), err.constData());
+    QVERIFY2(err.contains("Storing last used message: Meet me at [], {}"), err.right(2000).constData());
     UserDefaults after(home.filePath(QStringLiteral("quorvel/defaults.json")));
     QCOMPARE(after.stringForKey(SettingsKeys::LastUsedMessage), QStringLiteral("Meet me at [], {}"));
     QCOMPARE(after.stringForKey(SettingsKeys::Last), MessageSource::Current);

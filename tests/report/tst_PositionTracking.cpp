@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QScopeGuard>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class tst_PositionTracking : public QObject {
@@ -29,6 +30,7 @@ private slots:
     void altitudeRounding();
     void localityComesFromAnEarlierAnswer();
     void placemarkWithoutSubLocality();
+    void localityIsNeverMarkup();
     void failedOrEmptyAnswerKeepsTheRecord_data();
     void failedOrEmptyAnswerKeepsTheRecord();
     void twoUpdatesShareTheOlderRecord();
@@ -480,6 +482,21 @@ void tst_PositionTracking::sourceLines()
     QCOMPARE(s->demoLabel->text(), localizedText("DemoPosition"));
     QTest::qWait(50);
     QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), alerts);
+}
+
+void tst_PositionTracking::localityIsNeverMarkup()
+{
+    QTemporaryDir dir;
+    const QString hostile = hostileMarkup(dir.path());
+    h->deliver(50.0875, 14.4213, 190);
+    Placemark p;
+    p.subLocality = hostile;
+    h->geocoder()->answer({p});
+    h->deliver(50.0876, 14.4214, 190);
+    QCOMPARE(h->screen->AddressLabel->text(), hostile);
+    for (QLabel* label : h->screen->findChildren<QLabel*>())
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+    QVERIFY(drawsAsPlainText(h->screen->AddressLabel));
 }
 
 QTEST_MAIN(tst_PositionTracking)

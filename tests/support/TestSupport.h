@@ -30,6 +30,19 @@ void resetStandardStore();
 // A fresh store holding these templates and this selected index (each only when given), flushed.
 void storeTemplates(const std::optional<QStringList>& templates, std::optional<qint64> selected);
 
+// Heap in use by this process, in MB: under AddressSanitizer the bytes allocated and not
+// freed (its quarantine of freed blocks would swamp the resident size), else the resident
+// size. For tests that feed a flood and check that memory stays bounded.
+double heapMegabytes();
+
+class QLabel;
+
+// Text that draws as something else when it is taken for markup: a picture read from a file
+// in `folder` (300 pixels high) and a large green "Message delivered" heading.
+QString hostileMarkup(const QString& folder);
+// Whether the label draws its text as the characters it holds, not as markup.
+bool drawsAsPlainText(const QLabel* label);
+
 // Pins locale and time zone, and points the per-user locations at a temporary folder of
 // this process. Call first, before anything opens the settings store.
 void initTestEnvironment();

@@ -29,6 +29,7 @@ inline QByteArray tilePng(int z, int x, int y, int size = 256)
 class TileServer : public QObject {
 public:
     int status = 200;            // the answer to every tile request
+    QByteArray body;             // when set, the body of every tile instead of its picture
     QByteArray cacheHeaders = "Cache-Control: max-age=3600\r\n";
     QStringList requests;        // paths, in order
     QList<QByteArray> userAgents;
@@ -95,7 +96,9 @@ private:
             const auto m = tile.match(QString::fromLatin1(path));
             QByteArray body;
             int code = status;
-            if (code == 200 && m.hasMatch())
+            if (code == 200 && m.hasMatch() && !this->body.isEmpty())
+                body = this->body;
+            else if (code == 200 && m.hasMatch())
                 body = tilePng(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
             else if (code == 200)
                 code = 404;

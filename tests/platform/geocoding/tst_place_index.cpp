@@ -57,6 +57,29 @@ TreeNode nodeAt(const QByteArray& b, quint64 offset)
     return n;
 }
 
+// Calls `visit` with the offset of every node of the place tree, in file order.
+void forEachNode(const QByteArray& b, const std::function<void(quint64)>& visit)
+{
+    quint64 at = firstNodeOffset(headerOf(b));
+    for (int pending = 1; pending > 0; at += sizeof(TreeNode)) {
+        pending += (nodeAt(b, at).child1 != nullptr ? 2 : 0) - 1;
+        visit(at);
+    }
+}
+
+// Rewrites every leaf of the place tree.
+void rewriteLeaves(QByteArray& b, const std::function<void(TreeNode&, int leaf)>& change)
+{
+    int leaf = 0;
+    forEachNode(b, [&](quint64 at) {
+        TreeNode n = nodeAt(b, at);
+        if (n.child1 != nullptr)
+            return;
+        change(n, leaf++);
+        put(b, at, n);
+    });
+}
+
 using Damage = std::function<void(QByteArray&)>;
 
 quint32 placeNamed(const PlaceIndex& index, const QString& name)
@@ -300,6 +323,33 @@ private slots:
             n.node_type.lr.right = 1u << 30;
             put(b, at, n);
         }) << "entries outside the tree";
+        QTest::newRow("leaves overlap, each naming every place") << Damage([](QByteArray& b) {
+            const Header h = headerOf(b);
+            rewriteLeaves(b, [&](TreeNode& n, int) {
+                n.node_type.lr.left = 0;
+                n.node_type.lr.right = h.placeCount - h.sectionCount;
+            });
+        }) << "where the leaves should go on";
+        QTest::newRow("an empty leaf") << Damage([](QByteArray& b) {
+            rewriteLeaves(b, [](TreeNode& n, int leaf) {
+                if (leaf == 0)
+                    n.node_type.lr.right = n.node_type.lr.left;
+            });
+        }) << "where the leaves should go on at entry 0";
+        QTest::newRow("leaves skip a place") << Damage([](QByteArray& b) {
+            rewriteLeaves(b, [](TreeNode& n, int leaf) {
+                if (leaf == 1)
+                    ++n.node_type.lr.left;
+            });
+        }) << "where the leaves should go on";
+        QTest::newRow("the last leaf stops short") << Damage([](QByteArray& b) {
+            int leaves = 0;
+            rewriteLeaves(b, [&](TreeNode&, int) { ++leaves; });
+            rewriteLeaves(b, [&](TreeNode& n, int leaf) {
+                if (leaf == leaves - 1)
+                    --n.node_type.lr.right;
+            });
+        }) << "leaves"; // "cover" for a long last leaf, or an empty one for a single entry
         QTest::newRow("tree cut short") << Damage([](QByteArray& b) {
             Header h = headerOf(b);
             h.localityTree.size -= sizeof(TreeNode);

@@ -1,6 +1,7 @@
 // LocationManager over its real sources: replayed files, a pty as a serial receiver,
 // NMEA over TCP, and the failures of each.
 
+#include "support/FloodServer.h"
 #include "support/TestSupport.h"
 #include "platform/location/LocationManager.h"
 #include "platform/foundation/DeviceSettings.h"
@@ -15,6 +16,7 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QPointer>
+#include <QTimer>
 
 #include <cmath>
 #include <fcntl.h>
@@ -88,6 +90,9 @@ private slots:
     void autoFallsToTheDemo_data();
     void autoFallsToTheDemo();
     void silentGpsdIsNotAnswering();
+    void floodsKeepTheEventLoopGoing_data();
+    void floodsKeepTheEventLoopGoing();
+    void overlongLinesAreDropped();
 };
 
 void tst_LocationManager::initTestCase()
@@ -228,6 +233,7 @@ void tst_LocationManager::failuresReachTheDelegateOnce_data()
     QTest::newRow("serial device missing") << QStringLiteral("nmea:/dev/quorvel-no-such-tty") << QStringLiteral("No such file");
     QTest::newRow("nmea TCP refused") << QStringLiteral("nmea:127.0.0.1:") + closedPort << QStringLiteral("refused");
     QTest::newRow("nmea without address") << QStringLiteral("nmea:nowhere") << QStringLiteral("HOST:PORT");
+    QTest::newRow("replay of a device") << QStringLiteral("replay:/dev/zero") << QStringLiteral("not a regular file");
     QTest::newRow("gpsd refused") << QStringLiteral("gpsd:127.0.0.1:") + closedPort << QStringLiteral("cannot connect to gpsd");
     QTest::newRow("geoclue without a system bus") << QStringLiteral("geoclue") << QStringLiteral("GeoClue: no system bus");
 }
@@ -297,16 +303,34 @@ void tst_LocationManager::deviceSettingsNameTheSource()
     QVERIFY(std::abs(demoRecorder.locations.first().coordinate.latitude - 50.087) < 0.01);
 }
 
+// A pseudo-terminal standing in for a serial receiver, read by a started manager.
+struct PtyReceiver {
+    int master = -1;
+    QString name;
+    std::unique_ptr<LocationManager> manager;
+    Recorder recorder;
+
+    bool open()
+    {
+        int slave = -1;
+        char path[256] = {};
+        if (::openpty(&master, &slave, path, nullptr, nullptr) != 0)
+            return false;
+        name = QString::fromLocal8Bit(path);
+        manager = LocationManager::forSource(QStringLiteral("nmea:") + name);
+        manager->setDelegate(&recorder);
+        manager->startUpdatingLocation();
+        ::close(slave);
+        return true;
+    }
+};
+
 void tst_LocationManager::serialReceiverOnPty()
 {
-    int master = -1, slave = -1;
-    char name[256] = {};
-    QVERIFY(::openpty(&master, &slave, name, nullptr, nullptr) == 0);
-    auto manager = LocationManager::forSource(QStringLiteral("nmea:") + QString::fromLocal8Bit(name));
-    Recorder recorder;
-    manager->setDelegate(&recorder);
-    manager->startUpdatingLocation();
-    ::close(slave);
+    PtyReceiver pty;
+    QVERIFY(pty.open());
+    const int master = pty.master;
+    const Recorder& recorder = pty.recorder;
     const QByteArray data = QByteArray("\x01\x02garbage\r\n") + goodFix("100000.00") + goodFix("100001.00");
     QCOMPARE(::write(master, data.constData(), data.size()), data.size());
     QTRY_VERIFY(!recorder.locations.isEmpty());
@@ -315,7 +339,7 @@ void tst_LocationManager::serialReceiverOnPty()
     // The receiver goes away.
     ::close(master);
     QTRY_COMPARE(recorder.errors.size(), 1);
-    QVERIFY(recorder.errors.first().cause.contains(QString::fromLocal8Bit(name)));
+    QVERIFY(recorder.errors.first().cause.contains(pty.name));
 }
 
 void tst_LocationManager::nmeaOverTcp()
@@ -527,6 +551,98 @@ void tst_LocationManager::silentGpsdIsNotAnswering()
     QVERIFY(!manager->isDemo());
     QVERIFY(recorder.errors.isEmpty());
     QVERIFY(recorder.locations.isEmpty());
+}
+
+void tst_LocationManager::floodsKeepTheEventLoopGoing_data()
+{
+    QTest::addColumn<QString>("kind");   // gpsd, tcp or a device path
+    QTest::addColumn<QByteArray>("greeting");
+    QTest::addColumn<QByteArray>("chunk");
+    QTest::addColumn<bool>("fixes");     // whether the feed holds positions
+
+    const QByteArray tpv = R"({"class":"TPV","device":"/dev/flood","mode":3,"time":"2026-05-14T10:00:00.000Z",)"
+                           R"("lat":50.1,"lon":14.5,"altMSL":123.4,"eph":5.0})"
+                           "\n";
+    QTest::newRow("gpsd sending fixes without pause")
+        << "gpsd" << QByteArray(R"({"class":"VERSION","release":"3.22","rev":"3.22","proto_major":3,"proto_minor":14})" "\n")
+        << tpv.repeated(64) << true;
+    QTest::newRow("NMEA over TCP, a line that never ends") << "tcp" << QByteArray("$GPGGA,") << QByteArray(8192, 'x') << false;
+    QTest::newRow("NMEA over TCP, fixes without pause")
+        << "tcp" << QByteArray() << (goodFix("100000.00") + goodFix("100001.00")).repeated(32) << true;
+    QTest::newRow("nmea:/dev/zero") << "/dev/zero" << QByteArray() << QByteArray() << false;
+}
+
+void tst_LocationManager::floodsKeepTheEventLoopGoing()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, greeting);
+    QFETCH(QByteArray, chunk);
+    QFETCH(bool, fixes);
+    std::unique_ptr<FloodServer> server;
+    QString source = QStringLiteral("nmea:") + kind;
+    if (!kind.startsWith(u'/')) {
+        server = std::make_unique<FloodServer>(greeting, chunk, kind == QLatin1String("gpsd"));
+        QVERIFY(server->port() != 0);
+        source = (kind == QLatin1String("gpsd") ? QStringLiteral("gpsd:127.0.0.1:%1") : QStringLiteral("nmea:127.0.0.1:%1"))
+                     .arg(server->port());
+    }
+    const double before = heapMegabytes();
+    auto manager = LocationManager::forSource(source);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+
+    // A timer that must keep firing while the feed floods.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longestGap = 0;
+    int ticks = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, this, [&] {
+        ++ticks;
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    tick.start(10);
+    QTest::qWait(2000);
+    tick.stop();
+    manager->stopUpdatingLocation();
+    const double grown = heapMegabytes() - before;
+    qInfo("%d ticks, longest gap %lld ms, %lld locations, %lld bytes sent, grew %.1f MB", ticks, longestGap,
+          qint64(recorder.locations.size()), server ? server->bytesSent() : qint64(-1), grown);
+    QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+    QVERIFY(ticks >= 20);
+    QVERIFY2(grown < 64, qPrintable(QString::number(grown)));
+    QVERIFY(recorder.errors.isEmpty());
+    if (fixes) {
+        QVERIFY(!recorder.locations.isEmpty());
+        QCOMPARE(recorder.locations.last().coordinate.latitude, 50.1);
+        // Only the newest of each batch is delivered: far fewer than were sent.
+        const qint64 sent = server->bytesSent() / qMax<qsizetype>(1, chunk.size() / 64);
+        QVERIFY2(recorder.locations.size() * 4 < sent, qPrintable(QString::number(sent)));
+    } else {
+        QVERIFY(recorder.locations.isEmpty());
+    }
+}
+
+void tst_LocationManager::overlongLinesAreDropped()
+{
+    PtyReceiver pty;
+    QVERIFY(pty.open());
+    const int master = pty.master;
+    const Recorder& recorder = pty.recorder;
+    // A sentence that runs on past 1 KB, its end, then fixes: the long one must not be
+    // glued to the next line, and the next fix arrives intact.
+    const QByteArray data = "$GPGGA,100000.00," + QByteArray(3000, '9') + "\r\n" + goodFix("100001.00", "5007.0000")
+                            + goodFix("100002.00", "5007.0000");
+    for (qsizetype at = 0; at < data.size(); at += 512) {
+        const QByteArray piece = data.mid(at, 512);
+        QCOMPARE(::write(master, piece.constData(), piece.size()), piece.size());
+        QTest::qWait(5);
+    }
+    QTRY_VERIFY(!recorder.locations.isEmpty());
+    QCOMPARE(recorder.locations.first().coordinate.latitude, 50.0 + 7.0 / 60.0);
+    ::close(master);
 }
 
 QTEST_MAIN(tst_LocationManager)

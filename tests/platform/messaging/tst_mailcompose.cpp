@@ -6,6 +6,7 @@
 #include "support/SendingHarness.h"
 #include "support/TestSupport.h"
 
+#include <QJsonArray>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -127,6 +128,187 @@ private slots:
         }
         QVERIFY(state->sent.isEmpty());
         QVERIFY(QDir(drafts.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void recipientsMustBeMailboxes_data()
+    {
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<QString>("envelope"); // empty: refused
+        QTest::newRow("plain") << "mum@example.org" << "mum@example.org";
+        QTest::newRow("with a name") << "Mum <mum@example.org>" << "mum@example.org";
+        QTest::newRow("quoted name with comma") << "\"Doe, Jane\" <jane@example.org>" << "jane@example.org";
+        QTest::newRow("sub-address and single-label host") << "a.b+tag@x" << "a.b+tag@x";
+        QTest::newRow("quoted local part") << "\"a b\"@example.org" << "\"a b\"@example.org";
+        QTest::newRow("address literal") << "root@[IPv6:::1]" << "root@[IPv6:::1]";
+        QTest::newRow("international host") << QString::fromUtf8("jan@příklad.cz") << QString::fromUtf8("jan@příklad.cz");
+        QTest::newRow("SMTP parameters after the address")
+            << "mum@example.org> NOTIFY=SUCCESS,FAILURE ORCPT=rfc822;spy@evil.example" << "";
+        QTest::newRow("parameters inside the brackets") << "Mum <mum@example.org> NOTIFY=SUCCESS>" << "";
+        QTest::newRow("blank in the address") << "mum @example.org" << "";
+        QTest::newRow("two at signs") << "a@b@example.org" << "";
+        QTest::newRow("no host") << "mum@" << "";
+        QTest::newRow("no local part") << "@example.org" << "";
+        QTest::newRow("no at sign") << "mum" << "";
+        QTest::newRow("leading dot") << ".mum@example.org" << "";
+        QTest::newRow("double dot") << "m..um@example.org" << "";
+        QTest::newRow("hyphen ends a label") << "mum@example-.org" << "";
+        QTest::newRow("local part over 64") << QString(65, u'a') + "@example.org" << "";
+        QTest::newRow("tab in the name") << "Mu\tm <mum@example.org>" << "";
+        QTest::newRow("bad address literal") << "root@[999.1.1.1]" << "";
+    }
+
+    void recipientsMustBeMailboxes()
+    {
+        QFETCH(QString, recipient);
+        QFETCH(QString, envelope);
+        MailMessage m;
+        m.fromAddress = QStringLiteral("q@example.org");
+        m.to = QStringList{recipient};
+        if (envelope.isEmpty()) {
+            QVERIFY2(m.problem().contains(QStringLiteral("is not an e-mail address")), qPrintable(m.problem()));
+            QVERIFY(m.envelopeRecipients().isEmpty());
+        } else {
+            QVERIFY2(m.problem().isEmpty(), qPrintable(m.problem()));
+            QCOMPARE(m.envelopeRecipients(), QStringList{envelope});
+        }
+    }
+
+    void senderNameCannotForgeTheFromLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("from");
+        QTest::newRow("atoms") << "Eve Boss" << QByteArray("From: Eve Boss <eve@corp.example>");
+        QTest::newRow("comma and brackets") << "Eve, Boss <boss@corp.example>"
+                                            << QByteArray("From: \"Eve, Boss <boss@corp.example>\" <eve@corp.example>");
+        QTest::newRow("quote and backslash") << "a\"b\\c" << QByteArray("From: \"a\\\"b\\\\c\" <eve@corp.example>");
+        QTest::newRow("non-ASCII") << QString::fromUtf8("Éva") << QByteArray("From: =?UTF-8?B?w4l2YQ==?= <eve@corp.example>");
+    }
+
+    void senderNameCannotForgeTheFromLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, from);
+        MailMessage m;
+        m.fromAddress = QStringLiteral("eve@corp.example");
+        m.fromName = name;
+        m.to = QStringList{QStringLiteral("a@example.org")};
+        QVERIFY(m.problem().isEmpty());
+        const QByteArray mime = m.toMime(QDateTime::currentDateTime(), QStringLiteral("id@x"));
+        QVERIFY2(mime.contains("\r\n" + from + "\r\n"), mime.constData());
+    }
+
+    void longHeaderLinesAreFolded_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("many words") << QStringLiteral("where I am ").repeated(300).trimmed();
+        QTest::newRow("one word") << QString(3000, u'x');
+        QTest::newRow("just fits") << QString(998 - 9, u'y');
+    }
+
+    void longHeaderLinesAreFolded()
+    {
+        QFETCH(QString, subject);
+        MailMessage m;
+        m.to = QStringList{QStringLiteral("a@example.org")};
+        m.subject = subject;
+        const QByteArray mime = m.toMime(QDateTime::currentDateTime(), QStringLiteral("id@x"));
+        const QByteArray head = mime.left(mime.indexOf("\r\n\r\n"));
+        for (const QByteArray& line : head.split('\n'))
+            QVERIFY2(line.size() <= 999, qPrintable(QString::number(line.size()))); // 998 and the CR
+        // Unfolded and decoded, the subject is as typed.
+        const qsizetype start = head.indexOf("Subject: ") + 9;
+        QByteArray value = head.mid(start, head.indexOf("\r\nMessage-ID") - start);
+        QString decoded;
+        if (value.startsWith("=?")) {
+            for (const QByteArray& w : value.split('\n'))
+                decoded += QString::fromUtf8(QByteArray::fromBase64(w.trimmed().mid(10, w.trimmed().size() - 12)));
+        } else {
+            decoded = QString::fromLatin1(value.replace("\r\n", ""));
+        }
+        QCOMPARE(decoded, subject);
+    }
+
+    // Whoever calls a sender, a recipient that is not a mailbox never leaves the machine.
+    void sendersRefuseWhatIsNotAMailbox_data()
+    {
+        QTest::addColumn<QString>("transport");
+        QTest::newRow("smtp") << "smtp";
+        QTest::newRow("sendmail") << "sendmail";
+    }
+
+    void sendersRefuseWhatIsNotAMailbox()
+    {
+        QFETCH(QString, transport);
+        QTemporaryDir dir;
+        const QString stub = dir.filePath(QStringLiteral("sendmail"));
+        QFile f(stub);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\ntouch \"$0.ran\"\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        SmtpServer server;
+        QVERIFY(server.start());
+        SmtpAccount account;
+        account.server = QStringLiteral("127.0.0.1");
+        account.port = server.port;
+        account.security = QStringLiteral("none");
+        account.fromAddress = QStringLiteral("q@example.org");
+        std::unique_ptr<MailSender> sender;
+        if (transport == QLatin1String("smtp"))
+            sender = std::make_unique<SmtpSender>(account);
+        else
+            sender = std::make_unique<SendmailSender>(stub, QStringLiteral("q@example.org"), QString(), 10000);
+        MailMessage m;
+        m.fromAddress = QStringLiteral("q@example.org");
+        m.to = QStringList{QStringLiteral("mum@example.org> NOTIFY=SUCCESS ORCPT=rfc822;spy@evil.example")};
+        m.body = QStringLiteral("x");
+        int calls = 0;
+        QString error;
+        sender->send(m, [&](bool sent, const QString& why) {
+            ++calls;
+            QVERIFY(!sent);
+            error = why;
+        });
+        QCOMPARE(calls, 0); // never inside the call
+        QTRY_COMPARE(calls, 1);
+        QVERIFY2(error.contains(QStringLiteral("not an e-mail address")), qPrintable(error));
+        QTest::qWait(200);
+        QVERIFY(server.messages().isEmpty());
+        QVERIFY(!QFile::exists(stub + QStringLiteral(".ran")));
+    }
+
+    void onlyTheAddressReachesTheServer()
+    {
+        SmtpServer server;
+        QVERIFY(server.start());
+        writeDeviceSettings({{"mail/server", "127.0.0.1"},
+                             {"mail/port", server.port},
+                             {"mail/security", "none"},
+                             {"mail/from", "boss@corp.example"},
+                             {"mail/name", "Eve, Boss"}});
+        {
+            MailComposeViewController composer;
+            Outcome outcome;
+            composer.setMailComposeDelegate(&outcome);
+            composer.setToRecipients({QStringLiteral("mum@example.org> NOTIFY=SUCCESS,FAILURE ORCPT=rfc822;spy@evil.example")});
+            composer.send();
+            QCOMPARE(outcome.calls, 1);
+            QCOMPARE(outcome.result, int(MFMailComposeResultFailed));
+            QVERIFY2(outcome.error.contains(QStringLiteral("not an e-mail address")), qPrintable(outcome.error));
+        }
+        MailComposeViewController composer;
+        Outcome outcome;
+        composer.setMailComposeDelegate(&outcome);
+        composer.setToRecipients({QStringLiteral("Mum <mum@example.org>")});
+        composer.send();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 20000);
+        QVERIFY2(outcome.result == MFMailComposeResultSent, qPrintable(outcome.error));
+        const QList<QJsonObject> messages = server.messages();
+        QCOMPARE(messages.size(), 1); // the refused one never reached the server
+        QCOMPARE(messages.first().value(QStringLiteral("to")).toArray(), QJsonArray{QStringLiteral("mum@example.org")});
+        const QString data = messages.first().value(QStringLiteral("data")).toString();
+        QVERIFY2(data.contains(QStringLiteral("\r\nFrom: \"Eve, Boss\" <boss@corp.example>\r\n")), qPrintable(data));
+        QVERIFY(data.contains(QStringLiteral("\r\nTo: Mum <mum@example.org>\r\n")));
     }
 
     void saveWritesADraft()

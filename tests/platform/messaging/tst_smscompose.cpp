@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 
 #include <QPushButton>
+#include <QLabel>
 #include <QtTest>
 
 using namespace Harness;
@@ -154,6 +155,24 @@ private slots:
             expected += QList<QByteArray>{"--send-sms", text.toUtf8(), "--destination", "+420 2", "--device", device};
         QCOMPARE(got, expected);
         QVERIFY(!QFile::exists(QStringLiteral("x")));
+    }
+
+    // A contact's number shown in the status while sending must not pass for our own words.
+    void statusShowsRecipientsAsTyped()
+    {
+        QTemporaryDir dir;
+        const QString hostile = hostileMarkup(dir.path());
+        const QString stub = writeKdeConnectStub(dir, QStringLiteral("phone1\n"), 0);
+        writeDeviceSettings({{"sms/sender", "kdeconnect"}, {"sms/program", stub}});
+        MessageComposeViewController composer;
+        composer.resize(360, 480);
+        composer.setRecipients({hostile});
+        composer.setBody(QStringLiteral("hello"));
+        composer.send();
+        auto* status = composer.findChild<QLabel*>(QStringLiteral("status"));
+        QVERIFY(status);
+        QVERIFY2(status->text().contains(hostile), qPrintable(status->text()));
+        QVERIFY(drawsAsPlainText(status));
     }
 
     void cancelBeforeSending()

@@ -3,10 +3,12 @@
 
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/NavigationBar.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -30,6 +32,41 @@ private slots:
         AlertPresenter::shared().dismissAll();
         ActionSheetPresenter::shared().dismissAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Titles and messages quote data (recipients, servers' answers, place names): drawn as
+    // the characters they are, never as markup.
+    void untrustedTextIsPlain_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("alert title") << "alertTitle";
+        QTest::newRow("alert message") << "alertMessage";
+        QTest::newRow("action sheet title") << "actionSheetTitle";
+        QTest::newRow("navigation bar title") << "navTitle";
+    }
+
+    void untrustedTextIsPlain()
+    {
+        QFETCH(QString, where);
+        QTemporaryDir dir;
+        const QString hostile = hostileMarkup(dir.path());
+        std::unique_ptr<QWidget> owner;
+        NavigationItem item;
+        if (where.startsWith(QLatin1String("alert")))
+            owner.reset(new AlertView(hostile, hostile, nullptr, QStringLiteral("OK")));
+        else if (where.startsWith(QLatin1String("action")))
+            owner.reset(new ActionSheet(hostile, nullptr, QStringLiteral("Cancel"), QString(), {}));
+        else {
+            auto* bar = new NavigationBar;
+            item.setTitle(hostile);
+            bar->setTopItem(&item);
+            owner.reset(bar);
+        }
+        owner->resize(360, 200);
+        auto* label = owner->findChild<QLabel*>(where);
+        QVERIFY(label);
+        QCOMPARE(label->text(), hostile);
+        QVERIFY(drawsAsPlainText(label));
     }
 
     // Without a window the alert is only recorded, so that tests can still press it.
