@@ -159,6 +159,22 @@ const std::vector<const char*>& textCatalogue()
         "MAP_OFFLINE",
         "MAP_NO_SATELLITE",
         "ACCESSIBLE_CLEAR_TEXT",
+        "DemoPosition",
+        "StatusChoosing",
+        "StatusWaiting",
+        "StatusNotAnswering",
+        "StatusDenied",
+        "StatusFailed",
+        "SourceGeoClue",
+        "SourceGpsd",
+        "SourceReceiver",
+        "SourceReplay",
+        "SourceDemo",
+        "DemoSendTitle",
+        "DemoSendMessage",
+        "DemoSendNo",
+        "DemoSendYes",
+        "DemoPin",
     };
     return keys;
 }

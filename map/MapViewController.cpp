@@ -56,7 +56,10 @@ void MapViewController::mapViewDidUpdateUserLocation(MapView*, const UserLocatio
     auto pin = std::make_unique<PointAnnotation>();
     pin->setCoordinate(center);
     pin->setTitle(QStringLiteral("Where am I?"));
-    pin->setSubtitle(QStringLiteral("I'm here!!!"));
+    // A demo position is never presented as where the user is.
+    const bool demo = services_.userLocationSource && services_.userLocationSource->isDemo();
+    pin->setSubtitle(demo ? localizedText("DemoPin") : QStringLiteral("I'm here!!!"));
+    pin->setDemo(demo);
     mapView->addAnnotation(std::move(pin));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/UserDefaults.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 namespace {
@@ -16,7 +17,75 @@ const QString kGeocaching = QStringLiteral("Geocaching");
 const QString kWGS84 = QStringLiteral("WGS84");
 const QString kRAW = QStringLiteral("RAW");
 
+// A text of the string table with the source's name in its place; a table without the
+// text gives the key, which has no place for it.
+QString withName(const char* key, const QString& name)
+{
+    const QString text = localizedText(key);
+    return text.contains(QLatin1String("%1")) ? text.arg(name) : text;
+}
+
+// The source as the status line names it.
+QString sourceTitle(const LocationSourceInfo& source)
+{
+    using K = LocationSourceInfo::Kind;
+    switch (source.kind) {
+    case K::GeoClue:
+        return localizedText("SourceGeoClue");
+    case K::Gpsd:
+        return withName("SourceGpsd", source.detail);
+    case K::Receiver:
+        return withName("SourceReceiver", source.detail);
+    case K::Replay:
+        return withName("SourceReplay", QFileInfo(source.detail).fileName());
+    case K::Demo:
+        return localizedText("SourceDemo");
+    case K::Unknown:
+        break;
+    }
+    return source.detail;
+}
+
+QString statusText(LocationStatus status, const LocationSourceInfo& source)
+{
+    switch (status) {
+    case LocationStatus::Choosing:
+        return localizedText("StatusChoosing");
+    case LocationStatus::Waiting:
+        return withName("StatusWaiting", sourceTitle(source));
+    case LocationStatus::NotAnswering:
+        return withName("StatusNotAnswering", sourceTitle(source));
+    case LocationStatus::Denied:
+        return localizedText("StatusDenied");
+    case LocationStatus::Failed:
+        return withName("StatusFailed", sourceTitle(source));
+    case LocationStatus::Stopped:
+    case LocationStatus::Receiving:
+        break;
+    }
+    return {};
+}
+
 } // namespace
+
+void QuorvelFirstViewController::updatePositionSourceLines()
+{
+    const bool demo = locationManager && locationManager->isDemo();
+    if (demoLabel) {
+        demoLabel->setText(localizedText("DemoPosition"));
+        demoLabel->setVisible(demo);
+    }
+    if (!statusLabel)
+        return;
+    const QString text = locationManager ? statusText(locationManager->status(), locationManager->activeSource()) : QString();
+    if (text != statusLabel->text()) {
+        statusLabel->setText(text);
+        // The name stays "Position status"; setting the description tells screen readers
+        // the new words.
+        statusLabel->setAccessibleDescription(text);
+    }
+    statusLabel->setVisible(!text.isEmpty());
+}
 
 void QuorvelFirstViewController::locationManagerDidUpdateToLocation(LocationManager*, const Location& location,
                                                                     const std::optional<Location>&)

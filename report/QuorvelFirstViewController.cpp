@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
+#include <QTimer>
 
 QuorvelFirstViewController::QuorvelFirstViewController(ReportServices services, QWidget* parent)
     : ViewController(parent), services_(std::move(services))
@@ -37,6 +38,11 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     sendButton = ui_->sendButton;
     SMSLabel = ui_->SMSLabel;
     MessageSegment = ui_->MessageSegment;
+    demoLabel = ui_->demoLabel;
+    statusLabel = ui_->statusLabel;
+    // They show words from outside (a device path, a host name): never markup.
+    demoLabel->setTextFormat(Qt::PlainText);
+    statusLabel->setTextFormat(Qt::PlainText);
 
     // Actions and delegates, as the layout wires them.
     phoneNumber->setDelegate(this);
@@ -76,11 +82,16 @@ void QuorvelFirstViewController::viewDidLoad()
             geocoder = services_.makeGeocoder();
     }
     if (locationManager) {
+        connect(locationManager.get(), &LocationManager::statusChanged, this,
+                &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
+        connect(locationManager.get(), &LocationManager::activeSourceChanged, this,
+                &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
         locationManager->setDesiredAccuracy(kLocationAccuracyBest);
         locationManager->setDelegate(this);
         locationManager->setDistanceFilter(10.0);
         locationManager->startUpdatingLocation();
     }
+    updatePositionSourceLines();
     navigationItem()->setHidesBackButton(true);
     if (phoneNumber) {
         phoneNumber->setPlaceholderText(localizedText("contactPhone"));
@@ -96,7 +107,8 @@ void QuorvelFirstViewController::viewWillAppear(bool animated)
 
 void QuorvelFirstViewController::viewDidAppear(bool animated)
 {
-    if (locationManager)
+    followWindow();
+    if (locationManager && windowCanBeSeen())
         locationManager->startUpdatingLocation();
     ViewController::viewDidAppear(animated);
 }
@@ -128,6 +140,8 @@ void QuorvelFirstViewController::viewDidUnload()
     coordBtn = nullptr;
     MessageSegment = nullptr;
     navBar = nullptr;
+    demoLabel = nullptr;
+    statusLabel = nullptr;
     ViewController::viewDidUnload();
     if (locationManager)
         locationManager->stopUpdatingLocation();
@@ -227,9 +241,44 @@ void QuorvelFirstViewController::shiftView(int dy)
     shiftAnimation_->start();
 }
 
+void QuorvelFirstViewController::followWindow()
+{
+    QWidget* w = window();
+    if (w == watchedWindow_)
+        return;
+    if (watchedWindow_)
+        watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = w;
+    if (w && w != this)
+        w->installEventFilter(this);
+}
+
+bool QuorvelFirstViewController::windowCanBeSeen() const
+{
+    const QWidget* w = watchedWindow_ ? watchedWindow_.data() : window();
+    return w && w->isVisible() && !w->isMinimized();
+}
+
+void QuorvelFirstViewController::windowVisibilityChanged()
+{
+    // Nobody can see the position while the window is minimised or hidden: the source is
+    // closed (which turns the desktop's location indicator off) until it comes back.
+    if (!locationManager || !isAppearing())
+        return;
+    if (windowCanBeSeen())
+        locationManager->startUpdatingLocation();
+    else
+        locationManager->stopUpdatingLocation();
+}
+
 bool QuorvelFirstViewController::eventFilter(QObject* watched, QEvent* event)
 {
     if (isViewLoaded() && watched == view() && event->type() == QEvent::MouseButtonPress)
         backgroundTouched();
+    if (watched == watchedWindow_ && watched != this
+        && (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
+        // The window's visibility is settled once the event has been handled.
+        QTimer::singleShot(0, this, &QuorvelFirstViewController::windowVisibilityChanged);
+    }
     return ViewController::eventFilter(watched, event);
 }

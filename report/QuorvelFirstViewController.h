@@ -83,6 +83,10 @@ public:
     QPointer<QPushButton> sendButton;
     QPointer<QLabel> SMSLabel;
     QPointer<SegmentedControl> MessageSegment;
+    // Where the position comes from: a line while it is the demo walk, and a status line
+    // while there is no fix.
+    QPointer<QLabel> demoLabel;
+    QPointer<QLabel> statusLabel;
 
 protected:
     void loadView(QWidget* view) override;
@@ -104,6 +108,11 @@ public:
     void locationManagerDidFailWithError(LocationManager* manager, const LocationError& error) override;
     void showFormats();
     void actionSheetClickedButtonAtIndex(ActionSheet* actionSheet, int buttonIndex) override;
+    void alertViewClickedButtonAtIndex(AlertView* alertView, int buttonIndex) override;
+    // Shows the demo line and the status line as the location manager has them.
+    void updatePositionSourceLines();
+    // Whether the window the screen is in can be seen (neither hidden nor minimised).
+    bool windowCanBeSeen() const;
 
     std::unique_ptr<LocationManager> locationManager;
     std::unique_ptr<Geocoder> geocoder;
@@ -113,7 +122,13 @@ public:
     QPropertyAnimation* viewShiftAnimation() const { return shiftAnimation_.data(); }
 
 private:
+    void followWindow();
+    void windowVisibilityChanged();
+
     QPointer<QPropertyAnimation> shiftAnimation_;
+    QPointer<QWidget> watchedWindow_;
+    QPointer<AlertView> demoConfirmation_;
+    bool demoSendConfirmed_ = false;
 public:
     // Sending and contacts.
     void sendSMS(QObject* sender);

@@ -56,6 +56,15 @@ void QuorvelFirstViewController::dismissViewControllerAnimated(bool)
 
 void QuorvelFirstViewController::sendSMS(QObject*)
 {
+    // A demo position sent as if it were the user's could send help to the wrong place.
+    if (locationManager && locationManager->isDemo() && !demoSendConfirmed_) {
+        if (!demoConfirmation_) {
+            demoConfirmation_ = new AlertView(localizedText("DemoSendTitle"), localizedText("DemoSendMessage"), this,
+                                              localizedText("DemoSendNo"), {localizedText("DemoSendYes")});
+            demoConfirmation_->show();
+        }
+        return;
+    }
     QStringList recipients;
     if (phoneNumber && !phoneNumber->text().isNull())
         recipients.append(phoneNumber->text());
@@ -84,6 +93,19 @@ void QuorvelFirstViewController::sendSMS(QObject*)
             showAlert(localizedText("Error"), "DeviceNotConfiguredEmail");
         }
     }
+}
+
+void QuorvelFirstViewController::alertViewClickedButtonAtIndex(AlertView* alertView, int buttonIndex)
+{
+    if (!alertView || alertView != demoConfirmation_)
+        return;
+    demoConfirmation_ = nullptr;
+    // Index 0 is "don't send", the default.
+    if (buttonIndex != 1)
+        return;
+    demoSendConfirmed_ = true;
+    sendSMS(sendButton);
+    demoSendConfirmed_ = false;
 }
 
 void QuorvelFirstViewController::messageComposeViewControllerDidFinishWithResult(MessageComposeViewController*,

@@ -27,8 +27,10 @@ namespace {
 
 class ReplaySource : public UserLocationSource {
 public:
+    bool demo = false;
     void startUpdatingLocation() override {}
     void stopUpdatingLocation() override {}
+    bool isDemo() const override { return demo; }
     void deliver(double lat, double lon)
     {
         Location l;
@@ -215,7 +217,7 @@ int main(int argc, char** argv)
     writeMBTiles(standard, walk[2], streetTile, QString());
     writeMBTiles(satellite, walk[2], satelliteTile, QStringLiteral("Pictures: drawn for this screenshot"));
 
-    auto shoot = [&](const QString& file, const QString& standardMBTiles, bool toSatellite) {
+    auto shoot = [&](const QString& file, const QString& standardMBTiles, bool toSatellite, bool demo = false) {
         {
             QSettings s(ini, QSettings::IniFormat);
             s.clear();
@@ -225,6 +227,7 @@ int main(int argc, char** argv)
             s.setValue(QStringLiteral("map/satellite-attribution"), QStringLiteral("Imagery: test pictures"));
         }
         ReplaySource source;
+        source.demo = demo;
         PraguePlaces places;
         MapViewController vc(MapServices{&source, &places});
         vc.resize(360, 640);
@@ -244,6 +247,7 @@ int main(int argc, char** argv)
     shoot(QStringLiteral("map-offline.png"), QString(), false);
     shoot(QStringLiteral("map-mbtiles.png"), standard, false);
     shoot(QStringLiteral("map-satellite.png"), standard, true);
+    shoot(QStringLiteral("map-demo.png"), standard, false, true);
 
     NoBrowser browser;
     AboutViewController about(&browser);

@@ -1,7 +1,9 @@
-// Takes the report screen's pictures for docs/: with a position (in a light and in a dark
-// desktop theme), with the format sheet open, and while the message is edited (view
-// shifted). Run from the source folder:
+// Takes the report screen's pictures for docs/: with a position (the demo walk, as on a
+// machine without GeoClue or gpsd; in a light and in a dark desktop theme), with the format
+// sheet open, and while the message is edited (view shifted); with `waiting`, the status
+// line while a source gives no fix. Run from the source folder:
 //   build/report_screenshots docs
+//   build/report_screenshots docs waiting
 
 #include "app/QuorvelAppDelegate.h"
 #include "report/QuorvelFirstViewController.h"
@@ -20,6 +22,7 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -33,12 +36,18 @@ int main(int argc, char** argv)
     QApplication qtApp(argc, argv);
     StringTable::load(QStringLiteral("en"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const bool waiting = argc > 2 && QByteArray(argv[2]) == "waiting";
     QDir().mkpath(out);
+    // A gpsd that accepts and then says nothing, for the waiting status.
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost);
     {
         const QString ini = LocationManager::deviceSettingsPath();
         QDir().mkpath(QFileInfo(ini).path());
         QSettings s(ini, QSettings::IniFormat);
         s.setValue(QStringLiteral("location/replay-speed"), 40);
+        if (waiting)
+            s.setValue(QStringLiteral("location/source"), QStringLiteral("gpsd:127.0.0.1:%1").arg(silent.serverPort()));
     }
     UserDefaults::standardUserDefaults().setString(QStringLiteral("Geocaching"), SettingsKeys::SelectedGPSFormat);
 
@@ -52,6 +61,12 @@ int main(int argc, char** argv)
     p.subLocality = QStringLiteral("Staré Město");
     screen->placemark = p;
     screen->phoneNumber->setText(QStringLiteral("+420 603 123 456"));
+    if (waiting) {
+        QTest::qWait(1500);
+        layout.window->grab().save(out + QStringLiteral("/report-waiting.png"));
+        delete layout.window;
+        return 0;
+    }
     QElapsedTimer t;
     t.start();
     while (screen->lastLatitude == 0.0 && t.elapsed() < 10000)

@@ -1,6 +1,8 @@
 #pragma once
-// The diagnostic log: one line per call on standard error, with a time stamp and the
-// process name, and an optional sink that tests read.
+// The diagnostic log: one line per call on standard error, with a time stamp (none when
+// standard error is the systemd journal, which stamps lines itself) and the process name,
+// and an optional sink that tests read. The logging category "quorvel.diag" (enabled by
+// default) gates standard error; the sink always gets every line.
 
 #include "platform/foundation/Format.h"
 
@@ -16,6 +18,8 @@ void write(const QString& message);
 Sink setSink(Sink sink);
 // Standard error can be silenced while a sink is installed (tests do).
 void setEchoToStandardError(bool echo);
+// Whether standard error is the stream that JOURNAL_STREAM names.
+bool standardErrorIsJournal();
 
 } // namespace Log
 

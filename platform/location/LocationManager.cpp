@@ -2,6 +2,7 @@
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/FirstFrame.h"
 #include "platform/location/LocationSources.h"
+#include "platform/location/AutoSource.h"
 #include "platform/foundation/Log.h"
 
 #include <QDir>
@@ -16,9 +17,34 @@ QString LocationError::description() const
     return stringWithFormat("location source %@ failed: %@", source, cause);
 }
 
-LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObject* parent)
-    : QObject(parent), sourceName_(std::move(sourceName)), opener_(std::move(opener))
+LocationSourceInfo LocationSourceInfo::of(const QString& source)
 {
+    using K = LocationSourceInfo::Kind;
+    const int colon = static_cast<int>(source.indexOf(QLatin1Char(':')));
+    const QString kind = colon < 0 ? source : source.left(colon);
+    const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
+    if (kind == QLatin1String("demo") && rest.isEmpty())
+        return {K::Demo, {}};
+    if (kind == QLatin1String("geoclue") && rest.isEmpty())
+        return {K::GeoClue, {}};
+    if (kind == QLatin1String("gpsd"))
+        return {K::Gpsd, rest.isEmpty() ? QStringLiteral("localhost:2947") : rest};
+    if (kind == QLatin1String("nmea"))
+        return {K::Receiver, rest};
+    if (kind == QLatin1String("replay"))
+        return rest == LocationManager::bundledTrackPath() ? LocationSourceInfo{K::Demo, {}} : LocationSourceInfo{K::Replay, rest};
+    return {K::Unknown, source};
+}
+
+LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObject* parent)
+    : QObject(parent), sourceName_(std::move(sourceName)), opener_(std::move(opener)),
+      active_(LocationSourceInfo::of(sourceName_)), answerTimer_(new QTimer(this))
+{
+    answerTimer_->setSingleShot(true);
+    connect(answerTimer_, &QTimer::timeout, this, [this] {
+        if (status_ == LocationStatus::Waiting)
+            setStatus(LocationStatus::NotAnswering);
+    });
 }
 
 LocationManager::~LocationManager()
@@ -54,7 +80,7 @@ std::unique_ptr<LocationManager> LocationManager::fromDeviceSettings(QObject* pa
 
 std::unique_ptr<LocationManager> LocationManager::forSource(const QString& source, double replaySpeed, QObject* parent)
 {
-    const QString name = source.isEmpty() ? QStringLiteral("replay:") + bundledTrackPath() : source;
+    const QString name = source.isEmpty() ? QStringLiteral("auto") : source;
     return std::make_unique<LocationManager>(name, LocationSources::openerFor(name, replaySpeed), parent);
 }
 
@@ -72,6 +98,7 @@ void LocationManager::startUpdatingLocation()
     updating_ = true;
     failed_ = false;
     const quint64 generation = ++generation_;
+    setStatus(LocationStatus::Waiting);
     // The source is opened later: after the first frame while the application waits for it,
     // else at the next pass of the event loop. Fixes come later anyway, and preparing a
     // replay or connecting to a daemon must not hold up the screen that starts it. A stop
@@ -85,14 +112,15 @@ void LocationManager::startUpdatingLocation()
 void LocationManager::openSource(quint64 generation)
 {
     QPointer<LocationManager> self(this);
-    FailureReporter report = [self, generation](const QString& cause) {
+    auto reportFailure = [self, generation](const QString& cause, bool denied) {
         // Reported later, never inside the call that found it, so the delegate is not
         // re-entered from its own start or stop.
-        QTimer::singleShot(0, self, [self, generation, cause] {
+        QTimer::singleShot(0, self, [self, generation, cause, denied] {
             if (self && self->generation_ == generation)
-                self->fail(cause);
+                self->fail(cause, denied);
         });
     };
+    FailureReporter report = [reportFailure](const QString& cause) { reportFailure(cause, false); };
     QGeoPositionInfoSource* source = opener_ ? opener_(this, report) : nullptr;
     if (!source) {
         if (!opener_)
@@ -102,11 +130,25 @@ void LocationManager::openSource(quint64 generation)
     source_ = source;
     source->setPreferredPositioningMethods(LocationSources::methodsForAccuracy(desiredAccuracy_));
     connect(source, &QGeoPositionInfoSource::positionUpdated, this, &LocationManager::handlePosition);
-    connect(source, &QGeoPositionInfoSource::errorOccurred, this, [report](QGeoPositionInfoSource::Error error) {
+    connect(source, &QGeoPositionInfoSource::errorOccurred, this, [reportFailure](QGeoPositionInfoSource::Error error) {
         // A missing fix for a while is not a failure of the source; the others are.
         if (error != QGeoPositionInfoSource::UpdateTimeoutError && error != QGeoPositionInfoSource::NoError)
-            report(LocationSources::describe(error));
+            reportFailure(LocationSources::describe(error), error == QGeoPositionInfoSource::AccessError);
     });
+    if (auto* chooser = qobject_cast<AutoPositionSource*>(source)) {
+        // No source is known until the chooser has found one that answers.
+        setActiveSource({});
+        setStatus(LocationStatus::Choosing);
+        connect(chooser, &AutoPositionSource::chosen, this, [this](const LocationSourceInfo& info) {
+            setActiveSource(info);
+            if (status_ == LocationStatus::Choosing) {
+                setStatus(LocationStatus::Waiting);
+                answerTimer_->start(notAnsweringMs_);
+            }
+        });
+    } else if (status_ == LocationStatus::Waiting) {
+        answerTimer_->start(notAnsweringMs_);
+    }
     source->startUpdates();
 }
 
@@ -114,7 +156,25 @@ void LocationManager::stopUpdatingLocation()
 {
     updating_ = false;
     ++generation_;
+    answerTimer_->stop();
     closeSource();
+    setStatus(LocationStatus::Stopped);
+}
+
+void LocationManager::setStatus(LocationStatus status)
+{
+    if (status_ == status)
+        return;
+    status_ = status;
+    emit statusChanged(status);
+}
+
+void LocationManager::setActiveSource(const LocationSourceInfo& source)
+{
+    if (active_.kind == source.kind && active_.detail == source.detail)
+        return;
+    active_ = source;
+    emit activeSourceChanged(source);
 }
 
 void LocationManager::closeSource()
@@ -127,13 +187,15 @@ void LocationManager::closeSource()
     }
 }
 
-void LocationManager::fail(const QString& cause)
+void LocationManager::fail(const QString& cause, bool accessDenied)
 {
     if (failed_ || !updating_)
         return;
     failed_ = true;
+    answerTimer_->stop();
     closeSource();
-    const LocationError error{sourceName_, cause};
+    setStatus(accessDenied ? LocationStatus::Denied : LocationStatus::Failed);
+    const LocationError error{sourceName_, cause, accessDenied};
     NSLog("LocationManager: %@", error.description());
     emit failed(error);
     if (delegate_)
@@ -147,6 +209,9 @@ void LocationManager::handlePosition(const QGeoPositionInfo& info)
     const std::optional<Location> location = LocationSources::toLocation(info);
     if (!location)
         return;
+    // The source answers even when the fix is filtered out (the user standing still).
+    answerTimer_->stop();
+    setStatus(LocationStatus::Receiving);
     if (lastDelivered_ && distanceFilter_ > 0 && location->distanceFromLocation(*lastDelivered_) < distanceFilter_)
         return;
     const std::optional<Location> previous = lastDelivered_;

@@ -9,9 +9,11 @@
 //   nmea:HOST:PORT    NMEA over TCP
 //   gpsd:HOST:PORT    a gpsd daemon (JSON watch)
 //   geoclue           GeoClue2 through Qt's positioning plugin
-//   (absent)          the bundled track
+//   demo              the bundled walk, marked as a demo
+//   auto (or absent)  GeoClue2 when it is on the system bus, else gpsd when it answers
+//                     (auto-gpsd=HOST:PORT, localhost:2947 by default), else the demo
 // A source that cannot be opened, or that dies, is reported once to the delegate and in
-// the log; there is no fallback to another source.
+// the log; there is no fallback to another source once one is in use.
 
 #include "platform/location/Location.h"
 
@@ -22,6 +24,7 @@
 #include <optional>
 
 class LocationManager;
+class QTimer;
 class QGeoPositionInfo;
 class QGeoPositionInfoSource;
 
@@ -33,8 +36,30 @@ inline constexpr double kDistanceFilterNone = -1.0;
 struct LocationError {
     QString source; // the source as configured, e.g. "gpsd:127.0.0.1:2947"
     QString cause;  // what went wrong, e.g. "connection refused"
+    bool accessDenied = false; // the system's location service refused this application
     // "location source gpsd:127.0.0.1:2947 failed: connection refused"
     QString description() const;
+};
+
+// What a manager's source is doing, for a status line while there is no fix.
+enum class LocationStatus {
+    Stopped,
+    Choosing,     // `auto` is still finding out which source answers
+    Waiting,      // the source is open, no fix yet
+    NotAnswering, // the source is open but has given no fix for a while
+    Denied,       // the system's location service refused access
+    Failed,       // the source could not be opened or died
+    Receiving,    // fixes arrive
+};
+
+// The source in use, as a screen names it.
+struct LocationSourceInfo {
+    enum class Kind { Unknown, GeoClue, Gpsd, Receiver, Replay, Demo };
+    Kind kind = Kind::Unknown;
+    QString detail; // host:port, device or file; empty for GeoClue and the demo
+    bool isDemo() const { return kind == Kind::Demo; }
+    // Of a `source=` value that names one source ("gpsd:host:port", "demo", ...).
+    static LocationSourceInfo of(const QString& source);
 };
 
 class LocationManagerDelegate {
@@ -57,7 +82,7 @@ public:
     LocationManager(QString sourceName, SourceOpener opener, QObject* parent = nullptr);
     ~LocationManager() override;
 
-    // The source named by the device settings file (the bundled track when none is named).
+    // The source named by the device settings file (`auto` when none is named).
     static std::unique_ptr<LocationManager> fromDeviceSettings(QObject* parent = nullptr);
     // The source of a `source=` value as the device settings give it.
     static std::unique_ptr<LocationManager> forSource(const QString& source, double replaySpeed = 1.0,
@@ -68,6 +93,13 @@ public:
     static QString bundledTrackPath();
 
     QString sourceName() const { return sourceName_; }
+    // The source in use: for `auto`, the one chosen (Unknown while choosing).
+    LocationSourceInfo activeSource() const { return active_; }
+    bool isDemo() const { return active_.isDemo(); }
+    LocationStatus status() const { return status_; }
+    // How long an open source may stay without a fix before it counts as not answering
+    // (20 s unless set: less than a D-Bus call may take to time out).
+    void setNotAnsweringTimeout(int ms) { notAnsweringMs_ = ms; }
 
     double desiredAccuracy() const { return desiredAccuracy_; }
     void setDesiredAccuracy(double accuracy);
@@ -93,9 +125,14 @@ signals:
     // Every delivered location, for other screens that follow the same fixes.
     void locationUpdated(const Location& location);
     void failed(const LocationError& error);
+    void statusChanged(LocationStatus status);
+    // The source in use changed (`auto` made its choice).
+    void activeSourceChanged(const LocationSourceInfo& source);
 
 private:
-    void fail(const QString& cause);
+    void fail(const QString& cause, bool accessDenied = false);
+    void setStatus(LocationStatus status);
+    void setActiveSource(const LocationSourceInfo& source);
     void closeSource();
     void openSource(quint64 generation);
 
@@ -109,4 +146,8 @@ private:
     bool failed_ = false;
     quint64 generation_ = 0; // tells failures of an older start from the current one
     std::optional<Location> lastDelivered_;
+    LocationSourceInfo active_;
+    LocationStatus status_ = LocationStatus::Stopped;
+    int notAnsweringMs_ = 20000;
+    QTimer* answerTimer_ = nullptr;
 };

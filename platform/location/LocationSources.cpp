@@ -1,5 +1,8 @@
 #include "platform/location/LocationSources.h"
 #include "platform/location/GpsdSource.h"
+#include "platform/location/AutoSource.h"
+#include "platform/location/GeoClueSource.h"
+#include "platform/foundation/DeviceSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -240,14 +243,20 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
     }
     if (kind == QLatin1String("geoclue") && rest.isEmpty()) {
         return [](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
-            QGeoPositionInfoSource* source = QGeoPositionInfoSource::createSource(QStringLiteral("geoclue2"), parent);
-            if (!source)
-                fail(QStringLiteral("the geoclue2 positioning plugin is not available"));
-            return source;
+            return new GeoCluePositionSource(fail, parent);
         };
     }
-    return failing(stringWithFormat("unknown source \"%@\" (known: demo, replay:PATH, nmea:DEVICE, nmea:HOST:PORT, "
-                                    "gpsd:HOST:PORT, geoclue)", source));
+    if (kind == QLatin1String("auto") && rest.isEmpty()) {
+        // One demo opener for every start, so that the walk goes on where it was.
+        LocationManager::SourceOpener demo = openerFor(QStringLiteral("demo"), replaySpeed);
+        return [demo](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
+            const QString gpsd = DeviceSettings::value(QStringLiteral("location"), QStringLiteral("auto-gpsd"),
+                                                       QStringLiteral("localhost:2947")).trimmed();
+            return new AutoPositionSource(gpsd, demo, fail, parent);
+        };
+    }
+    return failing(stringWithFormat("unknown source \"%@\" (known: auto, demo, replay:PATH, nmea:DEVICE, "
+                                    "nmea:HOST:PORT, gpsd:HOST:PORT, geoclue)", source));
 }
 
 QGeoPositionInfoSource::PositioningMethods methodsForAccuracy(double accuracy)

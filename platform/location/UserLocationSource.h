@@ -15,6 +15,8 @@ public:
 
     virtual void startUpdatingLocation() = 0;
     virtual void stopUpdatingLocation() = 0;
+    // Whether the fixes are a demo rather than the user's position.
+    virtual bool isDemo() const { return false; }
 
 signals:
     void locationUpdated(const Location& location);

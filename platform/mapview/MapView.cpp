@@ -620,32 +620,37 @@ void MapView::drawUser(QPainter& p) const
     p.drawEllipse(pt, 7, 7);
 }
 
-const QPixmap& MapView::pinPixmap() const
+const QPixmap& MapView::pinPixmap(bool demo) const
 {
-    if (pin_.isNull()) {
+    QPixmap& pin = demo ? demoPin_ : pin_;
+    if (pin.isNull()) {
         const qreal dpr = devicePixelRatioF();
-        pin_ = QPixmap(QSize(22, 34) * dpr);
-        pin_.setDevicePixelRatio(dpr);
-        pin_.fill(Qt::transparent);
-        QPainter p(&pin_);
+        pin = QPixmap(QSize(22, 34) * dpr);
+        pin.setDevicePixelRatio(dpr);
+        pin.fill(Qt::transparent);
+        QPainter p(&pin);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(70, 70, 70), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(70, 70, 70), 2, demo ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(11, 17), QPointF(11, 33));
-        QRadialGradient g(QPointF(8, 7), 9);
-        g.setColorAt(0, QColor(255, 130, 120));
-        g.setColorAt(1, QColor(200, 20, 20));
-        p.setBrush(g);
-        p.setPen(QPen(QColor(120, 10, 10), 1));
+        if (demo) {
+            p.setBrush(QColor(255, 255, 255, 200));
+            p.setPen(QPen(QColor(90, 90, 90), 2, Qt::DashLine));
+        } else {
+            QRadialGradient g(QPointF(8, 7), 9);
+            g.setColorAt(0, QColor(255, 130, 120));
+            g.setColorAt(1, QColor(200, 20, 20));
+            p.setBrush(g);
+            p.setPen(QPen(QColor(120, 10, 10), 1));
+        }
         p.drawEllipse(QPointF(11, 10), 8, 8);
     }
-    return pin_;
+    return pin;
 }
 
 void MapView::drawPins(QPainter& p) const
 {
     if (annotations_.empty())
         return;
-    const QPixmap& pin = pinPixmap();
     const QRectF area = QRectF(rect()).adjusted(-12, -2, 12, 36);
     std::vector<std::pair<QPointF, const PointAnnotation*>> shown;
     shown.reserve(annotations_.size());
@@ -657,7 +662,7 @@ void MapView::drawPins(QPainter& p) const
     // Southern pins in front of northern ones, as they stand nearer the viewer.
     std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.first.y() < b.first.y(); });
     for (const auto& [pt, a] : shown)
-        p.drawPixmap(QPointF(std::round(pt.x()) - 11, std::round(pt.y()) - 33), pin);
+        p.drawPixmap(QPointF(std::round(pt.x()) - 11, std::round(pt.y()) - 33), pinPixmap(a->isDemo()));
 }
 
 void MapView::drawCallout(QPainter& p) const

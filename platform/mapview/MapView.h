@@ -30,11 +30,15 @@ public:
     void setTitle(const QString& title) { title_ = title; }
     QString subtitle() const { return subtitle_; }
     void setSubtitle(const QString& subtitle) { subtitle_ = subtitle; }
+    // A pin of a made-up position (a demo) is drawn grey and hollow, never like a real one.
+    bool isDemo() const { return demo_; }
+    void setDemo(bool demo) { demo_ = demo; }
 
 private:
     LocationCoordinate2D coordinate_;
     QString title_;
     QString subtitle_;
+    bool demo_ = false;
 };
 
 // The user's position as the map knows it; `location` is empty until the first fix.
@@ -179,7 +183,7 @@ private:
     void drawPins(QPainter& p) const;
     void drawCallout(QPainter& p) const;
     void drawOverlayTexts(QPainter& p) const;
-    const QPixmap& pinPixmap() const;
+    const QPixmap& pinPixmap(bool demo) const;
 
     MapViewDelegate* delegate_ = nullptr;
     MapSettings settings_;
@@ -217,5 +221,6 @@ private:
     bool dragging_ = false;
     bool pressed_ = false;
     mutable QPixmap pin_;
+    mutable QPixmap demoPin_;
     quint64 frames_ = 0;
 };

@@ -19,6 +19,7 @@ public:
 
     void startUpdatingLocation() override;
     void stopUpdatingLocation() override;
+    bool isDemo() const override { return manager_ && manager_->isDemo(); }
     LocationManager* manager() const { return manager_.get(); }
 
     void locationManagerDidUpdateToLocation(LocationManager* manager, const Location& location,

@@ -622,5 +622,69 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>ACCESSIBLE_CLEAR_TEXT</source>
         <translation>Vymazat text</translation>
     </message>
+    <message id="DemoPosition">
+        <source>DemoPosition</source>
+        <translation>Ukázková poloha: nahraná procházka Prahou, ne vaše skutečná poloha</translation>
+    </message>
+    <message id="StatusChoosing">
+        <source>StatusChoosing</source>
+        <translation>Hledám zdroj polohy…</translation>
+    </message>
+    <message id="StatusWaiting">
+        <source>StatusWaiting</source>
+        <translation>Čekám na polohu (zdroj: %1)…</translation>
+    </message>
+    <message id="StatusNotAnswering">
+        <source>StatusNotAnswering</source>
+        <translation>Zdroj polohy (%1) zatím neodpovídá.</translation>
+    </message>
+    <message id="StatusDenied">
+        <source>StatusDenied</source>
+        <translation>Systémová služba určování polohy odepřela přístup k vaší poloze. Povolte aplikaci Quorvel v nastavení systému v části Soukromí → Určování polohy.</translation>
+    </message>
+    <message id="StatusFailed">
+        <source>StatusFailed</source>
+        <translation>Zdroj polohy (%1) přestal fungovat.</translation>
+    </message>
+    <message id="SourceGeoClue">
+        <source>SourceGeoClue</source>
+        <translation>systémová služba určování polohy</translation>
+    </message>
+    <message id="SourceGpsd">
+        <source>SourceGpsd</source>
+        <translation>gpsd na %1</translation>
+    </message>
+    <message id="SourceReceiver">
+        <source>SourceReceiver</source>
+        <translation>přijímač %1</translation>
+    </message>
+    <message id="SourceReplay">
+        <source>SourceReplay</source>
+        <translation>záznam %1</translation>
+    </message>
+    <message id="SourceDemo">
+        <source>SourceDemo</source>
+        <translation>ukázková procházka</translation>
+    </message>
+    <message id="DemoSendTitle">
+        <source>DemoSendTitle</source>
+        <translation>Odeslat ukázkovou polohu?</translation>
+    </message>
+    <message id="DemoSendMessage">
+        <source>DemoSendMessage</source>
+        <translation>Poloha v této zprávě je ukázková procházka Prahou, ne místo, kde jste.</translation>
+    </message>
+    <message id="DemoSendNo">
+        <source>DemoSendNo</source>
+        <translation>Neodesílat</translation>
+    </message>
+    <message id="DemoSendYes">
+        <source>DemoSendYes</source>
+        <translation>Odeslat ukázku</translation>
+    </message>
+    <message id="DemoPin">
+        <source>DemoPin</source>
+        <translation>Ukázková poloha: nejste tady</translation>
+    </message>
 </context>
 </TS>

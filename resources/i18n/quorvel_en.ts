@@ -622,5 +622,69 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>ACCESSIBLE_CLEAR_TEXT</source>
         <translation>Clear text</translation>
     </message>
+    <message id="DemoPosition">
+        <source>DemoPosition</source>
+        <translation>Demo position: a recorded walk in Prague, not where you are</translation>
+    </message>
+    <message id="StatusChoosing">
+        <source>StatusChoosing</source>
+        <translation>Looking for a position source…</translation>
+    </message>
+    <message id="StatusWaiting">
+        <source>StatusWaiting</source>
+        <translation>Waiting for a position (source: %1)…</translation>
+    </message>
+    <message id="StatusNotAnswering">
+        <source>StatusNotAnswering</source>
+        <translation>No answer yet from the position source (%1).</translation>
+    </message>
+    <message id="StatusDenied">
+        <source>StatusDenied</source>
+        <translation>The system's location service refused access to your position. Allow Quorvel in the system settings under Privacy → Location Services.</translation>
+    </message>
+    <message id="StatusFailed">
+        <source>StatusFailed</source>
+        <translation>The position source (%1) stopped working.</translation>
+    </message>
+    <message id="SourceGeoClue">
+        <source>SourceGeoClue</source>
+        <translation>the system's location service</translation>
+    </message>
+    <message id="SourceGpsd">
+        <source>SourceGpsd</source>
+        <translation>gpsd at %1</translation>
+    </message>
+    <message id="SourceReceiver">
+        <source>SourceReceiver</source>
+        <translation>receiver %1</translation>
+    </message>
+    <message id="SourceReplay">
+        <source>SourceReplay</source>
+        <translation>recording %1</translation>
+    </message>
+    <message id="SourceDemo">
+        <source>SourceDemo</source>
+        <translation>the demo walk</translation>
+    </message>
+    <message id="DemoSendTitle">
+        <source>DemoSendTitle</source>
+        <translation>Send a demo position?</translation>
+    </message>
+    <message id="DemoSendMessage">
+        <source>DemoSendMessage</source>
+        <translation>The position in this message is the demo walk through Prague, not where you are.</translation>
+    </message>
+    <message id="DemoSendNo">
+        <source>DemoSendNo</source>
+        <translation>Don't send</translation>
+    </message>
+    <message id="DemoSendYes">
+        <source>DemoSendYes</source>
+        <translation>Send the demo</translation>
+    </message>
+    <message id="DemoPin">
+        <source>DemoPin</source>
+        <translation>Demo position: not where you are</translation>
+    </message>
 </context>
 </TS>

@@ -14,8 +14,10 @@ namespace {
 class FakeSource : public UserLocationSource {
 public:
     int starts = 0;
+    bool demo = false;
     void startUpdatingLocation() override { ++starts; }
     void stopUpdatingLocation() override {}
+    bool isDemo() const override { return demo; }
     void deliver(double lat, double lon)
     {
         Location l;
@@ -38,6 +40,7 @@ private slots:
     void loadSetsTitlesAndDelegate();
     void firstUpdateShowsTheFittedRegionAnimated();
     void everyUpdateAddsAPin();
+    void demoPinsSaySo();
     void missingUserLocationCountsAsZero_data();
     void missingUserLocationCountsAsZero();
     void typeSwitch_data();
@@ -115,6 +118,35 @@ void tst_MapViewController::everyUpdateAddsAPin()
     }
     QTRY_VERIFY(!vc.mapView->isAnimatingRegion());
     QVERIFY(near(vc.mapView->region().center.latitude, -33.8688, 1e-9));
+}
+
+void tst_MapViewController::demoPinsSaySo()
+{
+    FakeSource demo;
+    demo.demo = true;
+    MapViewController vc(MapServices{&demo, nullptr});
+    vc.resize(360, 640);
+    vc.view();
+    vc.show();
+    demo.deliver(50.0875, 14.4213);
+    const auto pins = vc.mapView->annotations();
+    QCOMPARE(int(pins.size()), 1);
+    QVERIFY(pins[0]->isDemo());
+    QCOMPARE(pins[0]->title(), QStringLiteral("Where am I?"));
+    QCOMPARE(pins[0]->subtitle(), localizedText("DemoPin"));
+    // A demo pin is drawn unlike a real one (the pin's head, just above its point).
+    QTRY_VERIFY(!vc.mapView->isAnimatingRegion());
+    auto pinHead = [&vc] {
+        const QImage shot = vc.mapView->grab().toImage();
+        const QPoint tip = vc.mapView->pointForCoordinate({50.0875, 14.4213}).toPoint();
+        return shot.copy(tip.x() - 11, tip.y() - 33, 22, 20);
+    };
+    const QImage demoHead = pinHead();
+    auto real = std::make_unique<PointAnnotation>();
+    real->setCoordinate({50.0875, 14.4213});
+    vc.mapView->removeAllAnnotations();
+    vc.mapView->addAnnotation(std::move(real));
+    QVERIFY(demoHead != pinHead());
 }
 
 void tst_MapViewController::missingUserLocationCountsAsZero_data()

@@ -9,6 +9,7 @@
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
 #include <QList>
+#include <QPointer>
 
 class FakeGeocoder : public Geocoder {
 public:
@@ -42,6 +43,8 @@ public:
     void startUpdates() override { ++*starts_; }
     void stopUpdates() override { ++*stops_; }
     void requestUpdate(int) override {}
+    // Reports an error as a real source would.
+    void say(Error error) { emit errorOccurred(error); }
 
 private:
     int* starts_;
@@ -55,6 +58,9 @@ struct FakeServices {
     int sourceStarts = 0;
     int sourceStops = 0;
     FakeGeocoder* lastGeocoder = nullptr;
+    QPointer<FakePositionSource> lastSource;
+    // The `source=` the manager is named after (which tells, say, a demo).
+    QString sourceName = QStringLiteral("fake");
 
     ReportServices services()
     {
@@ -62,8 +68,9 @@ struct FakeServices {
         s.makeLocationManager = [this] {
             ++managersMade;
             return std::make_unique<LocationManager>(
-                QStringLiteral("fake"), [this](QObject* parent, const LocationManager::FailureReporter&) {
-                    return static_cast<QGeoPositionInfoSource*>(new FakePositionSource(&sourceStarts, &sourceStops, parent));
+                sourceName, [this](QObject* parent, const LocationManager::FailureReporter&) {
+                    lastSource = new FakePositionSource(&sourceStarts, &sourceStops, parent);
+                    return static_cast<QGeoPositionInfoSource*>(lastSource.data());
                 });
         };
         s.makeGeocoder = [this]() -> std::unique_ptr<Geocoder> {

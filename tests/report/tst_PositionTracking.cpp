@@ -10,7 +10,9 @@
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/UserDefaults.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +45,8 @@ private slots:
     void updatesOnlyWhileShown();
     void answerAfterTheScreenIsGone_data();
     void answerAfterTheScreenIsGone();
+    void sourceLines_data();
+    void sourceLines();
 
 private:
     std::unique_ptr<ReportHarness> h;
@@ -408,6 +412,76 @@ void tst_PositionTracking::answerAfterTheScreenIsGone()
     QVERIFY2(log.lines().isEmpty(), qPrintable(log.lines().join(u'\n')));
     QVERIFY(keep->requests.isEmpty());
     QCOMPARE(h->screen->AddressLabel->text(), shownHere);
+}
+
+void tst_PositionTracking::sourceLines_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("status"); // "" when the line is hidden
+    QTest::addColumn<bool>("demo");
+    QTest::addColumn<int>("alerts");
+    StringTable::load(QStringLiteral("en"));
+    const QString geoclue = localizedText("SourceGeoClue");
+    QTest::newRow("waiting names the source") << QStringLiteral("gpsd:10.0.0.2:2947") << QString()
+                                              << localizedText("StatusWaiting").arg(QStringLiteral("gpsd at 10.0.0.2:2947"))
+                                              << false << 0;
+    QTest::newRow("hidden once fixes arrive") << QStringLiteral("geoclue") << QStringLiteral("fix") << QString() << false << 0;
+    QTest::newRow("not answering") << QStringLiteral("geoclue") << QStringLiteral("wait")
+                                   << localizedText("StatusNotAnswering").arg(geoclue) << false << 0;
+    QTest::newRow("not answering, then a fix") << QStringLiteral("geoclue") << QStringLiteral("wait fix") << QString() << false << 0;
+    QTest::newRow("denied, with where to allow it") << QStringLiteral("geoclue") << QStringLiteral("refuse")
+                                                    << localizedText("StatusDenied") << false << 1;
+    QTest::newRow("receiver gone") << QStringLiteral("nmea:/dev/ttyUSB0") << QStringLiteral("close")
+                                   << localizedText("StatusFailed").arg(QStringLiteral("receiver /dev/ttyUSB0")) << false << 1;
+    QTest::newRow("demo labelled before its first fix") << QStringLiteral("demo") << QString()
+                                                        << localizedText("StatusWaiting").arg(localizedText("SourceDemo"))
+                                                        << true << 0;
+    QTest::newRow("demo labelled with fixes") << QStringLiteral("demo") << QStringLiteral("fix") << QString() << true << 0;
+    QTest::newRow("own recording is no demo") << QStringLiteral("replay:/home/jana/walk.nmea") << QStringLiteral("fix")
+                                              << QString() << false << 0;
+    StringTable::load(QString());
+}
+
+void tst_PositionTracking::sourceLines()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, steps);
+    QFETCH(QString, status);
+    QFETCH(bool, demo);
+    QFETCH(int, alerts);
+    QVERIFY(StringTable::load(QStringLiteral("en")));
+    auto restore = qScopeGuard([] { StringTable::load(QString()); });
+    h.reset();
+    ReportHarness harness;
+    harness.fakes.sourceName = source;
+    // The fakes are read when the screen loads its view, at the first show.
+    harness.show();
+    QuorvelFirstViewController* s = harness.screen;
+    s->locationManager->setNotAnsweringTimeout(100);
+    QTRY_VERIFY(harness.fakes.lastSource);
+    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("fix"))
+            harness.deliver(50.0875, 14.4213, 200);
+        else if (step == QLatin1String("wait"))
+            QTest::qWait(300);
+        else if (step == QLatin1String("refuse"))
+            harness.fakes.lastSource->say(QGeoPositionInfoSource::AccessError);
+        else if (step == QLatin1String("close"))
+            harness.fakes.lastSource->say(QGeoPositionInfoSource::ClosedError);
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(s->statusLabel->text(), status);
+    QCOMPARE(s->statusLabel->isVisible(), !status.isEmpty());
+    // What a screen reader reads: the line's name, and its words as the description.
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(s->statusLabel);
+    QVERIFY(line);
+    QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Position status"));
+    QCOMPARE(line->text(QAccessible::Description), status);
+    QCOMPARE(s->demoLabel->isVisible(), demo);
+    QCOMPARE(s->demoLabel->text(), localizedText("DemoPosition"));
+    QTest::qWait(50);
+    QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), alerts);
 }
 
 void tst_PositionTracking::localityIsNeverMarkup()

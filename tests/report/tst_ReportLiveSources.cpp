@@ -1,7 +1,7 @@
 // The report screen fed by real sources: the bundled track and a replayed file at high
 // speed, and a gpsd daemon (gpsfake) on loopback that is then killed.
 
-#include "report/ReportHarness.h"
+#include "report/LiveSources.h"
 #include "support/TestSupport.h"
 #include "coords/GPSUtils.h"
 #include "templates/SettingsKeys.h"
@@ -27,93 +27,15 @@
 #include <csignal>
 #include <unistd.h>
 
-namespace {
-
-// Answers like the offline index would, later on the main thread.
-class OldTownGeocoder : public Geocoder {
-public:
-    void reverseGeocodeLocation(const Location&, Completion completion) override
-    {
-        QTimer::singleShot(0, this, [completion = std::move(completion)] {
-            Placemark p;
-            p.subLocality = QStringLiteral("Staré Město");
-            p.locality = QStringLiteral("Prague");
-            completion({p}, std::nullopt);
-        });
-    }
-};
-
-ReportServices realServices()
-{
-    ReportServices s;
-    s.makeLocationManager = [] { return LocationManager::fromDeviceSettings(); };
-    s.makeGeocoder = []() -> std::unique_ptr<Geocoder> { return std::make_unique<OldTownGeocoder>(); };
-    return s;
-}
-
-void writeDeviceSettings(const QVariantMap& location)
-{
-    const QString path = LocationManager::deviceSettingsPath();
-    QFile::remove(path);
-    QDir().mkpath(QFileInfo(path).path());
-    QSettings s(path, QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("location"));
-    for (auto it = location.begin(); it != location.end(); ++it)
-        s.setValue(it.key(), it.value());
-}
-
-QByteArray nmea(const QByteArray& body)
-{
-    char c = 0;
-    for (char ch : body)
-        c ^= ch;
-    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(c), 16).rightJustified(2, '0').toUpper() + "\r\n";
-}
-
-// A walk north along 14.4213 E from 50.0875 N, `count` fixes 20 m apart, one a second.
-QByteArray walkNorth(int count)
-{
-    QByteArray out;
-    for (int i = 0; i < count; ++i) {
-        const double lat = 50.0875 + i * 20.0 / 111195.08;
-        const double minutes = (lat - 50.0) * 60.0;
-        const QByteArray t = QByteArray::number(100000 + i).append(".00");
-        const QByteArray la = "50" + QByteArray::number(minutes, 'f', 5).rightJustified(8, '0');
-        const QByteArray alt = QByteArray::number(190.0 + i * 0.5, 'f', 1);
-        out += nmea("GPGGA," + t + "," + la + ",N,01425.2780,E,1,09,0.9," + alt + ",M,45.3,M,,");
-        out += nmea("GPGSA,A,3,02,05,07,09,13,16,20,26,29,,,,1.5,0.9,1.2");
-        out += nmea("GPRMC," + t + ",A," + la + ",N,01425.2780,E,2.6,0.0,140526,4.3,E,A");
-    }
-    return out;
-}
-
-quint16 freePort()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost);
-    return s.serverPort();
-}
-
-bool waitForPort(quint16 port, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, port);
-        if (probe.waitForConnected(200))
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
-}
-
-} // namespace
 
 class tst_ReportLiveSources : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestEnvironment(); }
+    void initTestCase()
+    {
+        initTestEnvironment();
+        QVERIFY(StringTable::load(QStringLiteral("en")));
+    }
     void init();
     void cleanup();
 
@@ -140,12 +62,14 @@ void tst_ReportLiveSources::cleanup()
 
 void tst_ReportLiveSources::bundledTrackDrivesTheScreen()
 {
-    // No source named: the bundled walk, sped up.
-    writeDeviceSettings({{QStringLiteral("replay-speed"), 300}});
+    // The demo, sped up: the bundled walk, labelled as such.
+    writeDeviceSettings({{QStringLiteral("source"), QStringLiteral("demo")}, {QStringLiteral("replay-speed"), 300}});
     ReportHarness h(realServices());
     QList<Location> fixes;
     h.show();
-    QCOMPARE(h.screen->locationManager->sourceName(), QStringLiteral("replay:") + LocationManager::bundledTrackPath());
+    QVERIFY(h.screen->locationManager->isDemo());
+    QVERIFY(h.screen->demoLabel->isVisible());
+    QCOMPARE(h.screen->demoLabel->text(), localizedText("DemoPosition"));
     connect(h.screen->locationManager.get(), &LocationManager::locationUpdated, this,
             [&fixes](const Location& l) { fixes.append(l); });
     QTRY_VERIFY_WITH_TIMEOUT(fixes.size() >= 5, 20000);
@@ -161,7 +85,11 @@ void tst_ReportLiveSources::bundledTrackDrivesTheScreen()
     QVERIFY(h.screen->Longitude->text().startsWith(QStringLiteral("E 14")));
     QVERIFY(h.screen->AMSL->text().endsWith(QStringLiteral("m AMSL")));
     QCOMPARE(h.screen->AddressLabel->text(), QStringLiteral("Staré Město"));
-    QVERIFY2(h.screen->Message->text().contains(QStringLiteral("in {Staré Město}.")), qPrintable(h.screen->Message->text()));
+    // The label says "demo"; the message never does.
+    QVERIFY2(h.screen->Message->text().startsWith(QStringLiteral("I am at [N 50")), qPrintable(h.screen->Message->text()));
+    QVERIFY2(h.screen->Message->text().endsWith(QStringLiteral("in {Staré Město}.")), qPrintable(h.screen->Message->text()));
+    QVERIFY(h.screen->demoLabel->isVisible());
+    QVERIFY(!h.screen->statusLabel->isVisible());
     QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
 }
 
@@ -219,37 +147,16 @@ void tst_ReportLiveSources::brokenSourceIsReportedWithoutFallback()
     }));
     QCOMPARE(h.screen->Latitude->text(), localizedText("LATITUDE"));
     QCOMPARE(h.screen->lastLatitude, 0.0);
+    QVERIFY(!h.screen->demoLabel->isVisible());
+    QCOMPARE(h.screen->statusLabel->text(), localizedText("StatusFailed").arg(localizedText("SourceReplay").arg(QStringLiteral("walk.nmea"))));
 }
 
 void tst_ReportLiveSources::gpsdFixesThenDeath()
 {
-    const QString gpsfake = QStandardPaths::findExecutable(QStringLiteral("gpsfake"));
-    QVERIFY2(!gpsfake.isEmpty(), "gpsfake is missing (Debian packages gpsd and gpsd-clients)");
-    QTemporaryDir dir;
-    const QString logPath = dir.filePath(QStringLiteral("walk.nmea"));
-    {
-        QFile f(logPath);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(walkNorth(30));
-    }
-    const quint16 port = freePort();
-    QProcess fake;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PATH"), env.value(QStringLiteral("PATH")) + QStringLiteral(":/usr/sbin:/sbin"));
-    fake.setProcessEnvironment(env);
-    fake.setWorkingDirectory(dir.path());
-    fake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // Its own process group, so that the daemon it starts goes with it.
-    fake.setChildProcessModifier([] { ::setsid(); });
-    fake.start(gpsfake, {QStringLiteral("-q"), QStringLiteral("-n"), QStringLiteral("-P"), QString::number(port),
-                         QStringLiteral("-c"), QStringLiteral("0.05"), logPath});
-    QVERIFY(fake.waitForStarted());
-    const qint64 group = fake.processId();
-    auto killGroup = qScopeGuard([&] {
-        ::kill(static_cast<pid_t>(-group), SIGKILL);
-        fake.waitForFinished(5000);
-    });
-    QVERIFY2(waitForPort(port, 15000), "gpsd did not start listening");
+    GpsFake fake;
+    QString why;
+    QVERIFY2(fake.start(30, &why), qPrintable(why));
+    const quint16 port = fake.port;
 
     writeDeviceSettings({{QStringLiteral("source"), QStringLiteral("gpsd:127.0.0.1:%1").arg(port)}});
     LogCapture log;
@@ -269,7 +176,7 @@ void tst_ReportLiveSources::gpsdFixesThenDeath()
     QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
 
     // The daemon dies: one alert, and the log names the source and the cause.
-    ::kill(static_cast<pid_t>(-group), SIGKILL);
+    fake.kill();
     QTRY_COMPARE_WITH_TIMEOUT(AlertPresenter::shared().visibleAlerts().size(), 1, 10000);
     QTest::qWait(300);
     QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), 1);

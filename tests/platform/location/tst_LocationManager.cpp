@@ -15,6 +15,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 #include <cmath>
@@ -68,7 +69,7 @@ QGeoPositionInfo fixAt(double lat, double lon)
 class tst_LocationManager : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestEnvironment(); }
+    void initTestCase();
 
     void badInputNeverDelivered_data();
     void badInputNeverDelivered();
@@ -82,10 +83,24 @@ private slots:
     void serialReceiverOnPty();
     void nmeaOverTcp();
     void restartAfterFailureTriesAgain();
+    void sourceInfoOfEachSetting_data();
+    void sourceInfoOfEachSetting();
+    void statusFollowsTheSource_data();
+    void statusFollowsTheSource();
+    void autoFallsToTheDemo_data();
+    void autoFallsToTheDemo();
+    void silentGpsdIsNotAnswering();
     void floodsKeepTheEventLoopGoing_data();
     void floodsKeepTheEventLoopGoing();
     void overlongLinesAreDropped();
 };
+
+void tst_LocationManager::initTestCase()
+{
+    initTestEnvironment();
+    // No system bus: GeoClue is absent, whatever the machine runs.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/quorvel-test-no-bus");
+}
 
 void tst_LocationManager::badInputNeverDelivered_data()
 {
@@ -220,6 +235,7 @@ void tst_LocationManager::failuresReachTheDelegateOnce_data()
     QTest::newRow("nmea without address") << QStringLiteral("nmea:nowhere") << QStringLiteral("HOST:PORT");
     QTest::newRow("replay of a device") << QStringLiteral("replay:/dev/zero") << QStringLiteral("not a regular file");
     QTest::newRow("gpsd refused") << QStringLiteral("gpsd:127.0.0.1:") + closedPort << QStringLiteral("cannot connect to gpsd");
+    QTest::newRow("geoclue without a system bus") << QStringLiteral("geoclue") << QStringLiteral("GeoClue: no system bus");
 }
 
 void tst_LocationManager::failuresReachTheDelegateOnce()
@@ -268,10 +284,9 @@ void tst_LocationManager::deviceSettingsNameTheSource()
     QTRY_VERIFY(!recorder.locations.isEmpty());
     QCOMPARE(recorder.locations.first().coordinate.latitude, 50.1);
 
-    // No source named: the bundled track.
+    // No source named: the automatic choice.
     QFile::remove(ini);
-    auto bundled = LocationManager::fromDeviceSettings();
-    QCOMPARE(bundled->sourceName(), QStringLiteral("replay:") + LocationManager::bundledTrackPath());
+    QCOMPARE(LocationManager::fromDeviceSettings()->sourceName(), QStringLiteral("auto"));
     QVERIFY(QFile::exists(LocationManager::bundledTrackPath()));
 
     // "demo" (what --demo sets, over whatever the file says) walks the bundled track too.
@@ -363,6 +378,179 @@ void tst_LocationManager::restartAfterFailureTriesAgain()
     manager->stopUpdatingLocation();
     QTest::qWait(50);
     QCOMPARE(recorder.errors.size(), 2);
+}
+
+void tst_LocationManager::sourceInfoOfEachSetting_data()
+{
+    using K = LocationSourceInfo::Kind;
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("demo") << QStringLiteral("demo") << int(K::Demo) << QString();
+    QTest::newRow("bundled walk by path is the demo") << QStringLiteral("replay:") + LocationManager::bundledTrackPath()
+                                                      << int(K::Demo) << QString();
+    QTest::newRow("own recording is no demo") << QStringLiteral("replay:walk.nmea") << int(K::Replay) << QStringLiteral("walk.nmea");
+    QTest::newRow("gpsd alone") << QStringLiteral("gpsd") << int(K::Gpsd) << QStringLiteral("localhost:2947");
+    QTest::newRow("gpsd with address") << QStringLiteral("gpsd:10.0.0.2:3000") << int(K::Gpsd) << QStringLiteral("10.0.0.2:3000");
+    QTest::newRow("geoclue") << QStringLiteral("geoclue") << int(K::GeoClue) << QString();
+    QTest::newRow("serial receiver") << QStringLiteral("nmea:/dev/ttyUSB0") << int(K::Receiver) << QStringLiteral("/dev/ttyUSB0");
+    QTest::newRow("auto is not known until chosen") << QStringLiteral("auto") << int(K::Unknown) << QStringLiteral("auto");
+    QTest::newRow("demo with an argument is unknown") << QStringLiteral("demo:x") << int(K::Unknown) << QStringLiteral("demo:x");
+}
+
+void tst_LocationManager::sourceInfoOfEachSetting()
+{
+    QFETCH(QString, source);
+    QFETCH(int, kind);
+    QFETCH(QString, detail);
+    const LocationSourceInfo info = LocationSourceInfo::of(source);
+    QCOMPARE(int(info.kind), kind);
+    QCOMPARE(info.detail, detail);
+    QCOMPARE(LocationManager::forSource(source)->isDemo(), kind == int(LocationSourceInfo::Kind::Demo));
+}
+
+namespace {
+
+// Says what the test tells it to, as a real source would.
+class ScriptedSource : public QGeoPositionInfoSource {
+public:
+    using QGeoPositionInfoSource::QGeoPositionInfoSource;
+    QGeoPositionInfo lastKnownPosition(bool = false) const override { return {}; }
+    PositioningMethods supportedPositioningMethods() const override { return AllPositioningMethods; }
+    int minimumUpdateInterval() const override { return 0; }
+    Error error() const override { return NoError; }
+    void startUpdates() override {}
+    void stopUpdates() override {}
+    void requestUpdate(int) override {}
+    void say(Error e) { emit errorOccurred(e); }
+};
+
+} // namespace
+
+void tst_LocationManager::statusFollowsTheSource_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("errors");
+    QTest::newRow("nothing yet") << QString() << int(LocationStatus::Waiting) << 0;
+    QTest::newRow("silence beyond the time-out") << QStringLiteral("wait") << int(LocationStatus::NotAnswering) << 0;
+    QTest::newRow("a fix") << QStringLiteral("fix") << int(LocationStatus::Receiving) << 0;
+    QTest::newRow("a fix after the silence") << QStringLiteral("wait fix") << int(LocationStatus::Receiving) << 0;
+    QTest::newRow("a fix the filter drops still answers") << QStringLiteral("fix wait same") << int(LocationStatus::Receiving) << 0;
+    QTest::newRow("access refused") << QStringLiteral("refuse") << int(LocationStatus::Denied) << 1;
+    QTest::newRow("refused twice, reported once") << QStringLiteral("refuse refuse") << int(LocationStatus::Denied) << 1;
+    QTest::newRow("source closed") << QStringLiteral("close") << int(LocationStatus::Failed) << 1;
+    QTest::newRow("stopped") << QStringLiteral("stop") << int(LocationStatus::Stopped) << 0;
+}
+
+void tst_LocationManager::statusFollowsTheSource()
+{
+    QFETCH(QString, event);
+    QFETCH(int, status);
+    QFETCH(int, errors);
+    QPointer<ScriptedSource> source;
+    LocationManager manager(QStringLiteral("scripted"), [&source](QObject* parent, const LocationManager::FailureReporter&) {
+        source = new ScriptedSource(parent);
+        return static_cast<QGeoPositionInfoSource*>(source.data());
+    });
+    Recorder recorder;
+    manager.setDelegate(&recorder);
+    manager.setDistanceFilter(10.0);
+    manager.setNotAnsweringTimeout(100);
+    manager.startUpdatingLocation();
+    QTRY_VERIFY(source);
+    QCOMPARE(manager.status(), LocationStatus::Waiting);
+    for (const QString& step : event.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("wait"))
+            QTest::qWait(250);
+        else if (step == QLatin1String("fix"))
+            manager.handlePosition(fixAt(50.0, 14.4));
+        else if (step == QLatin1String("same"))
+            manager.handlePosition(fixAt(50.0, 14.4));
+        else if (step == QLatin1String("refuse") && source)
+            source->say(QGeoPositionInfoSource::AccessError);
+        else if (step == QLatin1String("close") && source)
+            source->say(QGeoPositionInfoSource::ClosedError);
+        else if (step == QLatin1String("stop"))
+            manager.stopUpdatingLocation();
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(int(manager.status()), status);
+    QTest::qWait(50);
+    QCOMPARE(int(manager.status()), status);
+    QCOMPARE(recorder.errors.size(), errors);
+    if (errors)
+        QCOMPARE(recorder.errors.first().accessDenied, status == int(LocationStatus::Denied));
+}
+
+void tst_LocationManager::autoFallsToTheDemo_data()
+{
+    QTest::addColumn<bool>("gpsdListens");
+    QTest::addColumn<QString>("gpsdReason");
+    QTest::newRow("gpsd refuses") << false << QStringLiteral("connection refused");
+    QTest::newRow("gpsd accepts and says nothing") << true << QStringLiteral("no answer within 3 s");
+}
+
+void tst_LocationManager::autoFallsToTheDemo()
+{
+    QFETCH(bool, gpsdListens);
+    QFETCH(QString, gpsdReason);
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    const quint16 port = silent.serverPort();
+    if (!gpsdListens)
+        silent.close();
+    const QString ini = LocationManager::deviceSettingsPath();
+    QDir().mkpath(QFileInfo(ini).path());
+    {
+        QSettings s(ini, QSettings::IniFormat);
+        s.setValue(QStringLiteral("location/auto-gpsd"), QStringLiteral("127.0.0.1:%1").arg(port));
+        s.setValue(QStringLiteral("location/replay-speed"), 50);
+    }
+    LogCapture log;
+    auto manager = LocationManager::fromDeviceSettings();
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    QList<LocationStatus> statuses;
+    connect(manager.get(), &LocationManager::statusChanged, this, [&statuses](LocationStatus s) { statuses.append(s); });
+    bool demoBeforeFirstFix = false;
+    connect(manager.get(), &LocationManager::locationUpdated, this, [&] {
+        if (recorder.locations.isEmpty())
+            demoBeforeFirstFix = manager->isDemo();
+    });
+    manager->startUpdatingLocation();
+    QVERIFY(!manager->isDemo());
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.locations.isEmpty(), 10000);
+    // Never a demo fix without the demo known first.
+    QVERIFY(demoBeforeFirstFix);
+    QVERIFY(recorder.errors.isEmpty());
+    QCOMPARE(statuses.value(0), LocationStatus::Waiting);
+    QCOMPARE(statuses.value(1), LocationStatus::Choosing);
+    QVERIFY(statuses.contains(LocationStatus::Receiving));
+    QVERIFY(recorder.locations.first().coordinate.latitude > 50.08 && recorder.locations.first().coordinate.latitude < 50.09);
+    const QStringList chosen = log.lines().filter(QStringLiteral("LocationManager: auto:"));
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.first(), QStringLiteral("LocationManager: auto: using the demo walk (passed over GeoClue: no system bus; "
+                                            "gpsd at 127.0.0.1:%1: %2)").arg(port).arg(gpsdReason));
+    QFile::remove(ini);
+}
+
+void tst_LocationManager::silentGpsdIsNotAnswering()
+{
+    // Accepts, and then never says a word: not a failure, and no demo in its place.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    auto manager = LocationManager::forSource(QStringLiteral("gpsd:127.0.0.1:%1").arg(silent.serverPort()));
+    manager->setNotAnsweringTimeout(300);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY(silent.hasPendingConnections());
+    QTRY_COMPARE(manager->status(), LocationStatus::NotAnswering);
+    QCOMPARE(manager->activeSource().kind, LocationSourceInfo::Kind::Gpsd);
+    QVERIFY(!manager->isDemo());
+    QVERIFY(recorder.errors.isEmpty());
+    QVERIFY(recorder.locations.isEmpty());
 }
 
 void tst_LocationManager::floodsKeepTheEventLoopGoing_data()

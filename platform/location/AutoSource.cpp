@@ -1,0 +1,140 @@
+#include "platform/location/AutoSource.h"
+#include "platform/foundation/Log.h"
+#include "platform/location/GeoClueSource.h"
+#include "platform/location/LocationSources.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+AutoPositionSource::AutoPositionSource(QString gpsd, LocationManager::SourceOpener demo,
+                                       LocationManager::FailureReporter fail, QObject* parent)
+    : QGeoPositionInfoSource(parent), gpsd_(std::move(gpsd)), demo_(std::move(demo)), fail_(std::move(fail))
+{
+}
+
+AutoPositionSource::~AutoPositionSource()
+{
+    dropProbe();
+}
+
+QGeoPositionInfo AutoPositionSource::lastKnownPosition(bool satelliteOnly) const
+{
+    return inner_ ? inner_->lastKnownPosition(satelliteOnly) : QGeoPositionInfo();
+}
+
+void AutoPositionSource::setPreferredPositioningMethods(PositioningMethods methods)
+{
+    QGeoPositionInfoSource::setPreferredPositioningMethods(methods);
+    if (inner_)
+        inner_->setPreferredPositioningMethods(methods);
+}
+
+void AutoPositionSource::startUpdates()
+{
+    if (running_)
+        return;
+    running_ = true;
+    if (inner_) {
+        inner_->startUpdates();
+        return;
+    }
+    const quint64 run = ++run_;
+    passedOver_.clear();
+    GeoClue::probe(this, [this, run](bool present, const QString& reason) {
+        if (!running_ || run != run_)
+            return;
+        if (present) {
+            use([](QObject* parent, const LocationManager::FailureReporter& fail) -> QGeoPositionInfoSource* {
+                return new GeoCluePositionSource(fail, parent);
+            }, {LocationSourceInfo::Kind::GeoClue, {}}, QStringLiteral("GeoClue"));
+            return;
+        }
+        passedOver_.append(QStringLiteral("GeoClue: ") + reason);
+        probeGpsd();
+    });
+}
+
+void AutoPositionSource::probeGpsd()
+{
+    // gpsd greets every client with its version at once; a port that accepts and then says
+    // nothing is not a gpsd to rely on.
+    QString host = gpsd_;
+    quint16 port = 2947;
+    const int colon = static_cast<int>(gpsd_.lastIndexOf(QLatin1Char(':')));
+    if (colon > 0 && !gpsd_.endsWith(QLatin1Char(']'))) {
+        host = gpsd_.left(colon);
+        port = static_cast<quint16>(gpsd_.mid(colon + 1).toUInt());
+    }
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    const QString where = QStringLiteral("gpsd at ") + gpsd_;
+    auto passOver = [this, where](const QString& why) {
+        dropProbe();
+        passedOver_.append(where + QStringLiteral(": ") + why);
+        use(demo_, {LocationSourceInfo::Kind::Demo, {}}, QStringLiteral("the demo walk"));
+    };
+    probe_ = new QTcpSocket(this);
+    QTcpSocket* probe = probe_.data();
+    QTimer::singleShot(kGpsdAnswerMs, probe, [passOver] { passOver(QStringLiteral("no answer within 3 s")); });
+    connect(probe, &QTcpSocket::readyRead, this, [this, where] {
+        dropProbe();
+        use(LocationSources::openerFor(QStringLiteral("gpsd:") + gpsd_, 1.0), {LocationSourceInfo::Kind::Gpsd, gpsd_},
+            where);
+    });
+    connect(probe, &QTcpSocket::errorOccurred, this, [passOver, probe] {
+        QString why = probe->errorString();
+        if (!why.isEmpty())
+            why[0] = why.at(0).toLower();
+        passOver(why);
+    });
+    if (port == 0)
+        passOver(QStringLiteral("not HOST:PORT"));
+    else
+        probe->connectToHost(host, port, QIODevice::ReadOnly);
+}
+
+void AutoPositionSource::dropProbe()
+{
+    if (QTcpSocket* probe = probe_.data()) {
+        probe_.clear();
+        probe->disconnect(this);
+        probe->abort();
+        probe->deleteLater();
+    }
+}
+
+void AutoPositionSource::use(const LocationManager::SourceOpener& opener, const LocationSourceInfo& info,
+                             const QString& label)
+{
+    if (passedOver_.isEmpty())
+        NSLog("LocationManager: auto: using %@", label);
+    else
+        NSLog("LocationManager: auto: using %@ (passed over %@)", label, passedOver_.join(QStringLiteral("; ")));
+    QGeoPositionInfoSource* inner = opener ? opener(this, fail_) : nullptr;
+    if (!inner)
+        return; // the opener has reported why
+    inner_ = inner;
+    inner->setPreferredPositioningMethods(preferredPositioningMethods());
+    connect(inner, &QGeoPositionInfoSource::positionUpdated, this, &QGeoPositionInfoSource::positionUpdated);
+    connect(inner, &QGeoPositionInfoSource::errorOccurred, this, &QGeoPositionInfoSource::errorOccurred);
+    emit chosen(info);
+    if (running_)
+        inner->startUpdates();
+}
+
+void AutoPositionSource::stopUpdates()
+{
+    running_ = false;
+    ++run_;
+    dropProbe();
+    if (inner_)
+        inner_->stopUpdates();
+}
+
+void AutoPositionSource::requestUpdate(int timeout)
+{
+    if (inner_)
+        inner_->requestUpdate(timeout);
+    else
+        startUpdates();
+}
