@@ -11,23 +11,6 @@
 
 namespace Contacts {
 
-Cancellation::Cancellation() : handle_(g_cancellable_new()) {}
-
-Cancellation::~Cancellation()
-{
-    g_object_unref(static_cast<GCancellable*>(handle_));
-}
-
-void Cancellation::cancel()
-{
-    g_cancellable_cancel(static_cast<GCancellable*>(handle_));
-}
-
-bool Cancellation::isCancelled() const
-{
-    return g_cancellable_is_cancelled(static_cast<GCancellable*>(handle_));
-}
-
 namespace {
 
 QString text(const char* s)
