@@ -1,4 +1,5 @@
 #include "app/QuorvelAppDelegate.h"
+#include "app/CommandLine.h"
 #include "app/Appearance.h"
 #include "about/AboutViewController.h"
 #include "map/MapViewController.h"
@@ -87,4 +88,15 @@ MainLayout loadMainLayout()
 void openDeviceSettings(QWidget* window)
 {
     DeviceSettingsDialog::present(window);
+}
+
+LaunchActions launchActions()
+{
+    return {[](const QStringList& arguments) {
+                return CommandLine::parse(arguments).settings ? QStringLiteral("settings") : QString();
+            },
+            [](const QString& action, QWidget* window) {
+                if (action == QLatin1String("settings"))
+                    openDeviceSettings(window);
+            }};
 }

@@ -3,7 +3,6 @@
 #include "platform/ui/Application.h"
 
 #include <QGuiApplication>
-#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -13,12 +12,5 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
     return applicationMain(
         argc, argv, [] { return std::make_unique<QuorvelAppDelegate>(); },
-        [] {
-            MainLayout layout = loadMainLayout();
-            // --settings: the device settings dialog over the window, once the window is up.
-            if (CommandLine::parse(QCoreApplication::arguments()).settings)
-                QTimer::singleShot(0, layout.window, [window = layout.window] { openDeviceSettings(window); });
-            return layout;
-        },
-        &CommandLine::handle);
+        &loadMainLayout, &CommandLine::handle, launchActions());
 }

@@ -21,5 +21,5 @@ int main(int argc, char** argv)
             probe.watch(layout.window);
             return layout;
         },
-        &CommandLine::handle);
+        &CommandLine::handle, launchActions());
 }

@@ -156,6 +156,7 @@ DeviceSettingsDialog* DeviceSettingsDialog::present(QWidget* parent)
     open->show();
     open->raise();
     open->activateWindow();
+    NSLog("Settings: shown");
     return open;
 }
 

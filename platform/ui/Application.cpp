@@ -211,7 +211,8 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
 
 int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<ApplicationDelegate>()>& makeDelegate,
                     const std::function<MainLayout()>& loadMainLayout,
-                    const std::function<std::optional<int>(const QStringList&)>& handleArguments)
+                    const std::function<std::optional<int>(const QStringList&)>& handleArguments,
+                    const LaunchActions& actions)
 {
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
     QCoreApplication::setOrganizationName(QStringLiteral("quorvel"));
@@ -234,12 +235,13 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     StringTable::load(StringTable::preferredLanguage());
     StringTable::loadQtTexts(QLocale());
 
+    const QString action = actions.requested ? actions.requested(QCoreApplication::arguments()) : QString();
     // Before anything reads or writes the user's settings: a second start only raises the
-    // first one's window.
+    // first one's window (and hands it the action it was started for).
     std::unique_ptr<SingleInstance> instance;
     if (const QString id = QGuiApplication::desktopFileName(); !id.isEmpty()) {
         instance = std::make_unique<SingleInstance>(id);
-        switch (instance->claim()) {
+        switch (instance->claim(action)) {
         case SingleInstance::Role::First:
             break;
         case SingleInstance::Role::AlreadyRunning:
@@ -274,8 +276,18 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     std::unique_ptr<DesktopColorScheme> colorScheme;
     Application application(delegate.get(), layout);
     application.launch();
-    if (instance)
+    if (instance) {
         instance->setWindow(layout.window);
+        if (actions.perform)
+            QObject::connect(instance.get(), &SingleInstance::activated, &application,
+                             [&actions, window = layout.window](const QString& asked) {
+                                 if (!asked.isEmpty())
+                                     actions.perform(asked, window);
+                             });
+    }
+    // The action this start was asked for, over the window once it is up.
+    if (!action.isEmpty() && actions.perform && layout.window)
+        QTimer::singleShot(0, layout.window, [&actions, action, window = layout.window] { actions.perform(action, window); });
     // After the first frame: the answer comes when it comes, and restyles if it says dark.
     FirstFrame::whenPainted(&application, [&colorScheme] {
         colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());

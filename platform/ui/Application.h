@@ -83,6 +83,15 @@ private:
     InterfaceOrientation interfaceOrientation_ = InterfaceOrientation::Portrait;
 };
 
+// Actions a start can be asked for on its command line (the desktop entry's actions, such as
+// the device settings): `requested` names the one the arguments ask for ("" for none);
+// `perform` runs it over the window once the window is up, in this start or, when the
+// application runs already, in the running one.
+struct LaunchActions {
+    std::function<QString(const QStringList& arguments)> requested;
+    std::function<void(const QString& action, QWidget* window)> perform;
+};
+
 // Runs the whole application: the command line, Qt application, string tables, the single
 // instance, layout, delegate, event loop. `handleArguments` sees the arguments (Qt's own GUI
 // options among them) before any window system is opened, with the texts loaded, and returns
@@ -91,4 +100,5 @@ private:
 // and ends with 0. SIGTERM and SIGINT end it as a quit does.
 int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<ApplicationDelegate>()>& makeDelegate,
                     const std::function<MainLayout()>& loadMainLayout,
-                    const std::function<std::optional<int>(const QStringList&)>& handleArguments = {});
+                    const std::function<std::optional<int>(const QStringList&)>& handleArguments = {},
+                    const LaunchActions& actions = {});

@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -16,7 +17,9 @@
 namespace {
 
 constexpr int kAnswerMs = 800; // a later start ends within a second either way
-const char kActivate[] = "activate\n";
+// A later start's request on the socket: one line, "activate" or "action NAME".
+const char kActivate[] = "activate";
+const char kAction[] = "action ";
 
 // The freedesktop application interface, as launchers and the second start call it.
 class ApplicationAdaptor : public QDBusAbstractAdaptor {
@@ -26,7 +29,15 @@ public:
     explicit ApplicationAdaptor(SingleInstance* instance) : QDBusAbstractAdaptor(instance), instance_(instance) {}
 
 public slots:
-    void Activate(const QVariantMap& platformData)
+    void Activate(const QVariantMap& platformData) { activate(platformData, {}); }
+    void ActivateAction(const QString& action, const QVariantList&, const QVariantMap& platformData)
+    {
+        activate(platformData, action);
+    }
+    void Open(const QStringList&, const QVariantMap& platformData) { activate(platformData, {}); }
+
+private:
+    void activate(const QVariantMap& platformData, const QString& action)
     {
         // Lets the window manager give the focus to a window raised on someone else's behalf.
         for (const char* key : {"activation-token", "desktop-startup-id"}) {
@@ -34,12 +45,9 @@ public slots:
             if (!token.isEmpty())
                 qputenv(key[0] == 'a' ? "XDG_ACTIVATION_TOKEN" : "DESKTOP_STARTUP_ID", token.toUtf8());
         }
-        instance_->raiseWindow();
+        instance_->raiseWindow(action);
     }
-    void ActivateAction(const QString&, const QVariantList&, const QVariantMap& platformData) { Activate(platformData); }
-    void Open(const QStringList&, const QVariantMap& platformData) { Activate(platformData); }
 
-private:
     SingleInstance* instance_;
 };
 
@@ -51,6 +59,17 @@ QVariantMap startupTokens()
     if (const QByteArray t = qgetenv("DESKTOP_STARTUP_ID"); !t.isEmpty())
         data.insert(QStringLiteral("desktop-startup-id"), QString::fromUtf8(t));
     return data;
+}
+
+// Whether a session bus can be there: its address given, or the per-user bus socket. Without
+// either, asking Qt for the session bus would start its bus thread and libdbus's search for
+// one before the first frame, only to fail.
+bool sessionBusMayBeThere()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
 }
 
 } // namespace
@@ -70,14 +89,14 @@ QString SingleInstance::objectPath(const QString& id)
     return path;
 }
 
-SingleInstance::Role SingleInstance::claim()
+SingleInstance::Role SingleInstance::claim(const QString& action)
 {
-    if (QDBusConnection::sessionBus().isConnected())
-        return claimOnSessionBus();
-    return claimLocalSocket();
+    if (sessionBusMayBeThere() && QDBusConnection::sessionBus().isConnected())
+        return claimOnSessionBus(action);
+    return claimLocalSocket(action);
 }
 
-SingleInstance::Role SingleInstance::claimOnSessionBus()
+SingleInstance::Role SingleInstance::claimOnSessionBus(const QString& action)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     channel_ = QStringLiteral("session bus");
@@ -96,7 +115,10 @@ SingleInstance::Role SingleInstance::claimOnSessionBus()
         return Role::First;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(id_, objectPath(id_), QStringLiteral("org.freedesktop.Application"),
-                                                       QStringLiteral("Activate"));
+                                                       action.isEmpty() ? QStringLiteral("Activate")
+                                                                        : QStringLiteral("ActivateAction"));
+    if (!action.isEmpty())
+        call << action << QVariant::fromValue(QVariantList());
     call << startupTokens();
     const QDBusMessage answer = bus.call(call, QDBus::Block, kAnswerMs);
     if (answer.type() == QDBusMessage::ErrorMessage) {
@@ -106,7 +128,7 @@ SingleInstance::Role SingleInstance::claimOnSessionBus()
     return Role::AlreadyRunning;
 }
 
-SingleInstance::Role SingleInstance::claimLocalSocket()
+SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
@@ -122,7 +144,10 @@ SingleInstance::Role SingleInstance::claimLocalSocket()
     QLocalSocket socket;
     socket.connectToServer(path);
     if (socket.waitForConnected(kAnswerMs)) {
-        socket.write(kActivate);
+        // An action name is one line of its own; anything that would break the line is dropped.
+        QString name = action;
+        name.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+        socket.write(name.isEmpty() ? QByteArray(kActivate) + '\n' : QByteArray(kAction) + name.toUtf8() + '\n');
         // The answer is the first instance's "ok" once it has raised its window.
         if (socket.waitForBytesWritten(kAnswerMs) && socket.waitForReadyRead(kAnswerMs))
             return Role::AlreadyRunning;
@@ -142,9 +167,14 @@ SingleInstance::Role SingleInstance::claimLocalSocket()
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, peer, [this, peer] {
-                if (!peer->readAll().contains('\n'))
+                // One short line; a peer that sends more than that without ending it is cut off.
+                if (!peer->canReadLine()) {
+                    if (peer->bytesAvailable() > 1024)
+                        peer->disconnectFromServer();
                     return;
-                raiseWindow();
+                }
+                const QByteArray line = peer->readLine(1024).trimmed();
+                raiseWindow(line.startsWith(kAction) ? QString::fromUtf8(line.mid(int(sizeof kAction) - 1)) : QString());
                 peer->write("ok\n");
                 peer->disconnectFromServer();
             });
@@ -153,16 +183,19 @@ SingleInstance::Role SingleInstance::claimLocalSocket()
     return Role::First;
 }
 
-void SingleInstance::raiseWindow()
+void SingleInstance::raiseWindow(const QString& action)
 {
-    NSLog("SingleInstance: another start asked for the window");
+    if (action.isEmpty())
+        NSLog("SingleInstance: another start asked for the window");
+    else
+        NSLog("SingleInstance: another start asked for the window and the action \"%@\"", action);
     if (QWidget* w = window_.data()) {
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->show();
         w->raise();
         w->activateWindow();
     }
-    emit activated();
+    emit activated(action);
 }
 
 #include "SingleInstance.moc"

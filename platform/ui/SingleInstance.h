@@ -2,7 +2,8 @@
 // One running instance per user session. The first start owns the session bus name of the
 // application id (and answers org.freedesktop.Application.Activate there); where no session
 // bus exists it listens on a local socket in the per-user runtime folder instead. A later
-// start asks the first to show its window and ends, touching nothing of the user's.
+// start asks the first to show its window (and to run the action it was started for, such
+// as a desktop entry's action) and ends, touching nothing of the user's.
 
 #include <QObject>
 #include <QPointer>
@@ -25,7 +26,8 @@ public:
     ~SingleInstance() override;
 
     // Decides once, at start: one name request on the session bus, or a look at the socket.
-    Role claim();
+    // A later start hands `action` (when not empty) to the first.
+    Role claim(const QString& action = {});
     // How the first instance was found or claimed: "session bus" or the socket's path.
     QString channel() const { return channel_; }
 
@@ -36,15 +38,16 @@ public:
     static QString objectPath(const QString& id);
 
 signals:
-    // Another start asked for the window (after it has been raised).
-    void activated();
+    // Another start asked for the window (after it has been raised), and for `action` when
+    // it was started for one.
+    void activated(const QString& action);
 
 public slots:
-    void raiseWindow();
+    void raiseWindow(const QString& action = {});
 
 private:
-    Role claimOnSessionBus();
-    Role claimLocalSocket();
+    Role claimOnSessionBus(const QString& action);
+    Role claimLocalSocket(const QString& action);
 
     QString id_;
     QString channel_;

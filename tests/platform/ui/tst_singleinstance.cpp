@@ -141,6 +141,15 @@ private slots:
         }
         QVERIFY2(waitFor(first, firstErr, "SingleInstance: another start asked for the window", 10000), firstErr.constData());
         QCOMPARE(snapshot(session.userFiles() + QStringLiteral("/config")), before);
+
+        // --settings (the launcher's action) opens the device settings in the running one.
+        QProcess settings;
+        session.start(settings, {QStringLiteral("--settings")});
+        QVERIFY(settings.waitForFinished(20000));
+        QVERIFY2(settings.exitCode() == 0, settings.readAllStandardError().constData());
+        QVERIFY2(waitFor(first, firstErr, "another start asked for the window and the action \"settings\"", 10000),
+                 firstErr.constData());
+        QVERIFY2(waitFor(first, firstErr, "Settings: shown", 10000), firstErr.constData());
         QCOMPARE(first.state(), QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(30000));
