@@ -8,7 +8,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
+#include <mutex>
 
 enum class PersonProperty { Phone, Email };
 
@@ -92,19 +94,35 @@ struct Choice {
     static Choice fromDeviceSettings();
 };
 
-// Stops, from another thread, a read in flight.
+// Stops, from another thread, a read in flight. Readers ask isCancelled(); a reader that
+// blocks in a library call watches it to stop that call.
 class Cancellation {
 public:
-    Cancellation();
-    ~Cancellation();
+    Cancellation() = default;
     Cancellation(const Cancellation&) = delete;
     Cancellation& operator=(const Cancellation&) = delete;
-    void cancel();
-    bool isCancelled() const;
-    void* handle() const { return handle_; } // the GCancellable the address book calls take
+    void cancel()
+    {
+        cancelled_.store(true);
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (onCancel_)
+            onCancel_();
+    }
+    bool isCancelled() const { return cancelled_.load(); }
+    // `onCancel` runs (on the cancelling thread) when the read is cancelled, or at once when it
+    // already is; an empty one stops watching, after which it is never called again.
+    void watch(std::function<void()> onCancel) const
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        onCancel_ = std::move(onCancel);
+        if (onCancel_ && cancelled_.load())
+            onCancel_();
+    }
 
 private:
-    void* handle_;
+    std::atomic<bool> cancelled_{false};
+    mutable std::mutex mutex_;
+    mutable std::function<void()> onCancel_;
 };
 
 // Everyone in the *.vcf and *.vcard files of `folder` (regular files only, each at most

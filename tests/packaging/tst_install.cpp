@@ -5,6 +5,7 @@
 #include "InstalledProgram.h"
 
 #include <QImage>
+#include <QLibrary>
 #include <QSettings>
 
 namespace {
@@ -35,6 +36,8 @@ private slots:
         QTest::newRow("metadata") << "share/metainfo/" + kId + ".metainfo.xml";
         QTest::newRow("licence") << "share/doc/quorvel/LICENSE";
         QTest::newRow("copyright") << "share/doc/quorvel/copyright";
+        QTest::newRow("address books module") << QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-addressbooks.so";
+        QTest::newRow("keyring module") << QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-keyring.so";
     }
 
     void laysOutTheFiles()
@@ -82,6 +85,32 @@ private slots:
         QVERIFY2(status == 0, out.constData());
         // Warnings count too: a software centre may drop an entry for less than an error.
         QVERIFY2(!out.contains("warning") && !out.contains("W:") && !out.contains("E:"), out.constData());
+    }
+
+    // The large libraries of the address books and the keyring are the modules', opened at
+    // their first use; the program itself never loads them at start.
+    void modulesLoadFromThePrefix_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QByteArray>("library");
+        QTest::newRow("address books") << "addressbooks" << QByteArray("quorvel_read_evolution_data_server")
+                                       << QByteArray("libebook-1.2");
+        QTest::newRow("keyring") << "keyring" << QByteArray("quorvel_secret_service_keyring") << QByteArray("qt6keychain");
+    }
+
+    void modulesLoadFromThePrefix()
+    {
+        QFETCH(QString, module);
+        QFETCH(QByteArray, entry);
+        QFETCH(QByteArray, library);
+        QLibrary lib(QStringLiteral("%1/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-%2.so").arg(prefix_, module));
+        QVERIFY2(lib.load(), qPrintable(lib.errorString()));
+        QVERIFY(lib.resolve(entry.constData()));
+        QVERIFY(lib.resolve("quorvel_module_set_log"));
+        QByteArray needed;
+        QCOMPARE(runTool(QStringLiteral("readelf"), {QStringLiteral("-d"), prefix_ + QStringLiteral("/bin/quorvel")}, &needed), 0);
+        QVERIFY2(needed.contains("NEEDED") && !needed.contains(library), needed.constData());
     }
 
     // Exec starts the installed program, quoted for the space in the prefix.

@@ -341,6 +341,52 @@ private slots:
         QTest::keyClick(&picker, Qt::Key_Escape);
         QCOMPARE(delegate.cancelled, 2);
     }
+
+    // A reader blocked in a library call is stopped through what it watches: at once when the
+    // read is cancelled already, never once it has stopped watching.
+    void cancellationReachesWhatWatches_data()
+    {
+        QTest::addColumn<bool>("cancelFirst");
+        QTest::addColumn<bool>("unwatchFirst");
+        QTest::addColumn<int>("calls");
+        QTest::newRow("cancelled while watched") << false << false << 1;
+        QTest::newRow("cancelled before watching") << true << false << 1;
+        QTest::newRow("cancelled after unwatching") << false << true << 0;
+    }
+
+    void cancellationReachesWhatWatches()
+    {
+        QFETCH(bool, cancelFirst);
+        QFETCH(bool, unwatchFirst);
+        QFETCH(int, calls);
+        Contacts::Cancellation cancel;
+        int called = 0;
+        if (cancelFirst)
+            cancel.cancel();
+        cancel.watch([&called] { ++called; });
+        if (unwatchFirst)
+            cancel.watch({});
+        if (!cancelFirst)
+            cancel.cancel();
+        QCOMPARE(called, calls);
+        QVERIFY(cancel.isCancelled());
+    }
+
+    // Evolution Data Server is read through a module opened at the first read; its log lines
+    // are the program's own, and without a bus nobody is listed.
+    void addressBookModuleLogsThroughTheProgram()
+    {
+        const QByteArray saved = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        QTemporaryDir dir;
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(dir.filePath(QStringLiteral("no-bus"))));
+        LogCapture log;
+        Contacts::Cancellation cancel;
+        const QList<Person> people = Contacts::readEvolutionDataServer(cancel);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", saved);
+        QVERIFY(people.isEmpty());
+        QVERIFY2(log.lines().filter(QStringLiteral("Contacts: Evolution Data Server is not reachable: ")).size() == 1,
+                 qPrintable(log.lines().join(u'\n')));
+    }
 };
 
 QTEST_MAIN(TestContacts)

@@ -1,0 +1,114 @@
+// The address books of Evolution Data Server (GNOME Contacts, Phosh, Chatty keep theirs
+// there), read through libebook's blocking calls on the caller's thread, which is never the
+// window's. Built as the module "addressbooks" (libebook brings some sixty libraries), which
+// EvolutionDataServer.cpp opens at the first read.
+#include "platform/contacts/Contacts.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/ModuleEntry.h"
+
+#pragma push_macro("signals")
+#undef signals
+#include <libebook/libebook.h>
+#pragma pop_macro("signals")
+
+namespace Contacts {
+
+namespace {
+
+QString text(const char* s)
+{
+    return s ? QString::fromUtf8(s).trimmed() : QString();
+}
+
+// A list field of EContact (TEL, EMAIL) in the card's order.
+QStringList values(EContact* contact, EContactField field)
+{
+    QStringList out;
+    auto* list = static_cast<GList*>(e_contact_get(contact, field));
+    for (GList* l = list; l; l = l->next)
+        if (const QString v = text(static_cast<const char*>(l->data)); !v.isEmpty())
+            out.append(v);
+    g_list_free_full(list, g_free);
+    return out;
+}
+
+Person personOf(EContact* contact, const QString& book)
+{
+    Person p;
+    p.formattedName = text(static_cast<const char*>(e_contact_get_const(contact, E_CONTACT_FULL_NAME)));
+    p.familyName = text(static_cast<const char*>(e_contact_get_const(contact, E_CONTACT_FAMILY_NAME)));
+    p.givenName = text(static_cast<const char*>(e_contact_get_const(contact, E_CONTACT_GIVEN_NAME)));
+    p.organization = text(static_cast<const char*>(e_contact_get_const(contact, E_CONTACT_ORG)));
+    p.phoneNumbers = values(contact, E_CONTACT_TEL);
+    p.emailAddresses = values(contact, E_CONTACT_EMAIL);
+    p.addressBook = book;
+    return p;
+}
+
+QString why(const GError* error)
+{
+    return error ? QString::fromUtf8(error->message) : QStringLiteral("no reason given");
+}
+
+} // namespace
+
+static QList<Person> readBooks(const Cancellation& cancel)
+{
+    QList<Person> people;
+    GCancellable* cancellable = g_cancellable_new();
+    cancel.watch([cancellable] { g_cancellable_cancel(cancellable); });
+    // The blocking calls run their own loop; a context of this thread's own keeps that loop
+    // off the window thread's default context.
+    GMainContext* context = g_main_context_new();
+    g_main_context_push_thread_default(context);
+    GError* error = nullptr;
+    ESourceRegistry* registry = e_source_registry_new_sync(cancellable, &error);
+    if (!registry) {
+        if (!cancel.isCancelled())
+            NSLog("Contacts: Evolution Data Server is not reachable: %@", why(error));
+        g_clear_error(&error);
+    } else {
+        GList* sources = e_source_registry_list_enabled(registry, E_SOURCE_EXTENSION_ADDRESS_BOOK);
+        for (GList* l = sources; l && !cancel.isCancelled(); l = l->next) {
+            auto* source = static_cast<ESource*>(l->data);
+            const QString name = text(e_source_get_display_name(source));
+            EClient* client = e_book_client_connect_sync(source, 2, cancellable, &error);
+            if (!client) {
+                if (!cancel.isCancelled())
+                    NSLog("Contacts: the address book \"%@\" could not be opened: %@", name, why(error));
+                g_clear_error(&error);
+                continue;
+            }
+            GSList* contacts = nullptr;
+            EBookQuery* all = e_book_query_any_field_contains("");
+            gchar* sexp = e_book_query_to_string(all);
+            e_book_query_unref(all);
+            const gboolean read = e_book_client_get_contacts_sync(E_BOOK_CLIENT(client), sexp, &contacts, cancellable, &error);
+            g_free(sexp);
+            if (read) {
+                for (GSList* c = contacts; c; c = c->next)
+                    people.append(personOf(E_CONTACT(c->data), name));
+                g_slist_free_full(contacts, g_object_unref);
+            } else {
+                if (!cancel.isCancelled())
+                    NSLog("Contacts: the address book \"%@\" could not be read: %@", name, why(error));
+                g_clear_error(&error);
+            }
+            g_object_unref(client);
+        }
+        g_list_free_full(sources, g_object_unref);
+        g_object_unref(registry);
+    }
+    g_main_context_pop_thread_default(context);
+    g_main_context_unref(context);
+    cancel.watch({});
+    g_object_unref(cancellable);
+    return people;
+}
+
+} // namespace Contacts
+
+QUORVEL_MODULE_EXPORT void quorvel_read_evolution_data_server(const Contacts::Cancellation* cancel, QList<Person>* people)
+{
+    *people = Contacts::readBooks(*cancel);
+}

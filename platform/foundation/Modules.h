@@ -1,0 +1,26 @@
+#pragma once
+// Parts of the platform that bring large libraries with them (the address books of
+// Evolution Data Server, the Secret Service keyring) are built as modules and opened at their
+// first use: linked into the program, their dozens of libraries would be loaded and
+// relocated at every start, before the first frame, for services most starts never use.
+//
+// A module is a shared object "libquorvel-NAME.so" in <prefix>/<libdir>/quorvel/ beside the
+// installed program (or in the build tree, for programs of the build tree). Its log lines
+// reach this process's log.
+
+#include <QString>
+#include <QStringList>
+
+namespace Modules {
+
+// Where the module NAME is looked for, in order.
+QStringList locations(const QString& name);
+
+// The module NAME, opened once per process (later calls return the same handle); nullptr
+// with `error` saying why when no location holds a module that loads.
+void* open(const QString& name, QString* error);
+
+// A function of an opened module, or nullptr.
+void* symbol(void* module, const char* name);
+
+} // namespace Modules
