@@ -25,6 +25,7 @@ TEMPLATES = [
     LONG_TEMPLATE,
     "[]{}[]{}[][]{}{}",
 ]
+LIST_HINT = "Enter opens the selected template; Delete asks for confirmation before removing it."
 # Longer names would be read out for minutes and sent whole over the bus at every query.
 NAME_LIMIT = 300
 
@@ -114,6 +115,8 @@ def templates_journey(root, announcements):
                        lambda: [c for c in s.children(listbox) if c.get_role_name() == "list item"]
                        if listbox.get_child_count() == len(TEMPLATES) else None)
     screen("templates", root)
+    check(listbox.get_description() == LIST_HINT, f"the template list is described as {listbox.get_description()!r}")
+    check(s.find(root, "push button", "New template") is not None, "no 'New template' button")
     check(len(items) == len(TEMPLATES), f"template list has {len(items)} items, not {len(TEMPLATES)}")
     for i, item in enumerate(items):
         name = item.get_name() or ""
@@ -205,14 +208,24 @@ def picker_and_composer(root, announcements):
     person = s.find(people, "list item", "Jana Nováková")
     if not check(person is not None, "the picker does not list Jana Nováková"):
         return
-    # From the keyboard, as a screen reader user picks: Return in the search field takes the
-    # first person listed.
+    search = s.find(picker, "text", "Search contacts")
+    s.wait_for("the search field focused", lambda: "focused" in s.states(search), 10)
+    check("jana@example.org" in (person.get_description() or ""),
+          f"Jana Nováková is described as {person.get_description()!r}, without her address")
+    # The action a screen reader offers on a list item picks the person, as a touch does.
+    s.do_action(person, "Press")
+    recipient = s.find(root, "text", "Recipient")
+    s.wait_for("the picked address in the recipient field", lambda: s.text_of(recipient) == "jana@example.org")
+    # From the keyboard alone: Return in the search field takes the first person listed.
+    recipient.get_editable_text_iface().set_text_contents("")
+    s.do_action(s.find(root, "push button", "Pick a contact"), "Press")
+    picker = s.wait_for("the contact picker again", lambda: s.find(root, "dialog", "Contacts"))
+    s.wait_for("Jana listed again", lambda: s.find(picker, "list item", "Jana Nováková"))
     search = s.find(picker, "text", "Search contacts")
     s.wait_for("the search field focused", lambda: "focused" in s.states(search), 10)
     A = s.atspi()
     A.generate_keyboard_event(0xFF0D, None, A.KeySynthType.SYM)  # Return
-    recipient = s.find(root, "text", "Recipient")
-    s.wait_for("the picked address in the recipient field", lambda: s.text_of(recipient) == "jana@example.org")
+    s.wait_for("the address picked by Return", lambda: s.text_of(recipient) == "jana@example.org")
     send = s.find(root, "push button", "Send")
     s.wait_for("Send enabled", lambda: "sensitive" in s.states(send), 10)
     s.do_action(send, "Press")
