@@ -217,7 +217,7 @@ def picker_and_composer(root, announcements):
     recipient = s.find(root, "text", "Recipient")
     s.wait_for("the picked address in the recipient field", lambda: s.text_of(recipient) == "jana@example.org")
     # From the keyboard alone: Return in the search field takes the first person listed.
-    recipient.get_editable_text_iface().set_text_contents("")
+    s.set_text(recipient, "")
     s.do_action(s.find(root, "push button", "Pick a contact"), "Press")
     picker = s.wait_for("the contact picker again", lambda: s.find(root, "dialog", "Contacts"))
     s.wait_for("Jana listed again", lambda: s.find(picker, "list item", "Jana Nováková"))
@@ -324,8 +324,7 @@ def settings_problem_announced(dialog, announcements):
         s.do_action(field, "SetFocus")
         s.wait_for(f"{s.describe(field)} focused", lambda: "focused" in s.states(field), 10)
         before = len(announcements.notifications())
-        # Through the text interface, as an on-screen keyboard or a screen reader types.
-        field.get_editable_text_iface().set_text_contents(text)
+        s.set_text(field, text)
         if problem is None:
             s.wait_for(f"no problem left after {text!r}", lambda: not field.get_description(), 10)
             return
