@@ -375,8 +375,7 @@ void DeviceSettingsDialog::showProblem(QLabel* errorLabel, const QString& proble
         QAccessibleEvent show(errorLabel, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&show);
     }
-    // The field's description changing while it has the focus is what a screen reader
-    // speaks as the user types; it is read again whenever the field takes the focus.
+    // The field describes itself by its problem, read out whenever it takes the focus.
     const QString field = errorLabel->objectName().chopped(int(qstrlen("Error")));
     if (auto* w = findChild<QWidget*>(field))
         w->setAccessibleDescription(problem);
