@@ -159,6 +159,8 @@ const std::vector<const char*>& textCatalogue()
         "MAP_OFFLINE",
         "MAP_NO_SATELLITE",
         "ACCESSIBLE_CLEAR_TEXT",
+        "TEMPLATES_LIST_HINT",
+        "TEMPLATES_NEW",
         "DemoPosition",
         "StatusChoosing",
         "StatusWaiting",

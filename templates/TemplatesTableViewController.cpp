@@ -40,6 +40,10 @@ void TemplatesTableViewController::loadView(QWidget* view)
 {
     setupLayout(ui_, view);
     templatesTable = ui_->templatesTable;
+    templatesTable->setAccessibleName(localizedText("TEMPLATES_NAVBAR_TITLE"));
+    templatesTable->setAccessibleDescription(localizedText("TEMPLATES_LIST_HINT"));
+    ui_->addButton->setAccessibleName(localizedText("TEMPLATES_NEW"));
+    ui_->addButton->setToolTip(localizedText("TEMPLATES_NEW"));
     templatesTable->setDataSource(this);
     templatesTable->setDelegate(this);
     // The layout's transitions: a tapped row opens it in the editor, the add control a new one.

@@ -1,7 +1,9 @@
 #include "platform/contacts/PeoplePicker.h"
 #include "platform/contacts/ContactsLoader.h"
+#include "platform/foundation/Accessible.h"
 
 #include <QAbstractListModel>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCollator>
 #include <QDialogButtonBox>
@@ -188,6 +190,89 @@ private:
     QString needle_;
 };
 
+namespace {
+
+// One person on the list as assistive technology meets it: named, described by the numbers
+// and addresses, and pressed to pick, as a touch or Return picks.
+class PersonAccessible : public AccessibleLeaf {
+public:
+    using AccessibleLeaf::AccessibleLeaf;
+
+    QListView* list() const { return static_cast<QListView*>(owner()); }
+    QModelIndex modelIndex() const { return list() && list()->model() ? list()->model()->index(index(), 0) : QModelIndex(); }
+    bool isValid() const override { return modelIndex().isValid(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return modelIndex().data(Qt::AccessibleTextRole).toString();
+        case QAccessible::Description: return modelIndex().data(detailsRole).toString();
+        default: return {};
+        }
+    }
+
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect r = list()->visualRect(modelIndex());
+        return QRect(list()->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid() || !list()->isVisible()) {
+            s.invisible = true;
+            return s;
+        }
+        const bool current = list()->currentIndex() == modelIndex();
+        s.selectable = true;
+        s.selected = list()->selectionModel() && list()->selectionModel()->isSelected(modelIndex());
+        s.focusable = true;
+        s.focused = current && list()->hasFocus();
+        s.offscreen = !list()->viewport()->rect().intersects(list()->visualRect(modelIndex()));
+        return s;
+    }
+
+    QStringList actionNames() const override { return isValid() ? QStringList{pressAction()} : QStringList{}; }
+    void doAction(const QString& name) override
+    {
+        auto* picker = list() ? qobject_cast<PeoplePickerNavigationController*>(list()->window()) : nullptr;
+        if (name == pressAction() && isValid() && picker)
+            picker->selectPerson(modelIndex().data(indexRole).toInt());
+    }
+};
+
+class PeopleListAccessible : public QAccessibleWidget {
+public:
+    explicit PeopleListAccessible(QListView* list)
+        : QAccessibleWidget(list, QAccessible::List), people_([list](int i) { return new PersonAccessible(list, i); })
+    {
+    }
+    static bool describes(QListView* list) { return list->objectName() == QLatin1String("people"); }
+
+    QListView* list() const { return static_cast<QListView*>(widget()); }
+    int childCount() const override { return list()->model() ? list()->model()->rowCount() : 0; }
+    QAccessibleInterface* child(int index) const override { return people_.at(index, childCount()); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return people_.indexOf(child, childCount()); }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QModelIndex at = list()->indexAt(list()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return at.isValid() ? child(at.row()) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return list()->hasFocus() && list()->currentIndex().isValid() ? child(list()->currentIndex().row()) : nullptr;
+    }
+
+private:
+    mutable AccessibleLeaves people_;
+};
+
+} // namespace
+
 PeoplePickerNavigationController::PeoplePickerNavigationController(QWidget* parent)
     : PeoplePickerNavigationController(std::make_unique<ContactsLoader>(ContactsLoader::fromDeviceSettings()), parent)
 {
@@ -257,6 +342,7 @@ bool PeoplePickerNavigationController::isLoading() const
 
 void PeoplePickerNavigationController::build()
 {
+    useAccessibleInterface<QListView, PeopleListAccessible>();
     setObjectName(QStringLiteral("peoplePicker"));
     setWindowTitle(tr("Contacts"));
     setAccessibleName(tr("Contacts"));

@@ -1,5 +1,6 @@
 #include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/contacts/Contacts.h"
+#include "platform/foundation/Accessible.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/Keyring.h"
 #include "platform/foundation/LocalizedText.h"
@@ -11,6 +12,7 @@
 
 #include "ui_DeviceSettingsDialog.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -107,6 +110,20 @@ QString addressProblem(const QString& address, bool required)
     return {};
 }
 
+// The labels beside the fields that hold their problems. Screen readers speak a notification
+// as it appears, where a plain label appearing goes unheard.
+const char* const kProblemLabel = "problemLabel";
+
+class ProblemAccessible : public QAccessibleWidget {
+public:
+    explicit ProblemAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    static bool describes(QLabel* label) { return label->property(kProblemLabel).toBool(); }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
 bool isLoopback(const QString& host)
 {
     if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
@@ -123,6 +140,13 @@ DeviceSettingsDialog::DeviceSettingsDialog(std::shared_ptr<Keyring> keyring, QWi
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("deviceSettings"));
+    useAccessibleInterface<QLabel, ProblemAccessible>();
+    for (QLabel* l : findChildren<QLabel*>(QRegularExpression(QStringLiteral("Error$")))) {
+        l->setProperty(kProblemLabel, true);
+        // Setting up the layout may have made and kept a plain label's interface already.
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(l); made && made->role() != QAccessible::Notification)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
     translate();
     load();
     initial_ = collect();
@@ -193,6 +217,11 @@ void DeviceSettingsDialog::translate()
     ui_->password->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
     ui_->keepInFile->setVisible(false);
     ui_->saveButton->setDefault(true);
+    // Screen readers move between the sections by their tabs, so the tab list is named too.
+    ui_->sections->tabBar()->setAccessibleName(ui_->sections->accessibleName());
+    // Status lines are read out by what they say; a fixed name would be read instead.
+    for (QLabel* l : {ui_->locationStatus, ui_->smsStatus, ui_->mailStatus, ui_->passwordNote, ui_->formStatus})
+        l->setAccessibleName(QString());
 }
 
 void DeviceSettingsDialog::load()
@@ -334,12 +363,31 @@ void DeviceSettingsDialog::updateVisibility()
     row(ui_->contactsFolder, ui_->useFolder->isChecked());
 }
 
-bool DeviceSettingsDialog::setProblem(QLabel* errorLabel, const QString& problem)
+// Shows `problem` beside its field ("fooError" belongs to "foo"), or hides the row when
+// there is none.
+void DeviceSettingsDialog::showProblem(QLabel* errorLabel, const QString& problem)
 {
+    const bool another = errorLabel->isVisible() && !problem.isEmpty() && problem != errorLabel->text();
     errorLabel->setText(problem);
+    if (another) {
+        // Appearing is what is read out; a shown problem that changes appears anew.
+        QAccessibleEvent hide(errorLabel, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hide);
+        QAccessibleEvent show(errorLabel, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&show);
+    }
+    // The field describes itself by its problem, read out whenever it takes the focus.
+    const QString field = errorLabel->objectName().chopped(int(qstrlen("Error")));
+    if (auto* w = findChild<QWidget*>(field))
+        w->setAccessibleDescription(problem);
     // Hidden rows hold no problem (their fields are not saved).
     if (auto* form = qobject_cast<QFormLayout*>(errorLabel->parentWidget()->layout()))
         form->setRowVisible(errorLabel, !problem.isEmpty());
+}
+
+bool DeviceSettingsDialog::setProblem(QLabel* errorLabel, const QString& problem)
+{
+    showProblem(errorLabel, problem);
     if (!problem.isEmpty())
         ++problems_;
     return problem.isEmpty();
@@ -359,9 +407,7 @@ void DeviceSettingsDialog::validate()
     const QString number = ui_->testNumber->text().trimmed();
     static const QRegularExpression dialable(QStringLiteral("^\\+?[0-9 ()./-]+$"));
     const QString numberProblem = number.isEmpty() || dialable.match(number).hasMatch() ? QString() : phrase("SETTINGS_ERR_NUMBER");
-    ui_->testNumberError->setText(numberProblem);
-    if (auto* form = qobject_cast<QFormLayout*>(ui_->testNumberError->parentWidget()->layout()))
-        form->setRowVisible(ui_->testNumberError, !numberProblem.isEmpty());
+    showProblem(ui_->testNumberError, numberProblem);
 
     const int mail = ui_->transport->currentIndex();
     const QString server = ui_->server->text().trimmed();

@@ -55,6 +55,7 @@ private:
     void connectFields();
     void updateVisibility();
     void validate();
+    void showProblem(QLabel* errorLabel, const QString& problem);
     bool setProblem(QLabel* errorLabel, const QString& problem);
     Values collect() const;
     QString locationSource() const;

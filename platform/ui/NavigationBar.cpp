@@ -1,5 +1,7 @@
 #include "platform/ui/NavigationBar.h"
+#include "platform/foundation/Accessible.h"
 
+#include <QAccessibleWidget>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,8 +17,20 @@ BarButtonItem::BarButtonItem(const QString& title, QWidget* parent) : BarButtonI
     setText(title);
 }
 
+namespace {
+
+// A tool bar to assistive technology: as the plain frame it is, it would read as a window of
+// its own inside the window.
+class NavigationBarAccessible : public QAccessibleWidget {
+public:
+    explicit NavigationBarAccessible(NavigationBar* bar) : QAccessibleWidget(bar, QAccessible::ToolBar) {}
+};
+
+} // namespace
+
 NavigationBar::NavigationBar(QWidget* parent) : QFrame(parent), item_(&ownItem_)
 {
+    useAccessibleInterface<NavigationBar, NavigationBarAccessible>();
     setObjectName(QStringLiteral("navBar"));
     setMinimumHeight(44);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -618,6 +618,14 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>MAP_NO_SATELLITE</source>
         <translation>Satelitní snímky nejsou nastaveny: mapa offline</translation>
     </message>
+    <message id="TEMPLATES_LIST_HINT">
+        <source>TEMPLATES_LIST_HINT</source>
+        <translation>Enter otevře vybranou šablonu; Delete se před odstraněním zeptá na potvrzení.</translation>
+    </message>
+    <message id="TEMPLATES_NEW">
+        <source>TEMPLATES_NEW</source>
+        <translation>Nová šablona</translation>
+    </message>
     <message id="ACCESSIBLE_CLEAR_TEXT">
         <source>ACCESSIBLE_CLEAR_TEXT</source>
         <translation>Vymazat text</translation>

@@ -618,6 +618,14 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>MAP_NO_SATELLITE</source>
         <translation>No satellite pictures set up: offline map</translation>
     </message>
+    <message id="TEMPLATES_LIST_HINT">
+        <source>TEMPLATES_LIST_HINT</source>
+        <translation>Enter opens the selected template; Delete asks for confirmation before removing it.</translation>
+    </message>
+    <message id="TEMPLATES_NEW">
+        <source>TEMPLATES_NEW</source>
+        <translation>New template</translation>
+    </message>
     <message id="ACCESSIBLE_CLEAR_TEXT">
         <source>ACCESSIBLE_CLEAR_TEXT</source>
         <translation>Clear text</translation>

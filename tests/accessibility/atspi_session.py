@@ -320,6 +320,12 @@ def do_action(acc, name):
         raise AssertionError(f"action {name!r} on {describe(acc)} failed")
 
 
+def set_text(acc, text):
+    """Replaces the text of an editable field, as an on-screen keyboard or a screen reader does."""
+    if not acc.set_text_contents(text):
+        raise AssertionError(f"{describe(acc)} did not take the text {text!r}")
+
+
 def text_of(acc):
     t = acc.get_text_iface()
     return t.get_text(0, t.get_character_count()) if t is not None else None

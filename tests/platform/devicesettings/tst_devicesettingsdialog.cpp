@@ -14,6 +14,7 @@
 #include "support/SessionBus.h"
 #include "support/TestSupport.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -152,6 +153,13 @@ private slots:
         // Beside its field, on the field's own section.
         QVERIFY(!error->isHidden());
         QCOMPARE(error->parentWidget(), child<QLineEdit>(&d, field.toLatin1().constData())->parentWidget());
+        // As a screen reader meets it: a notification that says the problem as it appears,
+        // and the field describing itself by it.
+        auto* edit = child<QLineEdit>(&d, field.toLatin1().constData());
+        QCOMPARE(edit->accessibleDescription(), error->text());
+        QAccessibleInterface* told = QAccessible::queryAccessibleInterface(error);
+        QCOMPARE(told->role(), QAccessible::Notification);
+        QCOMPARE(told->text(QAccessible::Name), error->text());
         QVERIFY(!d.isValid());
         QVERIFY(!save->isEnabled());
         QVERIFY(!child<QLabel>(&d, "formStatus")->isHidden());
@@ -171,6 +179,7 @@ private slots:
         if (field == QLatin1String("nmeaDevice") || field == QLatin1String("replayFile") || field == QLatin1String("sendmail"))
             type(&d, field.toLatin1().constData(), QStringLiteral("/bin/true"));
         QVERIFY2(error->text().isEmpty(), qPrintable(error->text()));
+        QVERIFY(edit->accessibleDescription().isEmpty());
         QVERIFY(save->isEnabled());
     }
 
