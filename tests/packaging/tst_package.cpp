@@ -31,6 +31,9 @@ private slots:
         // From dpkg-shlibdeps: the libraries the program links.
         QTest::newRow("Qt's libraries") << "Depends" << "libqt6widgets6";
         QTest::newRow("the C++ library") << "Depends" << "libstdc++6";
+        // The same for the modules, which the program opens only at their first use.
+        QTest::newRow("the address books' library") << "Depends" << "libebook-1.2-21";
+        QTest::newRow("the keyring's library") << "Depends" << "libqt6keychain1";
         // Loaded at run time, so no linker sees them.
         QTest::newRow("positioning plugins") << "Depends" << "libqt6positioning6-plugins";
         QTest::newRow("SQLite driver for MBTiles") << "Depends" << "libqt6sql6-sqlite";
@@ -62,6 +65,8 @@ private slots:
         QTest::newRow("icon") << "usr/share/icons/hicolor/scalable/apps/org.quorvel.Quorvel.svg";
         QTest::newRow("metadata") << "usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml";
         QTest::newRow("copyright") << "usr/share/doc/quorvel/copyright";
+        QTest::newRow("address books module") << "usr/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-addressbooks.so";
+        QTest::newRow("keyring module") << "usr/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-keyring.so";
     }
 
     void packagedFiles()
