@@ -22,6 +22,13 @@ std::unique_ptr<QTranslator>& current()
     return t;
 }
 
+// The platform's own texts (dialogs, senders' errors), looked up by their English text.
+std::unique_ptr<QTranslator>& currentPlatform()
+{
+    static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
 std::unique_ptr<QTranslator>& currentQt()
 {
     static std::unique_ptr<QTranslator> t;
@@ -36,12 +43,19 @@ QString tablePath(const QString& language)
 
 bool load(const QString& language)
 {
-    if (current()) {
-        QCoreApplication::removeTranslator(current().get());
-        current().reset();
+    for (auto* t : {&current(), &currentPlatform()}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(t->get());
+            t->reset();
+        }
     }
     if (language.isEmpty())
         return true;
+    if (auto platform = std::make_unique<QTranslator>();
+        platform->load(QStringLiteral(":/i18n/quorvel_platform_%1.qm").arg(language))) {
+        QCoreApplication::installTranslator(platform.get());
+        currentPlatform() = std::move(platform);
+    }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(tablePath(language)))
         return false;

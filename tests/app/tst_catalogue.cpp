@@ -27,6 +27,8 @@ private slots:
     void defaultTemplatesCarryBothPlaceholders();
     void qtOwnTextsFollowTheLanguage_data();
     void qtOwnTextsFollowTheLanguage();
+    void platformTextsAreTranslated();
+    void platformTextsFollowTheLanguage();
 
 private:
     static QSet<QString> catalogue();
@@ -196,6 +198,62 @@ void tst_Catalogue::qtOwnTextsFollowTheLanguage()
     QCOMPARE(texts.contains(QStringLiteral("&Paste")), !translated);
     // Ours are still there.
     QCOMPARE(localizedText("MAP_TABBAR_TITLE"), translated ? QStringLiteral("Mapa") : QStringLiteral("Map"));
+}
+
+// The platform's own texts (composers, picker, senders' errors) are looked up by their
+// English text with tr(): each one in the sources has a Czech translation.
+void tst_Catalogue::platformTextsAreTranslated()
+{
+    QFile ts(QStringLiteral(QUORVEL_SOURCE_DIR "/resources/i18n/quorvel_platform_cs.ts"));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    QSet<QString> translated;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")
+                 && xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished")) {
+            if (!xml.readElementText().isEmpty())
+                translated.insert(source);
+        }
+    }
+    QVERIFY(!xml.hasError());
+    // tr("..." "...") with C++ escapes, as the sources write them.
+    const QRegularExpression call(QStringLiteral(R"re(\btr\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)])re"));
+    const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    QStringList untranslated;
+    int found = 0;
+    QDirIterator it(QStringLiteral(QUORVEL_SOURCE_DIR "/platform"), {"*.cpp", "*.h"}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString code = QString::fromUtf8(f.readAll());
+        for (auto m = call.globalMatch(code); m.hasNext();) {
+            QString text;
+            for (auto p = piece.globalMatch(m.next().captured(1)); p.hasNext();)
+                text += p.next().captured(1);
+            text.replace(QLatin1String("\\n"), QLatin1String("\n")).replace(QLatin1String("\\\""), QLatin1String("\""));
+            ++found;
+            if (!translated.contains(text))
+                untranslated << QStringLiteral("%1: %2").arg(it.fileName(), text);
+        }
+    }
+    QVERIFY(found > 50);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+}
+
+void tst_Catalogue::platformTextsFollowTheLanguage()
+{
+    QVERIFY(StringTable::load(QStringLiteral("cs")));
+    QCOMPARE(QCoreApplication::translate("TableViewCell", "Delete"), QStringLiteral("Smazat"));
+    QCOMPARE(QCoreApplication::translate("QObject", "No SMTP server is set up."),
+             QStringLiteral("Není nastaven žádný server SMTP."));
+    QVERIFY(StringTable::load(QStringLiteral("en")));
+    QCOMPARE(QCoreApplication::translate("TableViewCell", "Delete"), QStringLiteral("Delete"));
 }
 
 QTEST_MAIN(tst_Catalogue)
