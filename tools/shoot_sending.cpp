@@ -6,6 +6,7 @@
 #include "platform/messaging/MailCompose.h"
 #include "platform/messaging/MessageCompose.h"
 #include "platform/contacts/PeoplePicker.h"
+#include "platform/foundation/LocalizedText.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // In the language of the environment, as the application would be (LANG=cs_CZ.UTF-8).
+    StringTable::load(StringTable::preferredLanguage());
     Appearance::apply();
     const QString docs = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const QString contacts = argc > 2 ? QString::fromLocal8Bit(argv[2]) : Contacts::folder();
