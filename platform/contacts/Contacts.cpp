@@ -353,7 +353,15 @@ Choice Choice::fromDeviceSettings()
         const QString v = DeviceSettings::value(QStringLiteral("contacts"), QLatin1String(key)).trimmed().toLower();
         return v != QLatin1String("false") && v != QLatin1String("0") && v != QLatin1String("no");
     };
-    return {on("use-folder"), on("use-kpeople"), on("use-eds")};
+    return {on("use-folder"), on("use-kpeople"), on("use-eds"),
+            DeviceSettings::listValue(QStringLiteral("contacts"), QLatin1String(edsSkipKey))};
+}
+
+bool AddressBook::isNamedIn(const QStringList& names) const
+{
+    return std::any_of(names.begin(), names.end(), [this](const QString& n) {
+        return n.compare(name, Qt::CaseInsensitive) == 0 || (!uid.isEmpty() && n == uid);
+    });
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 enum class PersonProperty { Phone, Email };
 
@@ -89,7 +90,20 @@ struct Choice {
     bool folder = true;    // use-folder
     bool kpeople = true;   // use-kpeople
     bool eds = true;       // use-eds
+    // eds-skip: the Evolution Data Server books left out, by name or id (absent: none).
+    QStringList edsSkipped;
     static Choice fromDeviceSettings();
+};
+
+// The key of [contacts] that lists the address books left out.
+inline constexpr char edsSkipKey[] = "eds-skip";
+
+// One address book of Evolution Data Server.
+struct AddressBook {
+    QString uid;
+    QString name;
+    // Whether `names` (hand-written or saved) names this book, by its name or its id.
+    bool isNamedIn(const QStringList& names) const;
 };
 
 // Stops, from another thread, a read in flight.
@@ -115,6 +129,10 @@ QList<Person> readFolder(const QString& folder, const QString& addressBook = {},
 // The people of every enabled address book of Evolution Data Server, each marked with its
 // book's name. Blocks until the service answers, so it is for a worker thread. A book that
 // fails to open is logged once and passed over; without the service, nobody.
-QList<Person> readEvolutionDataServer(const Cancellation& cancel);
+QList<Person> readEvolutionDataServer(const Cancellation& cancel, const QStringList& skipped = {});
+
+// The enabled address books of Evolution Data Server, for a worker thread too; nothing when
+// the service does not answer.
+std::optional<QList<AddressBook>> listEvolutionDataServer(const Cancellation& cancel);
 
 } // namespace Contacts
