@@ -7,6 +7,7 @@
 #include "platform/contacts/PeoplePicker.h"
 #include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/LocalizedText.h"
 #include "report/QuorvelFirstViewController.h"
 #include "support/FakeKeyring.h"
 #include "support/SessionBus.h"
@@ -73,6 +74,7 @@ private slots:
     void initTestCase()
     {
         initTestEnvironment();
+        QVERIFY(StringTable::load(QStringLiteral("en")));
         QVERIFY(bus.start());
         // A second book whose backend does not exist: it is listed as enabled but cannot open.
         const QString sources = bus.environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/evolution/sources");
