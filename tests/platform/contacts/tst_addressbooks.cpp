@@ -185,11 +185,7 @@ private slots:
             QCOMPARE(checkState(&again), (QStringList{"+Broken book", "+Personal", "-Work"}));
         }
 
-        ReportServices services;
-        services.canSendText = [] { return true; };
-        services.canSendMail = [] { return true; };
-        services.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
-        QuorvelFirstViewController screen(std::move(services));
+        QuorvelFirstViewController screen(reportServices());
         screen.loadViewIfNeeded();
         screen.contactsButton->click();
         QPointer<PeoplePickerNavigationController> picker =
@@ -215,11 +211,7 @@ private slots:
         kpeople.write(QByteArray(cards[0]).replace("END:VCARD", "BROKEN LINE\nEND:VCARD"));
         kpeople.close();
 
-        ReportServices services;
-        services.canSendText = [] { return true; };
-        services.canSendMail = [] { return true; };
-        services.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
-        QuorvelFirstViewController screen(std::move(services));
+        QuorvelFirstViewController screen(reportServices());
         screen.loadViewIfNeeded();
         screen.MessageSegment->setSelectedSegmentIndex(0);
         screen.contactsButton->click();
@@ -249,6 +241,15 @@ private slots:
     }
 
 private:
+    // A report screen that can send both ways and opens the real picker.
+    static ReportServices reportServices()
+    {
+        ReportServices services;
+        services.canSendText = [] { return true; };
+        services.canSendMail = [] { return true; };
+        services.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
+        return services;
+    }
     static void writeIni(const QByteArray& text)
     {
         QDir().mkpath(QFileInfo(DeviceSettings::path()).absolutePath());
