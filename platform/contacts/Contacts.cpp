@@ -353,7 +353,8 @@ Choice Choice::fromDeviceSettings()
         const QString v = DeviceSettings::value(QStringLiteral("contacts"), QLatin1String(key)).trimmed().toLower();
         return v != QLatin1String("false") && v != QLatin1String("0") && v != QLatin1String("no");
     };
-    return {on("use-folder"), on("use-kpeople"), on("use-eds")};
+    return {on("use-folder"), on("use-kpeople"), on("use-eds"),
+            DeviceSettings::listValue(QStringLiteral("contacts"), QLatin1String(edsSkipKey))};
 }
 
 namespace {

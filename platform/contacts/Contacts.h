@@ -11,6 +11,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 enum class PersonProperty { Phone, Email };
 
@@ -91,7 +92,27 @@ struct Choice {
     bool folder = true;    // use-folder
     bool kpeople = true;   // use-kpeople
     bool eds = true;       // use-eds
+    // eds-skip: the Evolution Data Server books left out, by name or id (absent: none).
+    QStringList edsSkipped;
     static Choice fromDeviceSettings();
+};
+
+// The key of [contacts] that lists the address books left out.
+inline constexpr char edsSkipKey[] = "eds-skip";
+
+// One address book of Evolution Data Server.
+struct AddressBook {
+    QString uid;
+    QString name;
+    // Whether `names` (hand-written or saved) names this book, by its name or its id.
+    // Inline: the address books' module asks it too.
+    bool isNamedIn(const QStringList& names) const
+    {
+        for (const QString& n : names)
+            if (n.compare(name, Qt::CaseInsensitive) == 0 || (!uid.isEmpty() && n == uid))
+                return true;
+        return false;
+    }
 };
 
 // Stops, from another thread, a read in flight. Readers ask isCancelled(); a reader that
@@ -133,6 +154,10 @@ QList<Person> readFolder(const QString& folder, const QString& addressBook = {},
 // The people of every enabled address book of Evolution Data Server, each marked with its
 // book's name. Blocks until the service answers, so it is for a worker thread. A book that
 // fails to open is logged once and passed over; without the service, nobody.
-QList<Person> readEvolutionDataServer(const Cancellation& cancel);
+QList<Person> readEvolutionDataServer(const Cancellation& cancel, const QStringList& skipped = {});
+
+// The enabled address books of Evolution Data Server, for a worker thread too; nothing when
+// the service does not answer.
+std::optional<QList<AddressBook>> listEvolutionDataServer(const Cancellation& cancel);
 
 } // namespace Contacts

@@ -66,7 +66,9 @@ QList<ContactsLoader::Source> ContactsLoader::fromDeviceSettings()
                         }});
     }
     if (choice.eds)
-        sources.append({QStringLiteral("Evolution Data Server"), &Contacts::readEvolutionDataServer});
+        sources.append({QStringLiteral("Evolution Data Server"), [skipped = choice.edsSkipped](const Contacts::Cancellation& c) {
+                            return Contacts::readEvolutionDataServer(c, skipped);
+                        }});
     return sources;
 }
 

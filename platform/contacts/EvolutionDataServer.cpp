@@ -6,19 +6,39 @@
 
 namespace Contacts {
 
-QList<Person> readEvolutionDataServer(const Cancellation& cancel)
+namespace {
+
+// The module's function `name`, or nullptr with the reason logged.
+void* entry(const char* name)
 {
-    using Read = void (*)(const Cancellation*, QList<Person>*);
     QString error;
     void* module = Modules::open(QStringLiteral("addressbooks"), &error);
-    const auto read = reinterpret_cast<Read>(Modules::symbol(module, "quorvel_read_evolution_data_server"));
-    if (!read) {
-        NSLog("Contacts: Evolution Data Server cannot be read: %@", module ? QStringLiteral("the module lacks its reader") : error);
-        return {};
-    }
+    void* fn = Modules::symbol(module, name);
+    if (!fn)
+        NSLog("Contacts: Evolution Data Server cannot be read: %@",
+              module ? QStringLiteral("the module lacks %1").arg(QLatin1String(name)) : error);
+    return fn;
+}
+
+} // namespace
+
+QList<Person> readEvolutionDataServer(const Cancellation& cancel, const QStringList& skipped)
+{
+    using Read = void (*)(const Cancellation*, const QStringList*, QList<Person>*);
     QList<Person> people;
-    read(&cancel, &people);
+    if (const auto read = reinterpret_cast<Read>(entry("quorvel_read_evolution_data_server")))
+        read(&cancel, &skipped, &people);
     return people;
+}
+
+std::optional<QList<AddressBook>> listEvolutionDataServer(const Cancellation& cancel)
+{
+    using List = bool (*)(const Cancellation*, QList<AddressBook>*);
+    QList<AddressBook> books;
+    const auto list = reinterpret_cast<List>(entry("quorvel_list_evolution_data_server"));
+    if (!list || !list(&cancel, &books))
+        return std::nullopt;
+    return books;
 }
 
 } // namespace Contacts

@@ -50,15 +50,13 @@ QString why(const GError* error)
     return error ? QString::fromUtf8(error->message) : QStringLiteral("no reason given");
 }
 
-} // namespace
-
-static QList<Person> readBooks(const Cancellation& cancel)
+// Runs `use` with the source registry on a main context of this thread's own, since the
+// blocking calls run their own loop and must keep it off the window thread's default
+// context. False when the service does not answer.
+bool withRegistry(const Cancellation& cancel, const std::function<void(ESourceRegistry*, GCancellable*)>& use)
 {
-    QList<Person> people;
     GCancellable* cancellable = g_cancellable_new();
     cancel.watch([cancellable] { g_cancellable_cancel(cancellable); });
-    // The blocking calls run their own loop; a context of this thread's own keeps that loop
-    // off the window thread's default context.
     GMainContext* context = g_main_context_new();
     g_main_context_push_thread_default(context);
     GError* error = nullptr;
@@ -68,10 +66,33 @@ static QList<Person> readBooks(const Cancellation& cancel)
             NSLog("Contacts: Evolution Data Server is not reachable: %@", why(error));
         g_clear_error(&error);
     } else {
+        use(registry, cancellable);
+        g_object_unref(registry);
+    }
+    g_main_context_pop_thread_default(context);
+    g_main_context_unref(context);
+    cancel.watch({});
+    g_object_unref(cancellable);
+    return registry != nullptr;
+}
+
+AddressBook bookOf(ESource* source)
+{
+    return {text(e_source_get_uid(source)), text(e_source_get_display_name(source))};
+}
+
+QList<Person> readBooks(const Cancellation& cancel, const QStringList& skipped)
+{
+    QList<Person> people;
+    withRegistry(cancel, [&](ESourceRegistry* registry, GCancellable* cancellable) {
         GList* sources = e_source_registry_list_enabled(registry, E_SOURCE_EXTENSION_ADDRESS_BOOK);
         for (GList* l = sources; l && !cancel.isCancelled(); l = l->next) {
             auto* source = static_cast<ESource*>(l->data);
-            const QString name = text(e_source_get_display_name(source));
+            const AddressBook book = bookOf(source);
+            if (book.isNamedIn(skipped))
+                continue;
+            const QString& name = book.name;
+            GError* error = nullptr;
             EClient* client = e_book_client_connect_sync(source, 2, cancellable, &error);
             if (!client) {
                 if (!cancel.isCancelled())
@@ -97,18 +118,42 @@ static QList<Person> readBooks(const Cancellation& cancel)
             g_object_unref(client);
         }
         g_list_free_full(sources, g_object_unref);
-        g_object_unref(registry);
-    }
-    g_main_context_pop_thread_default(context);
-    g_main_context_unref(context);
-    cancel.watch({});
-    g_object_unref(cancellable);
+    });
     return people;
 }
 
+std::optional<QList<AddressBook>> listBooks(const Cancellation& cancel)
+{
+    QList<AddressBook> books;
+    const bool reached = withRegistry(cancel, [&books](ESourceRegistry* registry, GCancellable*) {
+        GList* sources = e_source_registry_list_enabled(registry, E_SOURCE_EXTENSION_ADDRESS_BOOK);
+        for (GList* l = sources; l; l = l->next)
+            books.append(bookOf(static_cast<ESource*>(l->data)));
+        g_list_free_full(sources, g_object_unref);
+    });
+    if (!reached)
+        return std::nullopt;
+    std::stable_sort(books.begin(), books.end(), [](const AddressBook& a, const AddressBook& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    return books;
+}
+
+} // namespace
+
 } // namespace Contacts
 
-QUORVEL_MODULE_EXPORT void quorvel_read_evolution_data_server(const Contacts::Cancellation* cancel, QList<Person>* people)
+QUORVEL_MODULE_EXPORT void quorvel_read_evolution_data_server(const Contacts::Cancellation* cancel,
+                                                              const QStringList* skipped, QList<Person>* people)
 {
-    *people = Contacts::readBooks(*cancel);
+    *people = Contacts::readBooks(*cancel, *skipped);
+}
+
+QUORVEL_MODULE_EXPORT bool quorvel_list_evolution_data_server(const Contacts::Cancellation* cancel,
+                                                              QList<Contacts::AddressBook>* books)
+{
+    const std::optional<QList<Contacts::AddressBook>> listed = Contacts::listBooks(*cancel);
+    if (listed)
+        *books = *listed;
+    return listed.has_value();
 }

@@ -15,6 +15,7 @@
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFormLayout>
 #include <QFileInfo>
@@ -28,6 +29,7 @@
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -154,6 +156,7 @@ DeviceSettingsDialog::DeviceSettingsDialog(std::shared_ptr<Keyring> keyring, QWi
     updateVisibility();
     validate();
     refreshDevices();
+    listAddressBooks();
     locationRestart_ = new QTimer(this);
     locationRestart_->setSingleShot(true);
     locationRestart_->setInterval(600);
@@ -163,6 +166,8 @@ DeviceSettingsDialog::DeviceSettingsDialog(std::shared_ptr<Keyring> keyring, QWi
 
 DeviceSettingsDialog::~DeviceSettingsDialog()
 {
+    if (edsListing_)
+        edsListing_->cancel();
     if (phoneLister_) {
         phoneLister_->disconnect(this);
         phoneLister_->kill();
@@ -303,6 +308,7 @@ void DeviceSettingsDialog::load()
     ui_->useEds->setChecked(isOn("use-eds"));
     ui_->contactsFolder->setText(setting("contacts", "folder"));
     ui_->contactsFolder->setPlaceholderText(Contacts::folder());
+    edsSkipLoaded_ = DeviceSettings::listValue(QStringLiteral("contacts"), QLatin1String(Contacts::edsSkipKey));
 
     // Map.
     ui_->tileServer->setText(setting("map", "standard-url", QString::fromLatin1(MapSettings::kDefaultStandardUrl)));
@@ -327,6 +333,7 @@ void DeviceSettingsDialog::connectFields()
     for (QWidget* w : QList<QWidget*>{ui_->locationHost, ui_->locationPort, ui_->nmeaDevice, ui_->replayFile})
         connect(qobject_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, [this] { locationRestart_->start(); });
     connect(ui_->sourceCombo, &QComboBox::currentIndexChanged, this, [this] { locationRestart_->start(); });
+    connect(ui_->password, &QLineEdit::textEdited, this, [this] { passwordTyped_ = true; });
     connect(ui_->saveButton, &QPushButton::clicked, this, &DeviceSettingsDialog::save);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &DeviceSettingsDialog::reject);
     connect(ui_->checkAccountButton, &QPushButton::clicked, this, &DeviceSettingsDialog::checkAccount);
@@ -361,6 +368,7 @@ void DeviceSettingsDialog::updateVisibility()
     row(ui_->senderName, mail != NoMail);
     row(ui_->sendmail, mail == Sendmail);
     row(ui_->contactsFolder, ui_->useFolder->isChecked());
+    row(ui_->edsBooks, ui_->useEds->isChecked());
 }
 
 // Shows `problem` beside its field ("fooError" belongs to "foo"), or hides the row when
@@ -512,6 +520,7 @@ DeviceSettingsDialog::Values DeviceSettingsDialog::collect() const
         {QStringLiteral("contacts/use-folder"), flag(ui_->useFolder)},
         {QStringLiteral("contacts/use-kpeople"), flag(ui_->useKPeople)},
         {QStringLiteral("contacts/use-eds"), flag(ui_->useEds)},
+        {QStringLiteral("contacts/") + QLatin1String(Contacts::edsSkipKey), edsSkipped()},
         {QStringLiteral("map/standard-url"), ui_->tileServer->text().trimmed()},
         {QStringLiteral("map/user-agent-contact"), ui_->tileContact->text().trimmed()},
         {QStringLiteral("map/standard-mbtiles"), ui_->standardMBTiles->text().trimmed()},
@@ -546,33 +555,61 @@ void DeviceSettingsDialog::save()
     if (!isValid() || busy_)
         return;
     const Values values = collect();
-    const QString password = ui_->password->text();
     const bool smtp = ui_->transport->currentIndex() == Smtp;
     const QString user = ui_->user->text().trimmed();
+    const QString newKey = smtp && !user.isEmpty() ? Keyring::smtpKey(user, ui_->server->text()) : QString();
+    const auto initially = [this](const char* key) {
+        for (const auto& [k, v] : std::as_const(initial_))
+            if (k == QLatin1String(key))
+                return v;
+        return QString();
+    };
+    const QString oldUser = initially("mail/user");
+    const QString oldKey = oldUser.isEmpty() ? QString() : Keyring::smtpKey(oldUser, initially("mail/server"));
+    // Another user or server: the old account's password is forgotten, and never goes to the
+    // new account unless typed again.
+    const bool forgetOld = smtp && !oldKey.isEmpty() && oldKey != newKey;
+    const QString password = forgetOld && !passwordTyped_ ? QString() : ui_->password->text();
     if (smtp && !password.isEmpty() && ui_->keepInFile->isChecked()) {
         write(values, true, false);
         return;
     }
-    if (!smtp || password.isEmpty() || user.isEmpty()) {
-        // An emptied field takes the password out of the file; otherwise it stays as it is.
-        write(values, false, !filePassword_.isEmpty() && password.isEmpty());
+    const bool toKeyring = !newKey.isEmpty() && !password.isEmpty();
+    // Kept in the keyring now, so out of the file; an emptied field takes it out too.
+    const bool outOfFile = toKeyring || (!filePassword_.isEmpty() && password.isEmpty());
+    if (!toKeyring && !forgetOld) {
+        write(values, false, outOfFile);
         return;
     }
     setBusy(true);
     ui_->passwordNote->setText(phrase("SETTINGS_SAVING"));
     const QPointer<DeviceSettingsDialog> self(this);
-    keyring_->writePassword(Keyring::smtpKey(user, ui_->server->text()), password,
-                            [self, values](const KeyringAnswer& answer) {
-                                if (!self)
-                                    return;
-                                self->setBusy(false);
-                                if (answer.status != KeyringAnswer::Ok) {
-                                    self->keyringFailed(answer);
-                                    return;
-                                }
-                                // Kept in the keyring now, so out of the file.
-                                self->write(values, false, true);
-                            });
+    auto finish = [self, values, outOfFile](const KeyringAnswer& answer) {
+        if (!self)
+            return;
+        self->setBusy(false);
+        if (answer.status != KeyringAnswer::Ok) {
+            self->keyringFailed(answer);
+            return;
+        }
+        self->write(values, false, outOfFile);
+    };
+    auto forget = [self, oldKey, forgetOld, finish](const KeyringAnswer& written) {
+        if (!self)
+            return;
+        if (!forgetOld || written.status != KeyringAnswer::Ok) {
+            finish(written);
+            return;
+        }
+        self->keyring_->deletePassword(oldKey, [finish](const KeyringAnswer& answer) {
+            // Without a Secret Service there is no old entry to remove.
+            finish(answer.status == KeyringAnswer::Unavailable ? KeyringAnswer{KeyringAnswer::Ok, {}, {}} : answer);
+        });
+    };
+    if (toKeyring)
+        keyring_->writePassword(newKey, password, forget);
+    else
+        forget(KeyringAnswer{KeyringAnswer::Ok, {}, {}});
 }
 
 void DeviceSettingsDialog::keyringFailed(const KeyringAnswer& answer)
@@ -597,7 +634,9 @@ void DeviceSettingsDialog::write(const Values& values, bool passwordInFile, bool
         if (values.at(i).second == initial_.value(i).second)
             continue;
         const QString& v = values.at(i).second;
-        changes.append({values.at(i).first, v.isEmpty() ? QVariant() : QVariant(v)});
+        // The books left out are a list, one item each, as a person would write them.
+        const bool list = values.at(i).first.endsWith(QLatin1String(Contacts::edsSkipKey));
+        changes.append({values.at(i).first, v.isEmpty() ? QVariant() : list ? QVariant(v.split(u'\n')) : QVariant(v)});
     }
     if (passwordInFile)
         changes.append({QStringLiteral("mail/password"), ui_->password->text()});
@@ -611,6 +650,71 @@ void DeviceSettingsDialog::write(const Values& values, bool passwordInFile, bool
     NSLog("Settings: saved %@", DeviceSettings::path());
     emit saved();
     accept();
+}
+
+// Evolution Data Server's books, listed on a worker thread: the service may be slow to start
+// or absent, and the dialog answers meanwhile.
+void DeviceSettingsDialog::listAddressBooks()
+{
+    ui_->edsBooksStatus->setText(phrase("SETTINGS_EDS_LISTING"));
+    auto cancel = std::make_shared<Contacts::Cancellation>();
+    edsListing_ = cancel;
+    const QPointer<DeviceSettingsDialog> self(this);
+    QThreadPool::globalInstance()->start([self, cancel] {
+        std::optional<QList<Contacts::AddressBook>> books = Contacts::listEvolutionDataServer(*cancel);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, cancel, books = std::move(books)] {
+            if (self && !cancel->isCancelled())
+                self->showAddressBooks(books);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void DeviceSettingsDialog::showAddressBooks(const std::optional<QList<Contacts::AddressBook>>& books)
+{
+    edsListing_.reset();
+    ui_->edsBooksStatus->setText(!books ? phrase("SETTINGS_EDS_ABSENT") : books->isEmpty() ? phrase("SETTINGS_EDS_NONE") : QString());
+    ui_->edsBooksStatus->setVisible(!books || books->isEmpty());
+    if (!books)
+        return;
+    QStringList names;
+    for (const Contacts::AddressBook& book : *books)
+        names.append(book.name);
+    for (const Contacts::AddressBook& book : *books) {
+        auto* check = new QCheckBox(QString(book.name).replace(u'&', QLatin1String("&&")), ui_->edsBooks);
+        check->setObjectName(QStringLiteral("edsBook:") + book.uid);
+        check->setAccessibleName(book.name);
+        // Saved by name, as a person would write it, unless two books share the name.
+        check->setProperty("saveAs", names.count(book.name) > 1 || book.name.isEmpty() ? book.uid : book.name);
+        check->setChecked(!book.isNamedIn(edsSkipLoaded_));
+        ui_->edsBooksLayout->addWidget(check);
+        edsBookChecks_.append(check);
+    }
+    if (!edsBookChecks_.isEmpty())
+        ui_->edsBooksLabel->setBuddy(edsBookChecks_.first());
+    // The file's own words stand until the user changes a check.
+    for (auto& [key, value] : initial_)
+        if (key.endsWith(QLatin1String(Contacts::edsSkipKey)))
+            value = edsSkipped();
+}
+
+// The books left out, one a line: those of the file that were not listed (switched off in
+// the system now, or written by hand), then the unchecked ones.
+QString DeviceSettingsDialog::edsSkipped() const
+{
+    QStringList out;
+    for (const QString& name : edsSkipLoaded_) {
+        const bool listed = std::any_of(edsBookChecks_.begin(), edsBookChecks_.end(), [&name](const QCheckBox* c) {
+            return c->property("saveAs").toString().compare(name, Qt::CaseInsensitive) == 0
+                   || c->objectName().mid(8) == name || c->accessibleName().compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (!listed)
+            out.append(name);
+    }
+    for (const QCheckBox* c : edsBookChecks_)
+        if (!c->isChecked())
+            out.append(c->property("saveAs").toString());
+    out.removeDuplicates();
+    return out.join(u'\n');
 }
 
 void DeviceSettingsDialog::checkAccount()

@@ -9,8 +9,14 @@
 #include <QPointer>
 #include <QProcess>
 #include <memory>
+#include <optional>
 
+namespace Contacts {
+class Cancellation;
+struct AddressBook;
+}
 class Keyring;
+class QCheckBox;
 class KdeConnectSender;
 class LocationManager;
 class ModemManagerSender;
@@ -65,6 +71,9 @@ private:
     void setBusy(bool busy);
     void refreshDevices();
     void watchLocation();
+    void listAddressBooks();
+    void showAddressBooks(const std::optional<QList<Contacts::AddressBook>>& books);
+    QString edsSkipped() const;
 
     std::unique_ptr<Ui::DeviceSettingsDialog> ui_;
     std::shared_ptr<Keyring> keyring_;
@@ -77,4 +86,10 @@ private:
     std::unique_ptr<LocationManager> location_;
     QTimer* locationRestart_ = nullptr;
     QPointer<QProcess> phoneLister_;
+    // Whether the password field holds what the user typed, not what was loaded.
+    bool passwordTyped_ = false;
+    // The address books left out as the file has them, and a check for each listed book.
+    QStringList edsSkipLoaded_;
+    QList<QCheckBox*> edsBookChecks_;
+    std::shared_ptr<Contacts::Cancellation> edsListing_;
 };

@@ -101,6 +101,24 @@ QString valueIn(const QString& file, const QString& group, const QString& key, c
     return v.toString();
 }
 
+QStringList listValue(const QString& group, const QString& key)
+{
+    QStringList items;
+    const auto it = overrides().constFind(group + QLatin1Char('/') + key);
+    if (it != overrides().constEnd()) {
+        items = it->split(QLatin1Char(','));
+    } else if (readable(path())) {
+        // The INI reader splits at unquoted commas; a single item comes back as a string.
+        const QVariant v = QSettings(path(), QSettings::IniFormat).value(group + QLatin1Char('/') + key);
+        items = v.userType() == QMetaType::QStringList ? v.toStringList() : QStringList{v.toString()};
+    }
+    QStringList out;
+    for (const QString& item : std::as_const(items))
+        if (const QString t = item.trimmed(); !t.isEmpty())
+            out.append(t);
+    return out;
+}
+
 QString filePathIn(const QString& file, const QString& group, const QString& key)
 {
     QString v = valueIn(file, group, key).trimmed();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QList>
+#include <QStringList>
 #include <QVariant>
 #include <utility>
 
@@ -16,6 +17,9 @@ QString path();
 // `fallback`. The file is read afresh each time, so that an edit takes effect without a
 // restart.
 QString value(const QString& group, const QString& key, const QString& fallback = {});
+
+// A list value ("a, b, \"c, with comma\""), each item trimmed, the empty ones left out.
+QStringList listValue(const QString& group, const QString& key);
 
 // Makes value() answer `value` for "group/key" in this process only, whatever the file says
 // (a command-line choice such as the demo position); the file is never written. A null

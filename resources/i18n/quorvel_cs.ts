@@ -494,6 +494,26 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
         <source>SETTINGS_USE_EDS</source>
         <translation>Evolution Data Server (GNOME, Phosh)</translation>
     </message>
+    <message id="SETTINGS_EDS_BOOKS">
+        <source>SETTINGS_EDS_BOOKS</source>
+        <translation>Číst adresáře</translation>
+    </message>
+    <message id="SETTINGS_EDS_BOOKS_STATUS">
+        <source>SETTINGS_EDS_BOOKS_STATUS</source>
+        <translation>Adresáře Evolution Data Server</translation>
+    </message>
+    <message id="SETTINGS_EDS_LISTING">
+        <source>SETTINGS_EDS_LISTING</source>
+        <translation>Hledám adresáře…</translation>
+    </message>
+    <message id="SETTINGS_EDS_ABSENT">
+        <source>SETTINGS_EDS_ABSENT</source>
+        <translation>Evolution Data Server na tomto zařízení neodpovídá, jeho adresáře proto nelze vypsat. Až poběží, budou se číst všechny.</translation>
+    </message>
+    <message id="SETTINGS_EDS_NONE">
+        <source>SETTINGS_EDS_NONE</source>
+        <translation>Evolution Data Server nemá žádný zapnutý adresář.</translation>
+    </message>
     <message id="SETTINGS_TILE_SERVER">
         <source>SETTINGS_TILE_SERVER</source>
         <translation>Server dlaždic</translation>

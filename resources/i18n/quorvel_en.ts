@@ -494,6 +494,26 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
         <source>SETTINGS_USE_EDS</source>
         <translation>Evolution Data Server (GNOME, Phosh)</translation>
     </message>
+    <message id="SETTINGS_EDS_BOOKS">
+        <source>SETTINGS_EDS_BOOKS</source>
+        <translation>Address books to read</translation>
+    </message>
+    <message id="SETTINGS_EDS_BOOKS_STATUS">
+        <source>SETTINGS_EDS_BOOKS_STATUS</source>
+        <translation>Address books of Evolution Data Server</translation>
+    </message>
+    <message id="SETTINGS_EDS_LISTING">
+        <source>SETTINGS_EDS_LISTING</source>
+        <translation>Looking for the address books…</translation>
+    </message>
+    <message id="SETTINGS_EDS_ABSENT">
+        <source>SETTINGS_EDS_ABSENT</source>
+        <translation>Evolution Data Server does not answer on this device, so its address books cannot be listed. All of them are read when it runs.</translation>
+    </message>
+    <message id="SETTINGS_EDS_NONE">
+        <source>SETTINGS_EDS_NONE</source>
+        <translation>Evolution Data Server has no enabled address books.</translation>
+    </message>
     <message id="SETTINGS_TILE_SERVER">
         <source>SETTINGS_TILE_SERVER</source>
         <translation>Tile server</translation>

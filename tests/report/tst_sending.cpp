@@ -434,10 +434,11 @@ private slots:
         QTest::addColumn<QString>("case_");
         QTest::addColumn<QString>("recipient");
         QTest::addColumn<QString>("needle");
-        QTest::newRow("server down") << "down" << "friend@example.org" << "could not be reached";
+        // The platform's texts follow the language too (Czech here).
+        QTest::newRow("server down") << "down" << "friend@example.org" << "není dostupný";
         QTest::newRow("recipient rejected") << "up" << "reject-me@example.org" << "550";
         QTest::newRow("header injection refused") << "up" << "friend@example.org\r\nBcc: evil@example.org"
-                                                  << "line break or NUL";
+                                                  << "konec řádku nebo znak NUL";
     }
 
     void mailFailuresShowTheError()

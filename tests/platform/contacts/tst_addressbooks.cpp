@@ -1,17 +1,25 @@
 // The system's address books: Evolution Data Server started for real on a private bus
 // (registry and address book factory, XDG folders of their own), contacts added through
-// EBookClient, then read back and picked on the report screen; and KPeople's folder.
+// EBookClient, then read back and picked on the report screen; and KPeople's folder. A
+// second book left out in the settings dialog (or by hand in device.ini) is not read.
 
 #include "platform/contacts/Contacts.h"
 #include "platform/contacts/PeoplePicker.h"
+#include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/LocalizedText.h"
 #include "report/QuorvelFirstViewController.h"
+#include "support/FakeKeyring.h"
 #include "support/SessionBus.h"
 #include "support/TestSupport.h"
 
 #include "platform/ui/SegmentedControl.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QListView>
 #include <QtTest>
@@ -31,6 +39,8 @@ const char* const cards[] = {
     "BEGIN:VCARD\nVERSION:3.0\nFN:Zdeněk Šťastný\nN:Šťastný;Zdeněk;;;\nEMAIL:zdenek@example.cz\n"
     "EMAIL;TYPE=WORK:z.stastny@prace.example\nEND:VCARD",
 };
+// The one person of the second book.
+const char* const workCard = "BEGIN:VCARD\nVERSION:3.0\nFN:Petra Work\nTEL:+420 800 000 009\nEND:VCARD";
 
 struct Recorder : PeoplePickerNavigationControllerDelegate {
     QList<Person> chosen;
@@ -64,6 +74,7 @@ private slots:
     void initTestCase()
     {
         initTestEnvironment();
+        QVERIFY(StringTable::load(QStringLiteral("en")));
         QVERIFY(bus.start());
         // A second book whose backend does not exist: it is listed as enabled but cannot open.
         const QString sources = bus.environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/evolution/sources");
@@ -73,6 +84,11 @@ private slots:
         broken.write("[Data Source]\nDisplayName=Broken book\nEnabled=true\nParent=\n\n"
                      "[Address Book]\nBackendName=no-such-backend\n");
         broken.close();
+        QFile work(sources + QStringLiteral("/work-book.source"));
+        QVERIFY(work.open(QIODevice::WriteOnly));
+        work.write("[Data Source]\nDisplayName=Work\nEnabled=true\nParent=local-stub\n\n"
+                   "[Address Book]\nBackendName=local\n");
+        work.close();
         QVERIFY(bus.startAddressBooks());
         addContacts();
     }
@@ -99,7 +115,87 @@ private slots:
         QVERIFY(zdenek->phoneNumbers.isEmpty());
         // The broken book costs one line, and the others are still read.
         QCOMPARE(log.lines().filter(QStringLiteral("Broken book")).size(), 1);
-        QCOMPARE(people.size(), 3);
+        QCOMPARE(people.size(), 4);
+        const Person* petra = find(people, QStringLiteral("Petra Work"));
+        QVERIFY(petra);
+        QCOMPARE(petra->addressBook, QStringLiteral("Work"));
+    }
+
+    // [contacts] eds-skip as a person would write it: by name in any case, or by id.
+    void leavesOutTheBooksNamedByHand_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("petra");
+        QTest::addColumn<int>("brokenLogged");
+        QTest::newRow("absent: every book") << QByteArray() << true << 1;
+        QTest::newRow("empty: every book") << QByteArray("eds-skip=\n") << true << 1;
+        QTest::newRow("by name") << QByteArray("eds-skip=Work\n") << false << 1;
+        QTest::newRow("by name, other case, two") << QByteArray("eds-skip = work , Broken book\n") << false << 0;
+        QTest::newRow("quoted, with a comma") << QByteArray("eds-skip=\"Broken book\", \"Not, there\"\n") << true << 0;
+        QTest::newRow("by id") << QByteArray("eds-skip=work-book\n") << false << 1;
+        QTest::newRow("a book that is not there") << QByteArray("eds-skip=Holidays\n") << true << 1;
+    }
+
+    void leavesOutTheBooksNamedByHand()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, petra);
+        QFETCH(int, brokenLogged);
+        writeIni("[contacts]\n" + line);
+        Contacts::Cancellation cancel;
+        LogCapture log;
+        const QList<Person> people =
+            Contacts::readEvolutionDataServer(cancel, Contacts::Choice::fromDeviceSettings().edsSkipped);
+        QCOMPARE(find(people, QStringLiteral("Petra Work")) != nullptr, petra);
+        QVERIFY(find(people, QStringLiteral("Marta Three")));
+        QCOMPARE(log.lines().filter(QStringLiteral("Broken book")).size(), brokenLogged);
+    }
+
+    // The dialog lists every enabled book with a check; the one unchecked is saved as left
+    // out (beside a hand-written one it could not list), and the picker does not read it.
+    void chosenInTheDialogAndFollowedByThePicker()
+    {
+        writeIni("[contacts]\nuse-folder=false\nuse-kpeople=false\neds-skip=Old book\n");
+        {
+            DeviceSettingsDialog d(std::make_shared<FakeKeyring>());
+            d.resize(360, 640);
+            d.show();
+            auto* sections = d.findChild<QTabWidget*>(QStringLiteral("sections"));
+            sections->setCurrentWidget(d.findChild<QScrollArea*>(QStringLiteral("contactsTab")));
+            QTRY_COMPARE_WITH_TIMEOUT(bookChecks(&d).size(), 3, 30000);
+            QCOMPARE(checkState(&d), (QStringList{"+Broken book", "+Personal", "+Work"}));
+            QVERIFY(d.findChild<QLabel*>(QStringLiteral("edsBooksStatus"))->isHidden());
+            QCOMPARE(d.findChild<QLabel*>(QStringLiteral("edsBooksLabel"))->buddy(), bookChecks(&d).first());
+            QCheckBox* work = bookChecks(&d).last();
+            QTest::mouseClick(work, Qt::LeftButton, {}, QPoint(8, work->height() / 2));
+            QVERIFY(!work->isChecked());
+            if (const QByteArray dir = qgetenv("QUORVEL_SCREENSHOT_DIR"); !dir.isEmpty()) {
+                QCoreApplication::processEvents();
+                d.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/settings-contacts.png"));
+            }
+            QSignalSpy saved(&d, &DeviceSettingsDialog::saved);
+            d.save();
+            QTRY_COMPARE_WITH_TIMEOUT(saved.size(), 1, 5000);
+        }
+        QCOMPARE(DeviceSettings::listValue(QStringLiteral("contacts"), QStringLiteral("eds-skip")),
+                 (QStringList{"Old book", "Work"}));
+        {
+            DeviceSettingsDialog again(std::make_shared<FakeKeyring>());
+            QTRY_COMPARE_WITH_TIMEOUT(bookChecks(&again).size(), 3, 30000);
+            QCOMPARE(checkState(&again), (QStringList{"+Broken book", "+Personal", "-Work"}));
+        }
+
+        QuorvelFirstViewController screen(reportServices());
+        screen.loadViewIfNeeded();
+        screen.contactsButton->click();
+        QPointer<PeoplePickerNavigationController> picker =
+            qobject_cast<PeoplePickerNavigationController*>(screen.presentedViewController());
+        QVERIFY(picker);
+        QSignalSpy loaded(picker.data(), &PeoplePickerNavigationController::loaded);
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(find(picker->people(), QStringLiteral("Marta Three")));
+        QVERIFY(!find(picker->people(), QStringLiteral("Petra Work")));
+        QCOMPARE(picker->people().size(), 3);
     }
 
     // EDS beside KPeople's folder, both picked from on the report screen.
@@ -107,6 +203,7 @@ private slots:
     {
         QFile::remove(DeviceSettings::path());
         DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("folder"), QStringLiteral("/nonexistent"));
+        DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("eds-skip"), QStringLiteral("Work"));
         QDir().mkpath(Contacts::kpeopleFolder());
         QFile kpeople(Contacts::kpeopleFolder() + QStringLiteral("/marta.vcf"));
         QVERIFY(kpeople.open(QIODevice::WriteOnly));
@@ -114,11 +211,7 @@ private slots:
         kpeople.write(QByteArray(cards[0]).replace("END:VCARD", "BROKEN LINE\nEND:VCARD"));
         kpeople.close();
 
-        ReportServices services;
-        services.canSendText = [] { return true; };
-        services.canSendMail = [] { return true; };
-        services.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
-        QuorvelFirstViewController screen(std::move(services));
+        QuorvelFirstViewController screen(reportServices());
         screen.loadViewIfNeeded();
         screen.MessageSegment->setSelectedSegmentIndex(0);
         screen.contactsButton->click();
@@ -148,6 +241,39 @@ private slots:
     }
 
 private:
+    // A report screen that can send both ways and opens the real picker.
+    static ReportServices reportServices()
+    {
+        ReportServices services;
+        services.canSendText = [] { return true; };
+        services.canSendMail = [] { return true; };
+        services.makePeoplePicker = [] { return std::make_unique<PeoplePickerNavigationController>(); };
+        return services;
+    }
+    static void writeIni(const QByteArray& text)
+    {
+        QDir().mkpath(QFileInfo(DeviceSettings::path()).absolutePath());
+        QFile f(DeviceSettings::path());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    static QList<QCheckBox*> bookChecks(QWidget* dialog)
+    {
+        QList<QCheckBox*> out;
+        for (QCheckBox* c : dialog->findChildren<QCheckBox*>())
+            if (c->objectName().startsWith(QLatin1String("edsBook:")))
+                out.append(c);
+        return out;
+    }
+    // "+Name" for a checked book, "-Name" for one left out, in the dialog's order.
+    static QStringList checkState(QWidget* dialog)
+    {
+        QStringList out;
+        for (const QCheckBox* c : bookChecks(dialog))
+            out.append(QLatin1String(c->isChecked() ? "+" : "-") + c->accessibleName());
+        return out;
+    }
+
     void addContacts()
     {
         GError* error = nullptr;
@@ -169,6 +295,17 @@ private:
         }
         g_object_unref(client);
         g_object_unref(book);
+        ESource* workBook = e_source_registry_ref_source(registry, "work-book");
+        QVERIFY(workBook);
+        EClient* work = e_book_client_connect_sync(workBook, 1, nullptr, &error);
+        QVERIFY2(work, error ? error->message : "");
+        EContact* petra = e_contact_new_from_vcard(workCard);
+        const gboolean added = e_book_client_add_contact_sync(E_BOOK_CLIENT(work), petra, E_BOOK_OPERATION_FLAG_NONE,
+                                                              nullptr, nullptr, &error);
+        g_object_unref(petra);
+        QVERIFY2(added, error ? error->message : "");
+        g_object_unref(work);
+        g_object_unref(workBook);
         g_object_unref(registry);
     }
 
