@@ -8,7 +8,8 @@ endfunction()
 function(quorvel_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;ENVIRONMENT;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE quorvel_core Qt6::Test ${T_LIBS})
+  # Test servers and fixture files use Qt's network and SQL libraries themselves.
+  target_link_libraries(${T_NAME} PRIVATE quorvel_core Qt6::Test Qt6::Network Qt6::Sql ${T_LIBS})
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${T_NAME} PRIVATE
     QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QUORVEL_BINARY_DIR="${PROJECT_BINARY_DIR}")

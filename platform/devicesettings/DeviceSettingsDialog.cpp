@@ -2,6 +2,7 @@
 #include "platform/contacts/Contacts.h"
 #include "platform/foundation/Accessible.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/HostAddress.h"
 #include "platform/foundation/Keyring.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QFileInfo>
-#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -125,14 +125,6 @@ public:
         return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
     }
 };
-
-bool isLoopback(const QString& host)
-{
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress a(host);
-    return !a.isNull() && a.isLoopback();
-}
 
 } // namespace
 
@@ -420,7 +412,7 @@ void DeviceSettingsDialog::validate()
     const int mail = ui_->transport->currentIndex();
     const QString server = ui_->server->text().trimmed();
     QString serverProblem = mail == Smtp ? hostProblem(server) : QString();
-    if (serverProblem.isEmpty() && mail == Smtp && ui_->security->currentIndex() == 2 && !isLoopback(server))
+    if (serverProblem.isEmpty() && mail == Smtp && ui_->security->currentIndex() == 2 && !HostAddress::isLoopback(server))
         serverProblem = phrase("SETTINGS_ERR_NOT_LOOPBACK");
     setProblem(ui_->serverError, serverProblem);
     setProblem(ui_->mailPortError, mail == Smtp ? portProblem(ui_->mailPort->text().trimmed(), false) : QString());

@@ -66,4 +66,15 @@ void* symbol(void* module, const char* name)
     return module ? dlsym(module, name) : nullptr;
 }
 
+void* function(const QString& name, const char* symbol, QString* error)
+{
+    void* module = open(name, error);
+    if (!module)
+        return nullptr;
+    void* f = dlsym(module, symbol);
+    if (!f && error)
+        *error = QStringLiteral("the module \"%1\" lacks %2").arg(name, QLatin1String(symbol));
+    return f;
+}
+
 } // namespace Modules

@@ -23,4 +23,8 @@ void* open(const QString& name, QString* error);
 // A function of an opened module, or nullptr.
 void* symbol(void* module, const char* name);
 
+// The function `symbol` of the module NAME, opening it if need be; nullptr with `error`
+// saying why (the module missing, or without that function).
+void* function(const QString& name, const char* symbol, QString* error);
+
 } // namespace Modules

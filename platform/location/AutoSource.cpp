@@ -1,9 +1,9 @@
 #include "platform/location/AutoSource.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/TcpConnection.h"
 #include "platform/location/GeoClueSource.h"
 #include "platform/location/LocationSources.h"
 
-#include <QTcpSocket>
 #include <QTimer>
 
 AutoPositionSource::AutoPositionSource(QString gpsd, LocationManager::SourceOpener demo,
@@ -73,16 +73,18 @@ void AutoPositionSource::probeGpsd()
         passedOver_.append(where + QStringLiteral(": ") + why);
         use(demo_, {LocationSourceInfo::Kind::Demo, {}}, QStringLiteral("the demo walk"));
     };
-    probe_ = new QTcpSocket(this);
-    QTcpSocket* probe = probe_.data();
+    probe_ = new TcpConnection(this);
+    TcpConnection* probe = probe_.data();
     QTimer::singleShot(kGpsdAnswerMs, probe, [passOver] { passOver(QStringLiteral("no answer within 3 s")); });
-    connect(probe, &QTcpSocket::readyRead, this, [this, where] {
-        dropProbe();
-        use(LocationSources::openerFor(QStringLiteral("gpsd:") + gpsd_, 1.0), {LocationSourceInfo::Kind::Gpsd, gpsd_},
-            where);
+    connect(probe, &TcpConnection::connected, this, [this, probe, where] {
+        // The daemon greets every client at once.
+        connect(probe->device(), &QIODevice::readyRead, this, [this, where] {
+            dropProbe();
+            use(LocationSources::openerFor(QStringLiteral("gpsd:") + gpsd_, 1.0),
+                {LocationSourceInfo::Kind::Gpsd, gpsd_}, where);
+        });
     });
-    connect(probe, &QTcpSocket::errorOccurred, this, [passOver, probe] {
-        QString why = probe->errorString();
+    connect(probe, &TcpConnection::failed, this, [passOver](QString why) {
         if (!why.isEmpty())
             why[0] = why.at(0).toLower();
         passOver(why);
@@ -90,13 +92,15 @@ void AutoPositionSource::probeGpsd()
     if (port == 0)
         passOver(QStringLiteral("not HOST:PORT"));
     else
-        probe->connectToHost(host, port, QIODevice::ReadOnly);
+        probe->connectToHost(host, port);
 }
 
 void AutoPositionSource::dropProbe()
 {
-    if (QTcpSocket* probe = probe_.data()) {
+    if (TcpConnection* probe = probe_.data()) {
         probe_.clear();
+        if (QIODevice* device = probe->device())
+            device->disconnect(this);
         probe->disconnect(this);
         probe->abort();
         probe->deleteLater();

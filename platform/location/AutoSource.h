@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
-class QTcpSocket;
+class TcpConnection;
 
 class AutoPositionSource : public QGeoPositionInfoSource {
     Q_OBJECT
@@ -48,7 +48,7 @@ private:
     LocationManager::FailureReporter fail_;
     QStringList passedOver_;
     QPointer<QGeoPositionInfoSource> inner_;
-    QPointer<QTcpSocket> probe_;
+    QPointer<TcpConnection> probe_;
     bool running_ = false;
     quint64 run_ = 0;
 };

@@ -1,8 +1,8 @@
 #include "platform/location/GpsdSource.h"
 #include "platform/foundation/Format.h"
+#include "platform/foundation/TcpConnection.h"
 
 #include <QSocketNotifier>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <gps.h>
@@ -34,24 +34,23 @@ void GpsdPositionSource::startUpdates()
     // libgps connects blocking; an unreachable host would freeze the screen for the
     // whole TCP time-out. A connection made without blocking first tells whether the
     // daemon is there, and only then does libgps connect.
-    probe_ = new QTcpSocket(this);
+    probe_ = new TcpConnection(this);
     auto* probe = probe_.data();
-    QTimer::singleShot(10000, probe, [this, probe] {
-        probe->disconnect(this);
+    auto done = [probe] {
+        probe->disconnect();
         probe->abort();
         probe->deleteLater();
+    };
+    QTimer::singleShot(10000, probe, [this, done] {
+        done();
         fail_(stringWithFormat("cannot connect to gpsd at %@:%@: no answer within 10 s", host_, QString::fromLatin1(port_)));
     });
-    connect(probe, &QTcpSocket::connected, this, [this, probe] {
-        probe->disconnect(this);
-        probe->abort();
-        probe->deleteLater();
+    connect(probe, &TcpConnection::connected, this, [this, done] {
+        done();
         openDaemon();
     });
-    connect(probe, &QTcpSocket::errorOccurred, this, [this, probe] {
-        probe->disconnect(this);
-        const QString why = probe->errorString();
-        probe->deleteLater();
+    connect(probe, &TcpConnection::failed, this, [this, done](const QString& why) {
+        done();
         fail_(stringWithFormat("cannot connect to gpsd at %@:%@: %@", host_, QString::fromLatin1(port_), why));
     });
     probe->connectToHost(host_, port_.toUShort());

@@ -7,10 +7,10 @@
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
 #include <QPointer>
-#include <QTcpSocket>
 #include <memory>
 
 class QSocketNotifier;
+class TcpConnection;
 struct gps_data_t;
 
 class GpsdPositionSource : public QGeoPositionInfoSource {
@@ -45,6 +45,6 @@ private:
     std::unique_ptr<gps_data_t> data_;
     bool open_ = false;
     QSocketNotifier* notifier_ = nullptr;
-    QPointer<class QTcpSocket> probe_;
+    QPointer<TcpConnection> probe_;
     QGeoPositionInfo last_;
 };

@@ -3,6 +3,7 @@
 #include "platform/location/AutoSource.h"
 #include "platform/location/GeoClueSource.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/TcpConnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QGeoPositionInfo>
 #include <QNmeaPositionInfoSource>
 #include <QSocketNotifier>
-#include <QTcpSocket>
 
 #include <cerrno>
 #include <cmath>
@@ -563,20 +563,19 @@ void CharacterDeviceReader::readAvailable()
 
 TcpNmeaReader::TcpNmeaReader(const QString& host, quint16 port, const LocationManager::FailureReporter& fail,
                              QObject* parent)
-    : NmeaFeedDevice(parent), socket_(new QTcpSocket(this))
+    : NmeaFeedDevice(parent), socket_(new TcpConnection(this))
 {
+    const QString where = stringWithFormat("%@:%u", host, static_cast<unsigned>(port));
+    connect(socket_, &TcpConnection::failed, this,
+            [fail, where](const QString& why) { fail(stringWithFormat("%@: %@", where, why)); });
+    connect(socket_, &TcpConnection::closed, this,
+            [fail, where] { fail(stringWithFormat("%@ closed the connection", where)); });
+    connect(socket_, &TcpConnection::connected, this,
+            [this] { connect(socket_->device(), &QIODevice::readyRead, this, &TcpNmeaReader::readAvailable); });
+    QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     // Qt stops reading from the connection while this much waits, so a server that sends
     // without end cannot grow the socket's own buffer.
-    socket_->setReadBufferSize(kReadBudget);
-    const QString where = stringWithFormat("%@:%u", host, static_cast<unsigned>(port));
-    connect(socket_, &QAbstractSocket::errorOccurred, this, [this, fail, where](QAbstractSocket::SocketError) {
-        fail(stringWithFormat("%@: %@", where, socket_->errorString()));
-    });
-    connect(socket_, &QAbstractSocket::disconnected, this,
-            [fail, where] { fail(stringWithFormat("%@ closed the connection", where)); });
-    connect(socket_, &QIODevice::readyRead, this, &TcpNmeaReader::readAvailable);
-    QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    socket_->connectToHost(host, port, QIODevice::ReadOnly);
+    socket_->connectToHost(host, port, kReadBudget);
 }
 
 void TcpNmeaReader::close()
@@ -596,7 +595,8 @@ void TcpNmeaReader::readAvailable()
     bool got = false;
     qsizetype budget = kReadBudget;
     while (budget > 0) {
-        const qint64 n = socket_->read(buf, sizeof buf);
+        QIODevice* device = socket_->device();
+        const qint64 n = device ? device->read(buf, sizeof buf) : -1;
         if (n <= 0)
             break;
         take(buf, qsizetype(n));

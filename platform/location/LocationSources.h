@@ -131,6 +131,6 @@ public:
 private:
     void readAvailable();
 
-    class QTcpSocket* socket_ = nullptr;
+    class TcpConnection* socket_ = nullptr;
     bool paused_ = false;
 };

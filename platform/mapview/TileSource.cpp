@@ -1,77 +1,30 @@
 #include "platform/mapview/TileSource.h"
+#include "platform/foundation/HostAddress.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/Modules.h"
+#include "platform/mapview/TileBackends.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QHostAddress>
 #include <QImageReader>
 #include <QMutex>
-#include <QNetworkAccessManager>
-#include <QNetworkDiskCache>
-#include <QNetworkReply>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <QWaitCondition>
 
 #include <atomic>
-#include <sqlite3.h>
 
 namespace {
 
-// Keeps every tile at least `minimumFreshDays`, however short the server's own expiry: tile
-// servers ask clients to cache that long, and the map should survive a week offline.
-class TileDiskCache : public QNetworkDiskCache {
-public:
-    TileDiskCache(int minimumFreshDays, QObject* parent) : QNetworkDiskCache(parent), days_(minimumFreshDays) {}
-
-    QIODevice* prepare(const QNetworkCacheMetaData& metaData) override
-    {
-        return QNetworkDiskCache::prepare(extended(metaData));
-    }
-    void updateMetaData(const QNetworkCacheMetaData& metaData) override
-    {
-        QNetworkDiskCache::updateMetaData(extended(metaData));
-    }
-
-private:
-    QNetworkCacheMetaData extended(QNetworkCacheMetaData metaData) const
-    {
-        if (!metaData.saveToDisk())
-            return metaData;
-        const QDateTime floor = QDateTime::currentDateTimeUtc().addDays(days_);
-        if (!metaData.expirationDate().isValid() || metaData.expirationDate() < floor)
-            metaData.setExpirationDate(floor);
-        // The freshness check reads max-age before the expiry date, so the stored headers
-        // must say the same as the date.
-        QNetworkCacheMetaData::RawHeaderList headers;
-        for (const auto& header : metaData.rawHeaders()) {
-            const QByteArray name = header.first.toLower();
-            if (name == "cache-control" || name == "expires" || name == "pragma")
-                continue;
-            headers.append(header);
-        }
-        const qint64 maxAge = QDateTime::currentDateTimeUtc().secsTo(metaData.expirationDate());
-        headers.append({"Cache-Control", "max-age=" + QByteArray::number(maxAge)});
-        metaData.setRawHeaders(headers);
-        return metaData;
-    }
-
-    int days_;
-};
-
-std::atomic<int> connectionCounter{0};
-
-// Why a reply was stopped before its end, set on the reply by whoever stopped it.
-constexpr char kRefusedProperty[] = "quorvelRefused";
-constexpr char kLateProperty[] = "quorvelLate";
+// The tiles module's makers, or why it cannot be had.
+template <typename Maker>
+Maker tilesModule(const char* symbol, QString* error)
+{
+    return reinterpret_cast<Maker>(Modules::function(QStringLiteral("tiles"), symbol, error));
+}
 
 // Decoding happens off the window's thread; two threads keep up with any tile server.
 QThreadPool& decodePool()
@@ -82,11 +35,6 @@ QThreadPool& decodePool()
         return p;
     }();
     return *pool;
-}
-
-QString kilobytes(qint64 bytes)
-{
-    return QString::number(bytes / 1024);
 }
 
 } // namespace
@@ -145,18 +93,14 @@ HttpTileSource::HttpTileSource(Options options, QObject* parent)
         NSLog("MAP: tile server %@ not contacted (loopback only)", probe.host());
         return;
     }
-    usable_ = wellFormed;
-    if (!usable_)
+    if (!wellFormed)
         return;
-    network_ = new QNetworkAccessManager(this);
-    network_->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    if (!options_.cacheDirectory.isEmpty()) {
-        QDir().mkpath(options_.cacheDirectory);
-        auto* cache = new TileDiskCache(options_.minimumFreshDays, network_);
-        cache->setCacheDirectory(options_.cacheDirectory);
-        cache->setMaximumCacheSize(options_.diskCacheBytes);
-        network_->setCache(cache);
-    }
+    QString error;
+    if (const auto make = tilesModule<MakeTileDownloader>(kTileDownloaderSymbol, &error))
+        downloader_.reset(make(options_.cacheDirectory, options_.diskCacheBytes, options_.minimumFreshDays));
+    else
+        NSLog("MAP: tile server %@ not contacted: %@", probe.host(), error);
+    usable_ = downloader_ != nullptr;
 }
 
 HttpTileSource::~HttpTileSource()
@@ -165,22 +109,14 @@ HttpTileSource::~HttpTileSource()
         QMutexLocker lock(&relay_->mutex);
         relay_->target = nullptr;
     }
-    for (const auto& reply : std::as_const(replies_))
-        if (reply) {
-            reply->disconnect(this);
-            reply->abort();
-        }
+    downloader_.reset(); // cancels every download, without answers
 }
 
 bool HttpTileSource::networkAllowed(const QUrl& url)
 {
     if (qEnvironmentVariable("QUORVEL_NETWORK") != QLatin1String("loopback"))
         return true;
-    const QString host = url.host();
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
+    return HostAddress::isLoopback(url.host());
 }
 
 QString HttpTileSource::describe() const
@@ -200,7 +136,7 @@ QUrl HttpTileSource::urlForTile(const TileKey& key) const
 
 void HttpTileSource::requestTile(const TileKey& key)
 {
-    if (replies_.contains(key) || decoding_.contains(key))
+    if (downloads_.contains(key) || decoding_.contains(key))
         return;
     if (refused_.contains(key)) {
         QMetaObject::invokeMethod(this, [this, key] { emit tileFailed(key, refused_.reason(key)); }, Qt::QueuedConnection);
@@ -223,65 +159,40 @@ void HttpTileSource::fetch(const TileKey& key, const QString& networkFailure)
                                   Qt::QueuedConnection);
         return;
     }
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, options_.userAgent);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         staleCacheOnly ? QNetworkRequest::AlwaysCache : QNetworkRequest::PreferCache);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, true);
-    request.setTransferTimeout(options_.timeoutMs);
-    QNetworkReply* reply = network_->get(request);
-    replies_.insert(key, reply);
-    connect(reply, &QNetworkReply::finished, this, [this, reply, key, networkFailure] {
-        finished(reply, key, networkFailure);
+    TileDownload download;
+    download.url = url;
+    download.userAgent = options_.userAgent;
+    download.cacheOnly = staleCacheOnly;
+    download.timeoutMs = options_.timeoutMs;
+    download.deadlineMs = options_.deadlineMs;
+    download.maximumBytes = options_.maximumTileBytes;
+    const quint64 id = downloader_->get(download, [this, key, networkFailure](const TileDownloadResult& result) {
+        finished(key, result, networkFailure);
     });
-    // A server that answers without end, or announces more than a tile can be, is cut off.
-    const qint64 limit = options_.maximumTileBytes;
-    auto refuseIfLarge = [reply, limit](qint64 bytes) {
-        if (bytes > limit && !reply->property(kRefusedProperty).isValid()) {
-            reply->setProperty(kRefusedProperty, QStringLiteral("larger than %1 KB").arg(kilobytes(limit)));
-            reply->abort();
-        }
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, refuseIfLarge] {
-        refuseIfLarge(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong());
-    });
-    connect(reply, &QNetworkReply::downloadProgress, reply, [refuseIfLarge](qint64 received, qint64 total) {
-        refuseIfLarge(std::max(received, total));
-    });
-    // The transfer time-out only counts silence; a trickle must end too.
-    auto* deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, [reply, ms = options_.deadlineMs] {
-        reply->setProperty(kLateProperty, QStringLiteral("no tile within %1 s").arg(ms / 1000.0));
-        reply->abort();
-    });
-    deadline->start(options_.deadlineMs);
+    downloads_.insert(key, id);
 }
 
 void HttpTileSource::cancelTile(const TileKey& key)
 {
     decoding_.remove(key);
-    if (QPointer<QNetworkReply> reply = replies_.take(key)) {
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
+    if (const auto it = downloads_.constFind(key); it != downloads_.cend()) {
+        downloader_->cancel(*it);
+        downloads_.erase(it);
     }
 }
 
-void HttpTileSource::finished(QNetworkReply* reply, const TileKey& key, const QString& networkFailure)
+void HttpTileSource::finished(const TileKey& key, const TileDownloadResult& result, const QString& networkFailure)
 {
-    reply->deleteLater();
-    if (replies_.value(key) != reply)
+    if (downloads_.value(key) != result.id)
         return;
-    replies_.remove(key);
-    if (const QString refusal = reply->property(kRefusedProperty).toString(); !refusal.isEmpty()) {
-        refuse(key, refusal);
+    downloads_.remove(key);
+    if (!result.refusal.isEmpty()) {
+        refuse(key, result.refusal);
         return;
     }
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() == QNetworkReply::NoError && (status == 200 || status == 0)) {
+    if (result.ok) {
         decoding_.insert(key);
-        decodePool().start([relay = relay_, key, bytes = reply->readAll(), networkFailure] {
+        decodePool().start([relay = relay_, key, bytes = result.body, networkFailure] {
             QString reason;
             bool refused = false;
             const QImage image = decodeTile(bytes, &reason, &refused);
@@ -295,16 +206,13 @@ void HttpTileSource::finished(QNetworkReply* reply, const TileKey& key, const QS
         });
         return;
     }
-    QString reason = reply->property(kLateProperty).toString();
-    if (reason.isEmpty())
-        reason = status ? QStringLiteral("HTTP %1").arg(status) : reply->errorString();
-    failOrTryStale(key, reason, networkFailure);
+    failOrTryStale(key, result.failure, networkFailure);
 }
 
 void HttpTileSource::failOrTryStale(const TileKey& key, const QString& reason, const QString& networkFailure)
 {
     // Offline or a server fault: a copy past its date is better than nothing.
-    if (networkFailure.isEmpty() && network_->cache()) {
+    if (networkFailure.isEmpty() && downloader_->hasDiskCache()) {
         fetch(key, reason);
         return;
     }
@@ -386,60 +294,31 @@ public:
 protected:
     void run() override
     {
-        const QString connection = QStringLiteral("quorvel-mbtiles-%1").arg(++connectionCounter);
+        QString error;
+        std::unique_ptr<MBTilesDatabase> db;
+        if (const auto make = tilesModule<MakeMBTilesDatabase>(kMBTilesDatabaseSymbol, &error))
+            db.reset(make());
+        const Opened result = db ? open(*db) : Opened{true, false, 0, 19, {}, QStringLiteral("MBTiles file not opened: %1 (%2)").arg(path_, error)};
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-            db.setDatabaseName(path_);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-            const Opened result = open(db);
-            {
-                QMutexLocker lock(&mutex_);
-                opened_ = result;
-                wake_.wakeAll();
-            }
-            MBTilesTileSource* owner = owner_;
-            QMetaObject::invokeMethod(owner, [owner] { owner->opened(); }, Qt::QueuedConnection);
-            if (result.ok)
-                serve(db);
-            db.close();
+            QMutexLocker lock(&mutex_);
+            opened_ = result;
+            wake_.wakeAll();
         }
-        QSqlDatabase::removeDatabase(connection);
+        MBTilesTileSource* owner = owner_;
+        QMetaObject::invokeMethod(owner, [owner] { owner->opened(); }, Qt::QueuedConnection);
+        if (result.ok)
+            serve(*db);
     }
 
 private:
-    static int onProgress(void* self)
-    {
-        auto* reader = static_cast<Reader*>(self);
-        return reader->deadline_.hasExpired() || reader->stopping_ ? 1 : 0;
-    }
-
-    static sqlite3* handleOf(const QSqlDatabase& db)
-    {
-        const QVariant handle = db.driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-            return *static_cast<sqlite3* const*>(handle.constData());
-        return nullptr;
-    }
-
-    QString why(const QSqlQuery& q, int deadlineMs) const
+    QString why(const QString& error, int deadlineMs) const
     {
         if (deadline_.hasExpired())
             return QStringLiteral("no answer within %1 s").arg(deadlineMs / 1000.0);
-        return q.lastError().text();
+        return error;
     }
 
-    // A metadata value, or empty.
-    QString metadata(const QSqlDatabase& db, const QString& name) const
-    {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT value FROM metadata WHERE name = ?"));
-        q.addBindValue(name);
-        if (q.exec() && q.next())
-            return q.value(0).toString().trimmed();
-        return {};
-    }
-
-    Opened open(QSqlDatabase& db)
+    Opened open(MBTilesDatabase& db)
     {
         Opened r;
         r.done = true;
@@ -448,39 +327,30 @@ private:
             return r;
         }
         deadline_ = QDeadlineTimer(kOpenDeadlineMs);
-        if (!db.open()) {
-            r.problem = QStringLiteral("MBTiles file not readable: %1 (%2)").arg(path_, db.lastError().text());
+        QString error;
+        if (!db.open(path_, [this] { return deadline_.hasExpired() || stopping_; }, &error)) {
+            r.problem = QStringLiteral("MBTiles file not readable: %1 (%2)").arg(path_, error);
             return r;
         }
-        sqlite3* handle = handleOf(db);
-        if (!handle) {
-            r.problem = QStringLiteral("MBTiles file not opened: %1 (no SQLite handle)").arg(path_);
-            return r;
-        }
-        sqlite3_progress_handler(handle, 1000, &Reader::onProgress, this);
-        // Views and triggers of the file may not call functions with side effects, and no
-        // single tile may be larger than a few MB.
-        sqlite3_limit(handle, SQLITE_LIMIT_LENGTH, 8 << 20);
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
-        if (!q.exec(QStringLiteral("SELECT 1 FROM tiles LIMIT 1"))) {
-            r.problem = QStringLiteral("not an MBTiles file: %1 (%2)").arg(path_, why(q, kOpenDeadlineMs));
+        if (!db.readTiles(&error)) {
+            r.problem = QStringLiteral("not an MBTiles file: %1 (%2)").arg(path_, why(error, kOpenDeadlineMs));
             return r;
         }
         r.ok = true;
         bool ok = false;
-        const int minZ = metadata(db, QStringLiteral("minzoom")).toInt(&ok);
+        const int minZ = db.metadata(QStringLiteral("minzoom")).toInt(&ok);
         if (ok)
             r.minZoom = std::clamp(minZ, 0, 24);
-        const int maxZ = metadata(db, QStringLiteral("maxzoom")).toInt(&ok);
+        const int maxZ = db.metadata(QStringLiteral("maxzoom")).toInt(&ok);
         if (ok)
             r.maxZoom = std::clamp(maxZ, r.minZoom, 24);
-        if (!ok && q.exec(QStringLiteral("SELECT MIN(zoom_level), MAX(zoom_level) FROM tiles")) && q.next()
-            && !q.value(0).isNull()) {
-            r.minZoom = std::clamp(q.value(0).toInt(), 0, 24);
-            r.maxZoom = std::clamp(q.value(1).toInt(), r.minZoom, 24);
+        int lowest = 0;
+        int highest = 0;
+        if (!ok && db.zoomRange(&lowest, &highest)) {
+            r.minZoom = std::clamp(lowest, 0, 24);
+            r.maxZoom = std::clamp(highest, r.minZoom, 24);
         }
-        r.attribution = metadata(db, QStringLiteral("attribution"));
+        r.attribution = db.metadata(QStringLiteral("attribution"));
         if (deadline_.hasExpired()) {
             r = Opened{true, false, 0, 19, {}, QStringLiteral("MBTiles file %1 took longer than %2 s to open")
                                                    .arg(path_).arg(kOpenDeadlineMs / 1000.0)};
@@ -488,10 +358,8 @@ private:
         return r;
     }
 
-    void serve(QSqlDatabase& db)
+    void serve(MBTilesDatabase& db)
     {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND tile_row = ?"));
         for (;;) {
             TileKey key;
             {
@@ -507,20 +375,17 @@ private:
             bool refused = false;
             const qint64 rows = qint64(1) << key.z;
             deadline_ = QDeadlineTimer(kQueryDeadlineMs);
-            q.bindValue(0, key.z);
-            q.bindValue(1, key.x);
-            q.bindValue(2, rows - 1 - key.y);
-            const bool found = q.exec() && q.next();
-            if (!found && (deadline_.hasExpired() || q.lastError().isValid())) {
-                reason = why(q, kQueryDeadlineMs);
+            QByteArray bytes;
+            QString error;
+            if (!db.tile(key.z, key.x, rows - 1 - key.y, &bytes, &error)) {
+                reason = why(error, kQueryDeadlineMs);
                 refused = deadline_.hasExpired();
-            } else if (!found || q.value(0).toByteArray().isEmpty()) {
+            } else if (bytes.isEmpty()) {
                 reason = QStringLiteral("not in %1").arg(QFileInfo(path_).fileName());
             } else {
-                image = decodeTile(q.value(0).toByteArray(), &reason);
+                image = decodeTile(bytes, &reason);
                 refused = image.isNull(); // the file will not change its mind
             }
-            q.finish();
             MBTilesTileSource* owner = owner_;
             QMetaObject::invokeMethod(
                 owner, [owner, key, image, reason, refused] { owner->answered(key, image, reason, refused); },

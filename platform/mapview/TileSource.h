@@ -11,9 +11,8 @@
 #include <QUrl>
 #include <memory>
 
-class QNetworkAccessManager;
-class QNetworkDiskCache;
-class QNetworkReply;
+class TileDownloader;
+struct TileDownloadResult;
 
 struct TileKey {
     int z = 0;
@@ -106,7 +105,7 @@ public:
     QString describe() const override;
 
     QUrl urlForTile(const TileKey& key) const;
-    int pendingCount() const { return int(replies_.size()); }
+    int pendingCount() const { return int(downloads_.size()); }
     // Whether a URL may be fetched under the process's network policy: with
     // QUORVEL_NETWORK=loopback (set for the test suite) only loopback hosts are.
     static bool networkAllowed(const QUrl& url);
@@ -114,7 +113,7 @@ public:
 private:
     struct DecodeRelay;
     // A stale-cache fetch carries the network's failure, to report if the cache has nothing.
-    void finished(QNetworkReply* reply, const TileKey& key, const QString& networkFailure);
+    void finished(const TileKey& key, const TileDownloadResult& result, const QString& networkFailure);
     void fetch(const TileKey& key, const QString& networkFailure = {});
     void failOrTryStale(const TileKey& key, const QString& reason, const QString& networkFailure);
     void refuse(const TileKey& key, const QString& reason);
@@ -123,8 +122,8 @@ private:
 
     Options options_;
     bool usable_ = false;
-    QNetworkAccessManager* network_ = nullptr;
-    QHash<TileKey, QPointer<QNetworkReply>> replies_;
+    std::unique_ptr<TileDownloader> downloader_; // from the tiles module
+    QHash<TileKey, quint64> downloads_;
     QSet<TileKey> decoding_;
     RefusedTiles refused_;
     std::shared_ptr<DecodeRelay> relay_;

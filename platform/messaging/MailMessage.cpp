@@ -1,6 +1,6 @@
 #include "platform/messaging/MailMessage.h"
+#include "platform/foundation/HostAddress.h"
 
-#include <QHostAddress>
 #include <QLocale>
 
 #include <algorithm>
@@ -86,12 +86,9 @@ bool isAddressLiteral(QStringView s)
     if (s.size() < 3 || s.front() != u'[' || s.back() != u']')
         return false;
     const QStringView inner = s.mid(1, s.size() - 2);
-    if (inner.startsWith(u"IPv6:", Qt::CaseInsensitive)) {
-        const QHostAddress a(inner.mid(5).toString());
-        return a.protocol() == QAbstractSocket::IPv6Protocol;
-    }
-    const QHostAddress a(inner.toString());
-    return a.protocol() == QAbstractSocket::IPv4Protocol && inner.count(u'.') == 3;
+    if (inner.startsWith(u"IPv6:", Qt::CaseInsensitive))
+        return HostAddress::family(inner.mid(5).toString()) == HostAddress::Family::IPv6;
+    return HostAddress::family(inner.toString()) == HostAddress::Family::IPv4;
 }
 
 // Blanks and printable characters only: what may stand in a header once encoded.

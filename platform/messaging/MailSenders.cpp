@@ -1,12 +1,12 @@
 #include "platform/messaging/MailSenders.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/HostAddress.h"
 #include "platform/foundation/Log.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QUuid>
-#include <QHostAddress>
 #include <QStandardPaths>
 #include <curl/curl.h>
 #include <cstring>
@@ -114,10 +114,7 @@ std::unique_ptr<MailSender> MailSender::fromDeviceSettings(std::shared_ptr<Keyri
 
 bool SmtpAccount::isLoopback() const
 {
-    if (server.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress address(server);
-    return !address.isNull() && address.isLoopback();
+    return HostAddress::isLoopback(server);
 }
 
 QString SmtpAccount::problem() const

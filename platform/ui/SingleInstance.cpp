@@ -1,4 +1,5 @@
 #include "platform/ui/SingleInstance.h"
+#include "platform/ui/LocalLineServer.h"
 #include "platform/foundation/Log.h"
 
 #include <QDBusAbstractAdaptor>
@@ -8,8 +9,6 @@
 #include <QDBusReply>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QVariantMap>
@@ -141,44 +140,28 @@ SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
         NSLog("SingleInstance: cannot lock %@; starting anyway", lock.fileName());
         return Role::First;
     }
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (socket.waitForConnected(kAnswerMs)) {
-        // An action name is one line of its own; anything that would break the line is dropped.
-        QString name = action;
-        name.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
-        socket.write(name.isEmpty() ? QByteArray(kActivate) + '\n' : QByteArray(kAction) + name.toUtf8() + '\n');
-        // The answer is the first instance's "ok" once it has raised its window.
-        if (socket.waitForBytesWritten(kAnswerMs) && socket.waitForReadyRead(kAnswerMs))
-            return Role::AlreadyRunning;
+    // An action name is one line of its own; anything that would break the line is dropped.
+    QString name = action;
+    name.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+    const QByteArray request = name.isEmpty() ? QByteArray(kActivate) + '\n' : QByteArray(kAction) + name.toUtf8() + '\n';
+    switch (askRunningInstance(path, request, kAnswerMs)) {
+    case InstanceAnswer::Answered:
+        return Role::AlreadyRunning;
+    case InstanceAnswer::Silent:
         NSLog("SingleInstance: %@ runs at %@ but did not answer", id_, path);
         return Role::Unreachable;
+    case InstanceAnswer::NobodyListens:
+        break;
     }
     // Nobody listens: a socket left by a crashed run is in the way.
-    QLocalServer::removeServer(path);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(path)) {
-        NSLog("SingleInstance: cannot listen at %@ (%@); a later start will open a second window", path,
-              server_->errorString());
+    QString why;
+    server_ = new LocalLineServer(this);
+    if (!server_->listen(path, &why)) {
+        NSLog("SingleInstance: cannot listen at %@ (%@); a later start will open a second window", path, why);
         return Role::First;
     }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* peer = server_->nextPendingConnection()) {
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            connect(peer, &QLocalSocket::readyRead, peer, [this, peer] {
-                // One short line; a peer that sends more than that without ending it is cut off.
-                if (!peer->canReadLine()) {
-                    if (peer->bytesAvailable() > 1024)
-                        peer->disconnectFromServer();
-                    return;
-                }
-                const QByteArray line = peer->readLine(1024).trimmed();
-                raiseWindow(line.startsWith(kAction) ? QString::fromUtf8(line.mid(int(sizeof kAction) - 1)) : QString());
-                peer->write("ok\n");
-                peer->disconnectFromServer();
-            });
-        }
+    connect(server_, &LocalLineServer::lineReceived, this, [this](const QByteArray& line) {
+        raiseWindow(line.startsWith(kAction) ? QString::fromUtf8(line.mid(int(sizeof kAction) - 1)) : QString());
     });
     return Role::First;
 }

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QWidget>
 
-class QLocalServer;
+class LocalLineServer;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -52,6 +52,6 @@ private:
     QString id_;
     QString channel_;
     QPointer<QWidget> window_;
-    QLocalServer* server_ = nullptr;
+    LocalLineServer* server_ = nullptr;
     bool onBus_ = false;
 };

@@ -87,8 +87,8 @@ private slots:
         QVERIFY2(!out.contains("warning") && !out.contains("W:") && !out.contains("E:"), out.constData());
     }
 
-    // The large libraries of the address books and the keyring are the modules', opened at
-    // their first use; the program itself never loads them at start.
+    // The large libraries of the address books, the keyring, the network and the map's tiles
+    // are the modules', opened at their first use; the program itself never loads them at start.
     void modulesLoadFromThePrefix_data()
     {
         QTest::addColumn<QString>("module");
@@ -97,6 +97,8 @@ private slots:
         QTest::newRow("address books") << "addressbooks" << QByteArray("quorvel_read_evolution_data_server")
                                        << QByteArray("libebook-1.2");
         QTest::newRow("keyring") << "keyring" << QByteArray("quorvel_secret_service_keyring") << QByteArray("qt6keychain");
+        QTest::newRow("network") << "network" << QByteArray("quorvel_tcp_connect") << QByteArray("libQt6Network");
+        QTest::newRow("tiles") << "tiles" << QByteArray("quorvel_tile_downloader") << QByteArray("libsqlite3");
     }
 
     void modulesLoadFromThePrefix()

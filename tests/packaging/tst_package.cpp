@@ -34,9 +34,10 @@ private slots:
         // The same for the modules, which the program opens only at their first use.
         QTest::newRow("the address books' library") << "Depends" << "libebook-1.2-21";
         QTest::newRow("the keyring's library") << "Depends" << "libqt6keychain1";
+        QTest::newRow("the network module's library") << "Depends" << "libqt6network6";
+        QTest::newRow("SQLite for MBTiles files") << "Depends" << "libsqlite3-0";
         // Loaded at run time, so no linker sees them.
         QTest::newRow("positioning plugins") << "Depends" << "libqt6positioning6-plugins";
-        QTest::newRow("SQLite driver for MBTiles") << "Depends" << "libqt6sql6-sqlite";
         QTest::newRow("GeoClue") << "Recommends" << "geoclue-2.0";
         QTest::newRow("gpsd") << "Recommends" << "gpsd";
         QTest::newRow("ModemManager") << "Recommends" << "modemmanager";

@@ -1,0 +1,215 @@
+#include "platform/ui/LocalLineServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+bool fillAddress(const QString& path, sockaddr_un* address)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (encoded.isEmpty() || size_t(encoded.size()) >= sizeof address->sun_path)
+        return false;
+    std::memcpy(address->sun_path, encoded.constData(), size_t(encoded.size()));
+    return true;
+}
+
+QString lastError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Waits for `events` on `fd` for at most `ms`, through interruptions.
+bool waitFor(int fd, short events, int ms)
+{
+    pollfd p{fd, events, 0};
+    int r;
+    do {
+        r = ::poll(&p, 1, ms);
+    } while (r < 0 && errno == EINTR);
+    return r > 0 && (p.revents & events);
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+// One peer: its line is read as it arrives, without blocking the window.
+class Peer : public QObject {
+public:
+    Peer(int fd, LocalLineServer* server) : QObject(server), fd_(fd), notifier_(fd, QSocketNotifier::Read, this)
+    {
+        connect(&notifier_, &QSocketNotifier::activated, this, [this, server] { read(server); });
+    }
+    ~Peer() override { ::close(fd_); }
+
+private:
+    void read(LocalLineServer* server)
+    {
+        char chunk[256];
+        const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (n <= 0) {
+            finish();
+            return;
+        }
+        buffer_.append(chunk, n);
+        const qsizetype end = buffer_.indexOf('\n');
+        if (end < 0) {
+            if (buffer_.size() > LocalLineServer::kMaximumLine)
+                finish();
+            return;
+        }
+        if (end > LocalLineServer::kMaximumLine) {
+            finish();
+            return;
+        }
+        notifier_.setEnabled(false);
+        emit server->lineReceived(buffer_.left(end).trimmed());
+        // The peer waits for this; it is a few bytes on a local socket, never held up.
+        const char ok[] = "ok\n";
+        [[maybe_unused]] const ssize_t written = ::send(fd_, ok, sizeof ok - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+        finish();
+    }
+    void finish()
+    {
+        notifier_.setEnabled(false);
+        deleteLater();
+    }
+
+    int fd_;
+    QSocketNotifier notifier_;
+    QByteArray buffer_;
+};
+
+} // namespace
+
+InstanceAnswer askRunningInstance(const QString& path, const QByteArray& line, int waitMs)
+{
+    sockaddr_un address;
+    if (!fillAddress(path, &address))
+        return InstanceAnswer::NobodyListens;
+    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (socket.get() < 0)
+        return InstanceAnswer::NobodyListens;
+    int r;
+    do {
+        r = ::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    } while (r < 0 && errno == EINTR);
+    if (r < 0)
+        return InstanceAnswer::NobodyListens;
+    qsizetype sent = 0;
+    while (sent < line.size()) {
+        if (!waitFor(socket.get(), POLLOUT, waitMs))
+            return InstanceAnswer::Silent;
+        const ssize_t n = ::send(socket.get(), line.constData() + sent, size_t(line.size() - sent),
+                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        if (n <= 0)
+            return InstanceAnswer::Silent;
+        sent += n;
+    }
+    char answer[8];
+    if (!waitFor(socket.get(), POLLIN, waitMs) || ::recv(socket.get(), answer, sizeof answer, MSG_DONTWAIT) <= 0)
+        return InstanceAnswer::Silent;
+    return InstanceAnswer::Answered;
+}
+
+LocalLineServer::LocalLineServer(QObject* parent) : QObject(parent) {}
+
+LocalLineServer::~LocalLineServer()
+{
+    if (fd_ < 0)
+        return;
+    delete notifier_;
+    ::close(fd_);
+    QFile::remove(path_);
+}
+
+bool LocalLineServer::listen(const QString& path, QString* why)
+{
+    sockaddr_un address;
+    if (!fillAddress(path, &address)) {
+        *why = QStringLiteral("the path is too long for a socket");
+        return false;
+    }
+    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0) {
+        *why = lastError();
+        return false;
+    }
+    // Bound in a folder of the user's own and then moved into place, so that nobody else can
+    // connect in the moment before its permissions are set.
+    QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath() + QStringLiteral("/.instance-XXXXXX"));
+    if (!::mkdtemp(folder.data())) {
+        *why = lastError();
+        return false;
+    }
+    const QString hidden = QFile::decodeName(folder) + QStringLiteral("/socket");
+    sockaddr_un hiddenAddress;
+    bool bound = fillAddress(hidden, &hiddenAddress)
+                 && ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&hiddenAddress), sizeof hiddenAddress) == 0
+                 && ::chmod(QFile::encodeName(hidden).constData(), S_IRUSR | S_IWUSR) == 0;
+    if (bound) {
+        ::unlink(QFile::encodeName(path).constData());
+        bound = ::rename(QFile::encodeName(hidden).constData(), QFile::encodeName(path).constData()) == 0;
+    }
+    if (!bound)
+        *why = lastError();
+    ::unlink(QFile::encodeName(hidden).constData());
+    ::rmdir(folder.constData());
+    if (!bound)
+        return false;
+    if (::listen(socket.get(), 16) != 0) {
+        *why = lastError();
+        QFile::remove(path);
+        return false;
+    }
+    path_ = path;
+    fd_ = socket.release();
+    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &LocalLineServer::accept);
+    return true;
+}
+
+void LocalLineServer::accept()
+{
+    for (;;) {
+        const int peer = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (peer < 0) {
+            if (errno == EINTR)
+                continue;
+            return; // EAGAIN: all taken; anything else: the next wake-up tries again
+        }
+        new Peer(peer, this);
+    }
+}
