@@ -1,15 +1,33 @@
 #include "platform/location/GpsdSource.h"
 #include "platform/foundation/Format.h"
+#include "platform/foundation/Modules.h"
 #include "platform/foundation/TcpConnection.h"
+#include "platform/location/GpsdClient.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <gps.h>
 
 #include <cerrno>
 #include <cmath>
 #include <optional>
+
+namespace {
+
+// libgps, or why it cannot be had.
+const GpsdClient* gpsdClient(QString* error)
+{
+    static QString why;
+    static const GpsdClient* client = [] {
+        const auto get = reinterpret_cast<GpsdClientFunction>(
+            Modules::function(QStringLiteral("gpsd"), kGpsdClientSymbol, &why));
+        return get ? get() : nullptr;
+    }();
+    *error = why;
+    return client;
+}
+
+} // namespace
 
 GpsdPositionSource::GpsdPositionSource(QString host, quint16 port, LocationManager::FailureReporter fail, QObject* parent)
     : QGeoPositionInfoSource(parent), host_(std::move(host)), port_(QByteArray::number(port)), fail_(std::move(fail)),
@@ -59,14 +77,20 @@ void GpsdPositionSource::startUpdates()
 void GpsdPositionSource::openDaemon()
 {
     *data_ = gps_data_t {};
+    QString error;
+    gps_ = gpsdClient(&error);
+    if (!gps_) {
+        fail_(stringWithFormat("cannot connect to gpsd at %@:%@: %@", host_, QString::fromLatin1(port_), error));
+        return;
+    }
     const QByteArray host = host_.toUtf8();
-    if (gps_open(host.constData(), port_.constData(), data_.get()) != 0) {
+    if (gps_->open(host.constData(), port_.constData(), data_.get()) != 0) {
         fail_(stringWithFormat("cannot connect to gpsd at %@:%@: %@", host_, QString::fromLatin1(port_),
-                               QString::fromLocal8Bit(gps_errstr(errno))));
+                               QString::fromLocal8Bit(gps_->errstr(errno))));
         return;
     }
     open_ = true;
-    if (gps_stream(data_.get(), WATCH_ENABLE | WATCH_JSON, nullptr) < 0) {
+    if (gps_->stream(data_.get(), WATCH_ENABLE | WATCH_JSON, nullptr) < 0) {
         disconnectFromDaemon();
         fail_(stringWithFormat("gpsd at %@:%@ refused the watch", host_, QString::fromLatin1(port_)));
         return;
@@ -102,8 +126,8 @@ void GpsdPositionSource::disconnectFromDaemon()
         notifier_ = nullptr;
     }
     if (open_) {
-        gps_stream(data_.get(), WATCH_DISABLE, nullptr);
-        gps_close(data_.get());
+        gps_->stream(data_.get(), WATCH_DISABLE, nullptr);
+        gps_->close(data_.get());
         open_ = false;
     }
 }
@@ -119,7 +143,7 @@ void GpsdPositionSource::readReports()
     int budget = kReportsPerPass;
     do {
         data_->set = 0;
-        if (gps_read(data_.get(), nullptr, 0) < 0) {
+        if (gps_->read(data_.get(), nullptr, 0) < 0) {
             disconnectFromDaemon();
             fail_(stringWithFormat("gpsd at %@:%@ closed the connection", host_, QString::fromLatin1(port_)));
             return;
@@ -144,7 +168,7 @@ void GpsdPositionSource::readReports()
         if (std::isfinite(fix.epv))
             info.setAttribute(QGeoPositionInfo::VerticalAccuracy, fix.epv);
         newest = info;
-    } while (--budget > 0 && gps_waiting(data_.get(), 0));
+    } while (--budget > 0 && gps_->waiting(data_.get(), 0));
     // A flood: a pause before the rest, which libgps may partly hold itself, where the
     // socket would not announce it again.
     if (budget == 0 && open_ && notifier_) {
@@ -153,7 +177,7 @@ void GpsdPositionSource::readReports()
             if (notifier != notifier_ || !open_)
                 return;
             notifier->setEnabled(true);
-            if (gps_waiting(data_.get(), 0))
+            if (gps_->waiting(data_.get(), 0))
                 readReports();
         });
     }

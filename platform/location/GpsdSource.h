@@ -12,6 +12,7 @@
 class QSocketNotifier;
 class TcpConnection;
 struct gps_data_t;
+struct GpsdClient;
 
 class GpsdPositionSource : public QGeoPositionInfoSource {
     Q_OBJECT
@@ -43,6 +44,7 @@ private:
     QByteArray port_;
     LocationManager::FailureReporter fail_;
     std::unique_ptr<gps_data_t> data_;
+    const GpsdClient* gps_ = nullptr; // libgps, once the daemon has answered
     bool open_ = false;
     QSocketNotifier* notifier_ = nullptr;
     QPointer<TcpConnection> probe_;

@@ -99,6 +99,7 @@ private slots:
         QTest::newRow("keyring") << "keyring" << QByteArray("quorvel_secret_service_keyring") << QByteArray("qt6keychain");
         QTest::newRow("network") << "network" << QByteArray("quorvel_tcp_connect") << QByteArray("libQt6Network");
         QTest::newRow("tiles") << "tiles" << QByteArray("quorvel_tile_downloader") << QByteArray("libsqlite3");
+        QTest::newRow("gpsd") << "gpsd" << QByteArray("quorvel_gpsd_client") << QByteArray("libgps");
     }
 
     void modulesLoadFromThePrefix()

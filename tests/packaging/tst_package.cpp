@@ -36,6 +36,7 @@ private slots:
         QTest::newRow("the keyring's library") << "Depends" << "libqt6keychain1";
         QTest::newRow("the network module's library") << "Depends" << "libqt6network6";
         QTest::newRow("SQLite for MBTiles files") << "Depends" << "libsqlite3-0";
+        QTest::newRow("the gpsd module's library") << "Depends" << "libgps28";
         // Loaded at run time, so no linker sees them.
         QTest::newRow("positioning plugins") << "Depends" << "libqt6positioning6-plugins";
         QTest::newRow("GeoClue") << "Recommends" << "geoclue-2.0";
