@@ -6,13 +6,11 @@
 
 #include <QBuffer>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMutex>
 #include <QThread>
 #include <QThreadPool>
-#include <QTimer>
 #include <QWaitCondition>
 
 #include <atomic>
