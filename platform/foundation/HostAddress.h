@@ -8,12 +8,13 @@ namespace HostAddress {
 
 enum class Family { None, IPv4, IPv6 };
 
-// The family of a numeric address in its standard text form ("192.0.2.1", "2001:db8::1"),
-// or None for a name or anything malformed (no short forms such as "127.1").
+// The family of a numeric address written out in full ("192.0.2.1", "2001:db8::1"; blanks
+// around it are ignored), or None for a name or anything malformed, short IPv4 forms such as
+// "127.1" included.
 Family family(const QString& text);
 
-// "localhost", or an address of the loopback ranges (127.0.0.0/8, ::1, or an IPv4
-// loopback written as an IPv6-mapped address).
+// "localhost", or an address of the loopback ranges (127.0.0.0/8 in any form the resolver
+// reads, ::1, or an IPv4 loopback written as an IPv6-mapped address).
 bool isLoopback(const QString& host);
 
 } // namespace HostAddress

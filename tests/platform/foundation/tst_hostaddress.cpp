@@ -23,7 +23,9 @@ private slots:
         QTest::newRow("elsewhere in 127/8") << "127.200.3.4" << Family::IPv4 << true;
         QTest::newRow("IPv4 elsewhere") << "192.0.2.1" << Family::IPv4 << false;
         QTest::newRow("128.0.0.1 is not loopback") << "128.0.0.1" << Family::IPv4 << false;
-        QTest::newRow("short form") << "127.1" << Family::None << false;
+        QTest::newRow("short form: no literal, but the resolver's loopback") << "127.1" << Family::None << true;
+        QTest::newRow("short form elsewhere") << "10.1" << Family::None << false;
+        QTest::newRow("leading zeros") << "010.001.002.003" << Family::IPv4 << false;
         QTest::newRow("an octet too large") << "256.1.1.1" << Family::None << false;
         QTest::newRow("five octets") << "1.2.3.4.5" << Family::None << false;
         QTest::newRow("IPv6 loopback") << "::1" << Family::IPv6 << true;
@@ -32,7 +34,9 @@ private slots:
         QTest::newRow("IPv4-mapped loopback") << "::ffff:127.0.0.1" << Family::IPv6 << true;
         QTest::newRow("IPv4-mapped elsewhere") << "::ffff:192.0.2.1" << Family::IPv6 << false;
         QTest::newRow("brackets are not part of it") << "[::1]" << Family::None << false;
-        QTest::newRow("blank around") << " 127.0.0.1" << Family::None << false;
+        QTest::newRow("blanks around") << " 127.0.0.1\t" << Family::IPv4 << true;
+        QTest::newRow("something after a blank") << "127.0.0.1 x" << Family::None << false;
+        QTest::newRow("hex in a quad: no literal, the resolver's loopback") << "127.0.0.0x1" << Family::None << true;
         QTest::newRow("empty") << "" << Family::None << false;
         QTest::newRow("not Latin-1") << QString::fromUtf8("127.0.0.\u0661") << Family::None << false;
     }
