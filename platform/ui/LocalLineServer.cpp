@@ -117,7 +117,9 @@ InstanceAnswer askRunningInstance(const QString& path, const QByteArray& line, i
     sockaddr_un address;
     if (!fillAddress(path, &address))
         return InstanceAnswer::NobodyListens;
-    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    // Without blocking: a first instance that hangs with its queue full must not hang this
+    // start too.
+    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0)
         return InstanceAnswer::NobodyListens;
     int r;
@@ -125,7 +127,7 @@ InstanceAnswer askRunningInstance(const QString& path, const QByteArray& line, i
         r = ::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
     } while (r < 0 && errno == EINTR);
     if (r < 0)
-        return InstanceAnswer::NobodyListens;
+        return errno == EAGAIN ? InstanceAnswer::Silent : InstanceAnswer::NobodyListens;
     qsizetype sent = 0;
     while (sent < line.size()) {
         if (!waitFor(socket.get(), POLLOUT, waitMs))

@@ -106,6 +106,29 @@ private slots:
         QVERIFY(!QFileInfo::exists(path)); // removed when the first instance ends
     }
 
+    // A first instance that hangs, with its queue of connections full: a later start hears
+    // nothing back, and says so, instead of hanging in its turn.
+    void hungFirstInstance()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("app.instance"));
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(listener, 0) == 0);
+        QList<int> waiting;
+        for (int i = 0; i < 8; ++i) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+            waiting.append(fd);
+        }
+        QCOMPARE(askRunningInstance(path, "activate\n", 300), InstanceAnswer::Silent);
+        for (const int fd : std::as_const(waiting))
+            ::close(fd);
+        ::close(listener);
+    }
+
     void pathsThatCannotBeSockets()
     {
         LocalLineServer server;
