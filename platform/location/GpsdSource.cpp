@@ -7,7 +7,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-
 #include <cerrno>
 #include <cmath>
 #include <optional>

@@ -31,14 +31,20 @@ InstanceAnswer askServed(const QString& path, const QByteArray& line, QList<QByt
     return answer.get();
 }
 
+sockaddr_un addressOf(const QString& path)
+{
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
+    return a;
+}
+
 // A socket file bound by a process that then went away without removing it.
 bool leaveStaleSocket(const QString& path)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
-    const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    const sockaddr_un a = addressOf(path);
+    const bool ok = ::bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
     ::close(fd);
     return ok && QFileInfo::exists(path);
 }
@@ -112,15 +118,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("app.instance"));
-        sockaddr_un a{};
-        a.sun_family = AF_UNIX;
-        qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
+        const sockaddr_un a = addressOf(path);
         const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(listener, 0) == 0);
+        QVERIFY(::bind(listener, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 && ::listen(listener, 0) == 0);
         QList<int> waiting;
         for (int i = 0; i < 8; ++i) {
             const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-            ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
             waiting.append(fd);
         }
         QCOMPARE(askRunningInstance(path, "activate\n", 300), InstanceAnswer::Silent);
