@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 
 class QuorvelAppDelegate : public ApplicationDelegate {
 public:

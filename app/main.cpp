@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/QuorvelAppDelegate.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 
 #include <QGuiApplication>
 

@@ -4,7 +4,7 @@
 #include "StartupProbe.h"
 #include "app/CommandLine.h"
 #include "app/QuorvelAppDelegate.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 
 #include <QGuiApplication>
 

@@ -19,6 +19,7 @@ import sys
 ALLOWED = {
     "foundation": set(),
     "ui": {"foundation"},
+    "lifecycle": {"foundation", "ui"},
     "location": {"foundation"},
     "geocoding": {"foundation", "location"},
     "mapview": {"foundation", "location", "geocoding"},

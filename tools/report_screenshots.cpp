@@ -9,12 +9,12 @@
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
 #include "platform/ui/ActionSheet.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/location/LocationManager.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
-#include "platform/ui/DesktopColorScheme.h"
+#include "platform/lifecycle/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QDir>

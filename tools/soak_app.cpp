@@ -5,7 +5,7 @@
 
 #include "app/QuorvelAppDelegate.h"
 #include "platform/foundation/Log.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/ui/TabBarController.h"
 
 #include <QTest>

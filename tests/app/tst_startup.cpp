@@ -1,7 +1,7 @@
 #include "app/QuorvelAppDelegate.h"
 #include "report/QuorvelFirstViewController.h"
 #include "templates/SettingsKeys.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/foundation/Images.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/ui/NavigationBar.h"

@@ -3,7 +3,7 @@
 
 #include "report/ReportHarness.h"
 #include "support/TestSupport.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/SegmentedControl.h"

@@ -4,7 +4,7 @@
 #include "app/QuorvelAppDelegate.h"
 #include "controls/ColoredButtonGreen.h"
 #include "controls/TemplatesTableViewCell.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/TabBarController.h"

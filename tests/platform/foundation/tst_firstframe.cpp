@@ -1,6 +1,6 @@
 #include "platform/foundation/FirstFrame.h"
 #include "platform/location/LocationManager.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "platform/ui/DesktopColorScheme.h"
+#include "platform/lifecycle/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QDBusMessage>

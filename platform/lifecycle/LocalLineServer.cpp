@@ -1,4 +1,4 @@
-#include "platform/ui/LocalLineServer.h"
+#include "platform/lifecycle/LocalLineServer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The desktop's dark preference from the settings portal (a stand-in on a private bus): asked
 // without waiting, followed when it changes, and the platform's palette given back.
 
-#include "platform/ui/DesktopColorScheme.h"
+#include "platform/lifecycle/DesktopColorScheme.h"
 #include "support/SendingHarness.h"
 #include "support/TestSupport.h"
 

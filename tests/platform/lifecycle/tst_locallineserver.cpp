@@ -1,7 +1,7 @@
 // The single instance's socket where no session bus runs: a later start's line and the
 // answer, a socket left by an ended run, a peer that never ends its line, and who may connect.
 
-#include "platform/ui/LocalLineServer.h"
+#include "platform/lifecycle/LocalLineServer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "platform/ui/SingleInstance.h"
-#include "platform/ui/LocalLineServer.h"
+#include "platform/lifecycle/SingleInstance.h"
+#include "platform/lifecycle/LocalLineServer.h"
 #include "platform/foundation/Log.h"
 
 #include <QDBusAbstractAdaptor>

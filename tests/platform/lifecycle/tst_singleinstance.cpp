@@ -2,7 +2,7 @@
 // any bus (the socket in the runtime folder). A second start raises the first one's window,
 // ends with 0 and leaves the user's files as they were.
 
-#include "platform/ui/SingleInstance.h"
+#include "platform/lifecycle/SingleInstance.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

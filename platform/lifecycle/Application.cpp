@@ -1,10 +1,10 @@
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/FirstFrame.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
-#include "platform/ui/SingleInstance.h"
-#include "platform/ui/DesktopColorScheme.h"
+#include "platform/lifecycle/SingleInstance.h"
+#include "platform/lifecycle/DesktopColorScheme.h"
 
 #include <QApplication>
 #include <QEvent>
