@@ -11,25 +11,46 @@
 
 namespace Modules {
 
+namespace {
+
+QString programFolder()
+{
+    // The executable itself, so that the answer holds before (or without) an application object.
+    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!exe.isEmpty())
+        return QFileInfo(exe).absolutePath();
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+} // namespace
+
 QStringList locations(const QString& name)
 {
+    return locations(name, programFolder());
+}
+
+QStringList locations(const QString& name, const QString& programFolder)
+{
     const QString file = QStringLiteral("libquorvel-%1.so").arg(name);
-    QStringList paths;
-    if (QCoreApplication::instance() != nullptr) {
-        const QDir appDir(QCoreApplication::applicationDirPath());
-        paths << QDir::cleanPath(appDir.filePath(QStringLiteral("../" QUORVEL_INSTALL_LIBDIR "/quorvel/") + file));
-    }
 #ifdef QUORVEL_BUILD_MODULE_DIR
-    // Only for programs of the build tree (tests, benchmarks, the uninstalled application),
-    // as for the place index: an installed copy never loads a build folder's code.
+    // A program of the build tree (tests, benchmarks, the uninstalled application) loads the
+    // build's modules and nothing else: a build left in a shared folder must not pick up
+    // whatever somebody put beside it.
     const QString buildModules = QStringLiteral(QUORVEL_BUILD_MODULE_DIR);
-    const QString buildTree = QFileInfo(buildModules).absolutePath() + QLatin1Char('/');
-    if (QCoreApplication::instance() == nullptr
-        || (QCoreApplication::applicationDirPath() + QLatin1Char('/')).startsWith(buildTree))
-        paths << QDir(buildModules).filePath(file);
+    QString buildTree = QFileInfo(QFileInfo(buildModules).absolutePath()).canonicalFilePath();
+    if (buildTree.isEmpty())
+        buildTree = QFileInfo(buildModules).absolutePath();
+    if ((programFolder + QLatin1Char('/')).startsWith(buildTree + QLatin1Char('/')))
+        return {QDir(buildModules).filePath(file)};
 #endif
-    paths.removeDuplicates();
-    return paths;
+    // An installed program: its library folder, compiled in as an absolute path or as one
+    // relative to the program's folder (so that an install under another prefix finds its own).
+    const QString installed = QStringLiteral(QUORVEL_INSTALL_MODULE_DIR);
+    if (QDir::isAbsolutePath(installed))
+        return {QDir(installed).filePath(file)};
+    if (programFolder.isEmpty())
+        return {};
+    return {QDir::cleanPath(QDir(programFolder).filePath(installed + QLatin1Char('/') + file))};
 }
 
 void* open(const QString& name, QString* error)

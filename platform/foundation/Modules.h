@@ -4,8 +4,8 @@
 // first use: linked into the program, their dozens of libraries would be loaded and
 // relocated at every start, before the first frame, for services most starts never use.
 //
-// A module is a shared object "libquorvel-NAME.so" in <prefix>/<libdir>/quorvel/ beside the
-// installed program (or in the build tree, for programs of the build tree). Its log lines
+// A module is a shared object "libquorvel-NAME.so" in <libdir>/quorvel/ of the installed
+// program (or in the build tree's module folder, for programs of the build tree). Its log lines
 // reach this process's log.
 
 #include <QString>
@@ -13,8 +13,11 @@
 
 namespace Modules {
 
-// Where the module NAME is looked for, in order.
+// Where the module NAME is looked for by this program: the build's module folder for a
+// program of the build tree, the compiled-in library folder for an installed one.
 QStringList locations(const QString& name);
+// The same for a program in `programFolder`.
+QStringList locations(const QString& name, const QString& programFolder);
 
 // The module NAME, opened once per process (later calls return the same handle); nullptr
 // with `error` saying why when no location holds a module that loads.

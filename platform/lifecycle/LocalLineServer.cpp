@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -44,6 +45,22 @@ bool waitFor(int fd, short events, int ms)
     return r > 0 && (p.revents & events);
 }
 
+// Whether the process at the other end of `fd` runs as this user.
+bool peerIsUs(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 && credentials.uid == ::getuid();
+}
+
+// Whether `path` is a folder of this user's that nobody else may enter.
+bool isPrivateFolder(const QByteArray& path, bool followLink)
+{
+    struct stat st{};
+    const int r = followLink ? ::stat(path.constData(), &st) : ::lstat(path.constData(), &st);
+    return r == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -67,6 +84,8 @@ public:
     Peer(int fd, LocalLineServer* server) : QObject(server), fd_(fd), notifier_(fd, QSocketNotifier::Read, this)
     {
         connect(&notifier_, &QSocketNotifier::activated, this, [this, server] { read(server); });
+        // An idle peer must not hold its place (and a descriptor) for long.
+        QTimer::singleShot(LocalLineServer::kPeerDeadlineMs, this, &Peer::finish);
     }
     ~Peer() override { ::close(fd_); }
 
@@ -112,11 +131,39 @@ private:
 
 } // namespace
 
+QString privateSocketFolder(QString* why)
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        if (isPrivateFolder(QFile::encodeName(runtime), true))
+            return runtime;
+        *why = QStringLiteral("the runtime folder %1 is not this user's alone").arg(runtime);
+        return {};
+    }
+    const QString folder = QDir::tempPath() + QStringLiteral("/quorvel-%1").arg(::getuid());
+    const QByteArray encoded = QFile::encodeName(folder);
+    if (::mkdir(encoded.constData(), S_IRWXU) != 0 && errno != EEXIST) {
+        *why = QStringLiteral("cannot make %1 (%2)").arg(folder, lastError());
+        return {};
+    }
+    // Made by us just now or on an earlier run; anything else there is somebody else's.
+    if (!isPrivateFolder(encoded, false)) {
+        *why = QStringLiteral("%1 is not this user's alone").arg(folder);
+        return {};
+    }
+    return folder;
+}
+
 InstanceAnswer askRunningInstance(const QString& path, const QByteArray& line, int waitMs)
 {
     sockaddr_un address;
     if (!fillAddress(path, &address))
         return InstanceAnswer::NobodyListens;
+    struct stat st{};
+    if (::lstat(address.sun_path, &st) != 0)
+        return InstanceAnswer::NobodyListens;
+    if (!S_ISSOCK(st.st_mode) || st.st_uid != ::getuid())
+        return InstanceAnswer::Foreign;
     // Without blocking: a first instance that hangs with its queue full must not hang this
     // start too.
     Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
@@ -128,6 +175,8 @@ InstanceAnswer askRunningInstance(const QString& path, const QByteArray& line, i
     } while (r < 0 && errno == EINTR);
     if (r < 0)
         return errno == EAGAIN ? InstanceAnswer::Silent : InstanceAnswer::NobodyListens;
+    if (!peerIsUs(socket.get()))
+        return InstanceAnswer::Foreign;
     qsizetype sent = 0;
     while (sent < line.size()) {
         if (!waitFor(socket.get(), POLLOUT, waitMs))
@@ -205,13 +254,38 @@ bool LocalLineServer::listen(const QString& path, QString* why)
 
 void LocalLineServer::accept()
 {
-    for (;;) {
+    while (peers_ < kMaximumPeers) {
         const int peer = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (peer < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR || errno == ECONNABORTED)
                 continue;
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                // The waiting peer stays queued and would wake us again at once: rest until a
+                // descriptor may be free.
+                notifier_->setEnabled(false);
+                waitingForDescriptors_ = true;
+                QTimer::singleShot(kPeerDeadlineMs / 4, this, [this] {
+                    waitingForDescriptors_ = false;
+                    if (peers_ < kMaximumPeers)
+                        notifier_->setEnabled(true);
+                });
+            }
             return; // EAGAIN: all taken; anything else: the next wake-up tries again
         }
-        new Peer(peer, this);
+        if (!peerIsUs(peer)) {
+            ::close(peer);
+            continue;
+        }
+        ++peers_;
+        connect(new Peer(peer, this), &QObject::destroyed, this, &LocalLineServer::peerGone);
     }
+    // Full: the others wait in the listen queue until a peer is done.
+    notifier_->setEnabled(false);
+}
+
+void LocalLineServer::peerGone()
+{
+    --peers_;
+    if (!waitingForDescriptors_)
+        notifier_->setEnabled(true);
 }

@@ -14,7 +14,13 @@ enum class InstanceAnswer {
     Answered,      // somebody listens and answered the line
     Silent,        // somebody listens but sent nothing back in time
     NobodyListens, // no socket, or one left by a run that has ended
+    Foreign,       // the path or whoever listens there is another user's: neither asked nor replaced
 };
+
+// A folder for the socket that only this user can enter: the session's runtime folder, or
+// where there is none a 0700 folder of ours in the temporary folder; empty with the reason in
+// `why` when neither is safe (someone else owns the name, or it is open to others).
+QString privateSocketFolder(QString* why);
 
 // Sends `line` to the socket at `path` and waits at most `waitMs` for each of the writing and
 // the answer.
@@ -31,6 +37,10 @@ public:
 
     // The longest line a peer may send; a peer that sends more without ending it is cut off.
     static constexpr int kMaximumLine = 1024;
+    // A peer that has not sent its line by then is cut off.
+    static constexpr int kPeerDeadlineMs = 2000;
+    // Peers served at once; further ones wait in the listen queue.
+    static constexpr int kMaximumPeers = 4;
 
 signals:
     // A peer's line (without blanks around it); the peer is answered "ok" after the
@@ -39,8 +49,11 @@ signals:
 
 private:
     void accept();
+    void peerGone();
 
     QString path_;
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
+    int peers_ = 0;
+    bool waitingForDescriptors_ = false;
 };

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QVariantMap>
 
 namespace {
@@ -129,9 +128,12 @@ SingleInstance::Role SingleInstance::claimOnSessionBus(const QString& action)
 
 SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    QString why;
+    const QString folder = privateSocketFolder(&why);
+    if (folder.isEmpty()) {
+        NSLog("SingleInstance: no private folder for the socket (%@); starting without a single instance", why);
+        return Role::First;
+    }
     const QString path = QDir(folder).filePath(id_ + QStringLiteral(".instance"));
     channel_ = path;
     // Two starts at once: one looks and listens while the other waits.
@@ -150,11 +152,13 @@ SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
     case InstanceAnswer::Silent:
         NSLog("SingleInstance: %@ runs at %@ but did not answer", id_, path);
         return Role::Unreachable;
+    case InstanceAnswer::Foreign:
+        NSLog("SingleInstance: %@ is not this user's; starting without a single instance", path);
+        return Role::First;
     case InstanceAnswer::NobodyListens:
         break;
     }
     // Nobody listens: a socket left by a crashed run is in the way.
-    QString why;
     server_ = new LocalLineServer(this);
     if (!server_->listen(path, &why)) {
         NSLog("SingleInstance: cannot listen at %@ (%@); a later start will open a second window", path, why);

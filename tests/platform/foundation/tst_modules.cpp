@@ -12,14 +12,38 @@ class tst_Modules : public QObject {
 private slots:
     void initTestCase() { initTestEnvironment(); }
 
-    // A program of the build tree finds the build tree's modules, after where an installed
-    // one would look.
+    // A program of the build tree loads the build's modules and nothing else; any other
+    // program only its library folder, never the build's, nor one a user could plant beside a
+    // build placed in a shared folder.
+    void locations_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<bool>("buildTree");
+        const QString build = QStringLiteral(QUORVEL_BINARY_DIR);
+        QTest::newRow("this test") << QString() << true;
+        QTest::newRow("the build's top") << build << true;
+        QTest::newRow("deep in the build") << build + QStringLiteral("/tests/platform/foundation") << true;
+        QTest::newRow("a sibling sharing the name's start") << build + QStringLiteral("-other/bin") << false;
+        QTest::newRow("installed") << QStringLiteral("/opt/Quorvel prefix/bin") << false;
+        QTest::newRow("the root") << QStringLiteral("/") << false;
+    }
+
     void locations()
     {
-        const QStringList paths = Modules::locations(QStringLiteral("keyring"));
-        QCOMPARE(paths.size(), 2);
-        QVERIFY2(paths.first().endsWith(QStringLiteral("/quorvel/libquorvel-keyring.so")), qPrintable(paths.first()));
-        QCOMPARE(paths.last(), QStringLiteral(QUORVEL_BINARY_DIR "/modules/libquorvel-keyring.so"));
+        QFETCH(QString, programFolder);
+        QFETCH(bool, buildTree);
+        const QString buildModule = QStringLiteral(QUORVEL_BINARY_DIR "/modules/libquorvel-keyring.so");
+        const QStringList paths = programFolder.isNull() ? Modules::locations(QStringLiteral("keyring"))
+                                                         : Modules::locations(QStringLiteral("keyring"), programFolder);
+        QCOMPARE(paths.size(), 1);
+        if (buildTree) {
+            QCOMPARE(paths.first(), buildModule);
+            return;
+        }
+        const QString path = paths.first();
+        QVERIFY2(path.endsWith(QStringLiteral("/quorvel/libquorvel-keyring.so")), qPrintable(path));
+        QVERIFY2(!path.startsWith(QStringLiteral(QUORVEL_BINARY_DIR "/")), qPrintable(path));
+        QVERIFY2(!path.contains(QStringLiteral("/usr/usr/")) && !path.contains(QStringLiteral("//")), qPrintable(path));
     }
 
     void missingModuleSaysWhereItLooked()
