@@ -23,7 +23,8 @@ endfunction()
 # A part of the platform built as a module that the program opens at its first use, so that
 # the large libraries it links are not loaded at every start (platform/foundation/Modules.h).
 #   quorvel_add_module(NAME name SOURCES a.cpp [LIBS ...])
-# Its log lines go through the program's log; it is installed in <libdir>/quorvel/.
+# It is a Qt plugin whose one object offers an interface declared in its service's folder; its
+# log lines go through the program's log; it is installed in <libdir>/quorvel/.
 set(QUORVEL_MODULE_DIR "${PROJECT_BINARY_DIR}/modules" CACHE INTERNAL "Where the build tree's modules are")
 function(quorvel_add_module)
   cmake_parse_arguments(M "" "NAME" "SOURCES;LIBS" ${ARGN})

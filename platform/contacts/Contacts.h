@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtPlugin>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -160,4 +161,14 @@ QList<Person> readEvolutionDataServer(const Cancellation& cancel, const QStringL
 // the service does not answer.
 std::optional<QList<AddressBook>> listEvolutionDataServer(const Cancellation& cancel);
 
+// What the address books module offers: the two calls above, made with libebook.
+class EvolutionDataServerModule {
+public:
+    virtual ~EvolutionDataServerModule() = default;
+    virtual QList<Person> read(const Cancellation& cancel, const QStringList& skipped) = 0;
+    virtual std::optional<QList<AddressBook>> list(const Cancellation& cancel) = 0;
+};
+
 } // namespace Contacts
+
+Q_DECLARE_INTERFACE(Contacts::EvolutionDataServerModule, "org.quorvel.EvolutionDataServerModule/1")

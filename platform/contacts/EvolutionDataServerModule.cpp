@@ -143,17 +143,20 @@ std::optional<QList<AddressBook>> listBooks(const Cancellation& cancel)
 
 } // namespace Contacts
 
-QUORVEL_MODULE_EXPORT void quorvel_read_evolution_data_server(const Contacts::Cancellation* cancel,
-                                                              const QStringList* skipped, QList<Person>* people)
-{
-    *people = Contacts::readBooks(*cancel, *skipped);
-}
+class EvolutionDataServerPlugin : public QObject, public QuorvelModule, public Contacts::EvolutionDataServerModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.quorvel.EvolutionDataServerModule/1")
+    Q_INTERFACES(QuorvelModule Contacts::EvolutionDataServerModule)
+public:
+    void setLogWriter(QuorvelModuleLogWriter writer) override { setModuleLogWriter(writer); }
+    QList<Person> read(const Contacts::Cancellation& cancel, const QStringList& skipped) override
+    {
+        return Contacts::readBooks(cancel, skipped);
+    }
+    std::optional<QList<Contacts::AddressBook>> list(const Contacts::Cancellation& cancel) override
+    {
+        return Contacts::listBooks(cancel);
+    }
+};
 
-QUORVEL_MODULE_EXPORT bool quorvel_list_evolution_data_server(const Contacts::Cancellation* cancel,
-                                                              QList<Contacts::AddressBook>* books)
-{
-    const std::optional<QList<Contacts::AddressBook>> listed = Contacts::listBooks(*cancel);
-    if (listed)
-        *books = *listed;
-    return listed.has_value();
-}
+#include "EvolutionDataServerModule.moc"

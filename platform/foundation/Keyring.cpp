@@ -32,11 +32,8 @@ private:
     Keyring* keyring(const Done& done)
     {
         std::call_once(opened_, [this] {
-            void* module = Modules::open(QStringLiteral("keyring"), &error_);
-            if (auto make = reinterpret_cast<Keyring* (*)()>(Modules::symbol(module, "quorvel_secret_service_keyring")))
-                keyring_ = make();
-            else if (module)
-                error_ = QStringLiteral("the keyring module lacks its keyring");
+            if (auto* module = Modules::get<KeyringModule>(QStringLiteral("keyring"), &error_))
+                keyring_ = module->secretService();
             if (!keyring_)
                 NSLog("Keyring: %@", error_);
         });

@@ -4,6 +4,7 @@
 // thread's event loop, never inside the call.
 
 #include <QString>
+#include <QtPlugin>
 #include <functional>
 #include <memory>
 
@@ -34,3 +35,11 @@ public:
     // The key an SMTP account's password is kept under.
     static QString smtpKey(const QString& user, const QString& server);
 };
+
+// What the keyring module offers: the Secret Service's keyring, which lives as long as the process.
+class KeyringModule {
+public:
+    virtual ~KeyringModule() = default;
+    virtual Keyring* secretService() = 0;
+};
+Q_DECLARE_INTERFACE(KeyringModule, "org.quorvel.KeyringModule/1")

@@ -10,7 +10,7 @@ namespace {
 std::atomic<QuorvelModuleLogWriter> g_writer{nullptr};
 }
 
-QUORVEL_MODULE_EXPORT void quorvel_module_set_log(QuorvelModuleLogWriter writer)
+void setModuleLogWriter(QuorvelModuleLogWriter writer)
 {
     g_writer.store(writer);
 }

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
-#include <dlfcn.h>
+#include <QPluginLoader>
 
 namespace Modules {
 
@@ -53,49 +53,38 @@ QStringList locations(const QString& name, const QString& programFolder)
     return {QDir::cleanPath(QDir(programFolder).filePath(installed + QLatin1Char('/') + file))};
 }
 
-void* open(const QString& name, QString* error)
+QObject* load(const QString& name, QString* error)
 {
     static QMutex mutex;
-    static QHash<QString, void*> opened;
+    static QHash<QString, QObject*> loaded;
     const QMutexLocker lock(&mutex);
-    if (void* handle = opened.value(name))
-        return handle;
+    if (QObject* module = loaded.value(name))
+        return module;
     QStringList why;
     for (const QString& path : locations(name)) {
         if (!QFileInfo(path).isFile()) {
             why << QStringLiteral("%1: not found").arg(path);
             continue;
         }
-        void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle) {
-            const char* reason = dlerror();
-            why << QString::fromLocal8Bit(reason ? reason : "cannot be loaded");
+        QPluginLoader loader(path);
+        // Objects the module made may outlive any loader; it stays for the process.
+        loader.setLoadHints(QLibrary::PreventUnloadHint);
+        QObject* module = loader.instance();
+        auto* quorvelModule = qobject_cast<QuorvelModule*>(module);
+        if (!quorvelModule) {
+            why << (module ? QStringLiteral("%1: not a module of ours").arg(path) : loader.errorString());
             continue;
         }
-        if (auto setLog = reinterpret_cast<void (*)(QuorvelModuleLogWriter)>(dlsym(handle, kQuorvelModuleSetLog)))
-            setLog(&Log::write);
-        opened.insert(name, handle);
-        return handle;
+        quorvelModule->setLogWriter(&Log::write);
+        // Loaded by whichever thread asked first; it belongs with the application's objects.
+        if (QCoreApplication* app = QCoreApplication::instance(); app && module->thread() != app->thread())
+            module->moveToThread(app->thread());
+        loaded.insert(name, module);
+        return module;
     }
     if (error)
         *error = QStringLiteral("the module \"%1\" cannot be loaded (%2)").arg(name, why.join(QLatin1String("; ")));
     return nullptr;
-}
-
-void* symbol(void* module, const char* name)
-{
-    return module ? dlsym(module, name) : nullptr;
-}
-
-void* function(const QString& name, const char* symbol, QString* error)
-{
-    void* module = open(name, error);
-    if (!module)
-        return nullptr;
-    void* f = dlsym(module, symbol);
-    if (!f && error)
-        *error = QStringLiteral("the module \"%1\" lacks %2").arg(name, QLatin1String(symbol));
-    return f;
 }
 
 } // namespace Modules

@@ -5,22 +5,32 @@
 
 #include <QTcpSocket>
 
-QUORVEL_MODULE_EXPORT QIODevice* quorvel_tcp_connect(const QString& host, quint16 port, qint64 readBufferSize,
-                                                     QObject* context, TcpEvents events)
-{
-    auto* socket = new QTcpSocket(context);
-    if (readBufferSize > 0)
-        socket->setReadBufferSize(readBufferSize);
-    QObject::connect(socket, &QAbstractSocket::connected, context, events.connected);
-    QObject::connect(socket, &QAbstractSocket::errorOccurred, context,
-                     [socket, failed = events.failed](QAbstractSocket::SocketError) { failed(socket->errorString()); });
-    QObject::connect(socket, &QAbstractSocket::disconnected, context, events.closed);
-    socket->connectToHost(host, port, QIODevice::ReadOnly);
-    return socket;
-}
+class NetworkPlugin : public QObject, public QuorvelModule, public TcpModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.quorvel.TcpModule/1")
+    Q_INTERFACES(QuorvelModule TcpModule)
+public:
+    void setLogWriter(QuorvelModuleLogWriter writer) override { setModuleLogWriter(writer); }
 
-QUORVEL_MODULE_EXPORT void quorvel_tcp_abort(QIODevice* socket)
-{
-    if (auto* tcp = qobject_cast<QAbstractSocket*>(socket))
-        tcp->abort();
-}
+    QIODevice* connect(const QString& host, quint16 port, qint64 readBufferSize, QObject* context,
+                       TcpEvents events) override
+    {
+        auto* socket = new QTcpSocket(context);
+        if (readBufferSize > 0)
+            socket->setReadBufferSize(readBufferSize);
+        QObject::connect(socket, &QAbstractSocket::connected, context, events.connected);
+        QObject::connect(socket, &QAbstractSocket::errorOccurred, context,
+                         [socket, failed = events.failed](QAbstractSocket::SocketError) { failed(socket->errorString()); });
+        QObject::connect(socket, &QAbstractSocket::disconnected, context, events.closed);
+        socket->connectToHost(host, port, QIODevice::ReadOnly);
+        return socket;
+    }
+
+    void abort(QIODevice* socket) override
+    {
+        if (auto* tcp = qobject_cast<QAbstractSocket*>(socket))
+            tcp->abort();
+    }
+};
+
+#include "NetworkModule.moc"

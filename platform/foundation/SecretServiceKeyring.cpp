@@ -146,8 +146,17 @@ private:
 
 } // namespace
 
-QUORVEL_MODULE_EXPORT Keyring* quorvel_secret_service_keyring()
-{
-    static SecretServiceKeyring keyring;
-    return &keyring;
-}
+class KeyringPlugin : public QObject, public QuorvelModule, public KeyringModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.quorvel.KeyringModule/1")
+    Q_INTERFACES(QuorvelModule KeyringModule)
+public:
+    void setLogWriter(QuorvelModuleLogWriter writer) override { setModuleLogWriter(writer); }
+    Keyring* secretService() override
+    {
+        static SecretServiceKeyring keyring;
+        return &keyring;
+    }
+};
+
+#include "SecretServiceKeyring.moc"

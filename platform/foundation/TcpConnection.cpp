@@ -5,24 +5,10 @@
 
 namespace {
 
-struct NetworkModule {
-    TcpConnectFunction connect = nullptr;
-    TcpAbortFunction abort = nullptr;
-    QString error;
-};
-
-const NetworkModule& networkModule()
+// The network module, or nullptr with `error` saying why.
+TcpModule* networkModule(QString* error)
 {
-    static const NetworkModule module = [] {
-        NetworkModule m;
-        const QString name = QStringLiteral("network");
-        m.connect = reinterpret_cast<TcpConnectFunction>(Modules::function(name, kTcpConnectSymbol, &m.error));
-        m.abort = reinterpret_cast<TcpAbortFunction>(Modules::function(name, kTcpAbortSymbol, &m.error));
-        if (!m.abort)
-            m.connect = nullptr;
-        return m;
-    }();
-    return module;
+    return Modules::get<TcpModule>(QStringLiteral("network"), error);
 }
 
 } // namespace
@@ -37,9 +23,10 @@ TcpConnection::~TcpConnection()
 void TcpConnection::connectToHost(const QString& host, quint16 port, qint64 readBufferSize)
 {
     abort();
-    const NetworkModule& module = networkModule();
-    if (!module.connect) {
-        QMetaObject::invokeMethod(this, [this, why = module.error] { emit failed(why); }, Qt::QueuedConnection);
+    QString why;
+    TcpModule* module = networkModule(&why);
+    if (!module) {
+        QMetaObject::invokeMethod(this, [this, why] { emit failed(why); }, Qt::QueuedConnection);
         return;
     }
     // The module connects these with this object as their context, so that abort() can
@@ -48,7 +35,7 @@ void TcpConnection::connectToHost(const QString& host, quint16 port, qint64 read
     events.connected = [this] { emit connected(); };
     events.failed = [this](const QString& why) { emit failed(why); };
     events.closed = [this] { emit closed(); };
-    device_ = module.connect(host, port, readBufferSize, this, std::move(events));
+    device_ = module->connect(host, port, readBufferSize, this, std::move(events));
 }
 
 void TcpConnection::abort()
@@ -58,6 +45,8 @@ void TcpConnection::abort()
         return;
     device_.clear();
     socket->disconnect(this);
-    networkModule().abort(socket);
+    QString why;
+    if (TcpModule* module = networkModule(&why))
+        module->abort(socket);
     socket->deleteLater();
 }

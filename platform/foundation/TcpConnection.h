@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QtPlugin>
 #include <functional>
 
 // What the module reports of a connection; delivered in the connection's thread.
@@ -39,9 +40,15 @@ private:
     QPointer<QIODevice> device_;
 };
 
-// The network module's entry points.
-using TcpConnectFunction = QIODevice* (*)(const QString& host, quint16 port, qint64 readBufferSize,
-                                          QObject* context, TcpEvents events);
-using TcpAbortFunction = void (*)(QIODevice* socket);
-inline constexpr char kTcpConnectSymbol[] = "quorvel_tcp_connect";
-inline constexpr char kTcpAbortSymbol[] = "quorvel_tcp_abort";
+// What the network module offers for TCP.
+class TcpModule {
+public:
+    virtual ~TcpModule() = default;
+    // A socket of Qt's network library, a child of `context`, connecting; `events` are
+    // delivered with `context` as their receiver.
+    virtual QIODevice* connect(const QString& host, quint16 port, qint64 readBufferSize, QObject* context,
+                               TcpEvents events) = 0;
+    // Ends a socket connect() made at once, without any event.
+    virtual void abort(QIODevice* socket) = 0;
+};
+Q_DECLARE_INTERFACE(TcpModule, "org.quorvel.TcpModule/1")

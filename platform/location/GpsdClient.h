@@ -1,18 +1,18 @@
 #pragma once
-// libgps's calls, taken from the gpsd module: the library is loaded when a gpsd source first
+// libgps's calls, offered by the gpsd module: the library is loaded when a gpsd source first
 // connects, not at every start.
 
 #include <QString>
+#include <QtPlugin>
 #include <gps.h>
 
 struct GpsdClient {
-    decltype(&::gps_open) open;
-    decltype(&::gps_stream) stream;
-    decltype(&::gps_read) read;
-    decltype(&::gps_waiting) waiting;
-    decltype(&::gps_close) close;
-    decltype(&::gps_errstr) errstr;
+    virtual ~GpsdClient() = default;
+    virtual int open(const char* host, const char* port, gps_data_t* data) const = 0;
+    virtual int stream(gps_data_t* data, unsigned int flags, void* device) const = 0;
+    virtual int read(gps_data_t* data, char* message, int size) const = 0;
+    virtual bool waiting(const gps_data_t* data, int timeoutUs) const = 0;
+    virtual int close(gps_data_t* data) const = 0;
+    virtual const char* errstr(int error) const = 0;
 };
-
-inline constexpr char kGpsdClientSymbol[] = "quorvel_gpsd_client";
-using GpsdClientFunction = const GpsdClient* (*)();
+Q_DECLARE_INTERFACE(GpsdClient, "org.quorvel.GpsdClient/1")

@@ -18,9 +18,7 @@ const GpsdClient* gpsdClient(QString* error)
 {
     static QString why;
     static const GpsdClient* client = [] {
-        const auto get = reinterpret_cast<GpsdClientFunction>(
-            Modules::function(QStringLiteral("gpsd"), kGpsdClientSymbol, &why));
-        return get ? get() : nullptr;
+        return static_cast<const GpsdClient*>(Modules::get<GpsdClient>(QStringLiteral("gpsd"), &why));
     }();
     *error = why;
     return client;

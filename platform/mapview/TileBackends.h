@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <QtPlugin>
 #include <functional>
 
 struct TileDownload {
@@ -53,8 +54,11 @@ public:
     virtual bool tile(int zoom, int column, qint64 row, QByteArray* data, QString* error) = 0;
 };
 
-using MakeTileDownloader = TileDownloader* (*)(const QString& cacheDirectory, qint64 cacheBytes,
-                                              int minimumFreshDays);
-using MakeMBTilesDatabase = MBTilesDatabase* (*)();
-inline constexpr char kTileDownloaderSymbol[] = "quorvel_tile_downloader";
-inline constexpr char kMBTilesDatabaseSymbol[] = "quorvel_mbtiles_database";
+// What the tiles module offers; each object made belongs to the caller.
+class TileBackends {
+public:
+    virtual ~TileBackends() = default;
+    virtual TileDownloader* makeDownloader(const QString& cacheDirectory, qint64 cacheBytes, int minimumFreshDays) = 0;
+    virtual MBTilesDatabase* makeMBTilesDatabase() = 0;
+};
+Q_DECLARE_INTERFACE(TileBackends, "org.quorvel.TileBackends/1")

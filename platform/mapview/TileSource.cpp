@@ -17,11 +17,10 @@
 
 namespace {
 
-// The tiles module's makers, or why it cannot be had.
-template <typename Maker>
-Maker tilesModule(const char* symbol, QString* error)
+// The tiles module, or why it cannot be had.
+TileBackends* tilesModule(QString* error)
 {
-    return reinterpret_cast<Maker>(Modules::function(QStringLiteral("tiles"), symbol, error));
+    return Modules::get<TileBackends>(QStringLiteral("tiles"), error);
 }
 
 // Decoding happens off the window's thread; two threads keep up with any tile server.
@@ -94,8 +93,8 @@ HttpTileSource::HttpTileSource(Options options, QObject* parent)
     if (!wellFormed)
         return;
     QString error;
-    if (const auto make = tilesModule<MakeTileDownloader>(kTileDownloaderSymbol, &error))
-        downloader_.reset(make(options_.cacheDirectory, options_.diskCacheBytes, options_.minimumFreshDays));
+    if (TileBackends* module = tilesModule(&error))
+        downloader_.reset(module->makeDownloader(options_.cacheDirectory, options_.diskCacheBytes, options_.minimumFreshDays));
     else
         NSLog("MAP: tile server %@ not contacted: %@", probe.host(), error);
     usable_ = downloader_ != nullptr;
@@ -294,8 +293,8 @@ protected:
     {
         QString error;
         std::unique_ptr<MBTilesDatabase> db;
-        if (const auto make = tilesModule<MakeMBTilesDatabase>(kMBTilesDatabaseSymbol, &error))
-            db.reset(make());
+        if (TileBackends* module = tilesModule(&error))
+            db.reset(module->makeMBTilesDatabase());
         const Opened result = db ? open(*db) : Opened{true, false, 0, 19, {}, QStringLiteral("MBTiles file not opened: %1 (%2)").arg(path_, error)};
         {
             QMutexLocker lock(&mutex_);

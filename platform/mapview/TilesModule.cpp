@@ -285,13 +285,17 @@ private:
 
 } // namespace
 
-QUORVEL_MODULE_EXPORT TileDownloader* quorvel_tile_downloader(const QString& cacheDirectory, qint64 cacheBytes,
-                                                              int minimumFreshDays)
-{
-    return new NetworkTileDownloader(cacheDirectory, cacheBytes, minimumFreshDays);
-}
+class TilesPlugin : public QObject, public QuorvelModule, public TileBackends {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.quorvel.TileBackends/1")
+    Q_INTERFACES(QuorvelModule TileBackends)
+public:
+    void setLogWriter(QuorvelModuleLogWriter writer) override { setModuleLogWriter(writer); }
+    TileDownloader* makeDownloader(const QString& cacheDirectory, qint64 cacheBytes, int minimumFreshDays) override
+    {
+        return new NetworkTileDownloader(cacheDirectory, cacheBytes, minimumFreshDays);
+    }
+    MBTilesDatabase* makeMBTilesDatabase() override { return new SqliteMBTilesDatabase; }
+};
 
-QUORVEL_MODULE_EXPORT MBTilesDatabase* quorvel_mbtiles_database()
-{
-    return new SqliteMBTilesDatabase;
-}
+#include "TilesModule.moc"

@@ -2,71 +2,18 @@
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/HostAddress.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/Modules.h"
+#include "platform/messaging/SmtpTransfer.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QUuid>
 #include <QStandardPaths>
-#include <curl/curl.h>
-#include <cstring>
-#include <dlfcn.h>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace {
-
-// libcurl is opened at the first SMTP transfer rather than linked: with the TLS, Kerberos,
-// LDAP and SSH libraries it brings, it would be loaded (and their initialisers run) at every
-// start of the application, for a transport that most starts never use.
-struct Curl {
-    decltype(&curl_global_init) globalInit = nullptr;
-    decltype(&curl_easy_init) easyInit = nullptr;
-    decltype(&curl_easy_setopt) setopt = nullptr;
-    decltype(&curl_easy_perform) easyPerform = nullptr;
-    decltype(&curl_easy_getinfo) getinfo = nullptr;
-    decltype(&curl_easy_cleanup) cleanup = nullptr;
-    decltype(&curl_easy_strerror) strerror = nullptr;
-    decltype(&curl_slist_append) slistAppend = nullptr;
-    decltype(&curl_slist_free_all) slistFreeAll = nullptr;
-    std::string error; // why the library cannot be used; empty when it can
-};
-
-// Opened and initialised once, by whichever thread asks first.
-const Curl& curl()
-{
-    static const Curl lib = [] {
-        Curl c;
-        // The name of the ABI that <curl/curl.h> describes.
-        void* handle = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-        if (!handle) {
-            const char* why = dlerror();
-            c.error = why ? why : "libcurl.so.4 cannot be loaded";
-            return c;
-        }
-        bool complete = true;
-        auto bind = [&](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(handle, name));
-            complete = complete && fn;
-        };
-        bind(c.globalInit, "curl_global_init");
-        bind(c.easyInit, "curl_easy_init");
-        bind(c.setopt, "curl_easy_setopt");
-        bind(c.easyPerform, "curl_easy_perform");
-        bind(c.getinfo, "curl_easy_getinfo");
-        bind(c.cleanup, "curl_easy_cleanup");
-        bind(c.strerror, "curl_easy_strerror");
-        bind(c.slistAppend, "curl_slist_append");
-        bind(c.slistFreeAll, "curl_slist_free_all");
-        if (!complete)
-            c.error = "libcurl.so.4 lacks a function this build needs";
-        else if (c.globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
-            c.error = "curl_global_init failed";
-        return c;
-    }();
-    return lib;
-}
 
 int intSetting(const QString& group, const QString& key, int fallback)
 {
@@ -140,132 +87,18 @@ QString SmtpAccount::url() const
     return (tls ? QStringLiteral("smtps://") : QStringLiteral("smtp://")) + host + u':' + QString::number(p);
 }
 
-struct SmtpSender::Job {
-    std::atomic<bool> aborted{false};
-    QByteArray payload;
-    qsizetype offset = 0;
-    bool sent = false;
-    QString error;
-    QString lastReply; // the server's last answer line
-};
+struct SmtpSender::Job : SmtpJob {};
 
 namespace {
 
-size_t readPayload(char* buffer, size_t size, size_t count, void* user)
+// Runs on the worker thread, through the mail module (libcurl), loaded at the first transfer.
+void perform(const SmtpTransfer& t, SmtpJob* job)
 {
-    auto* job = static_cast<SmtpSender::Job*>(user);
-    const qsizetype room = static_cast<qsizetype>(size * count);
-    const qsizetype n = std::min(room, job->payload.size() - job->offset);
-    if (n <= 0)
-        return 0;
-    memcpy(buffer, job->payload.constData() + job->offset, static_cast<size_t>(n));
-    job->offset += n;
-    return static_cast<size_t>(n);
-}
-
-int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
-    return static_cast<SmtpSender::Job*>(user)->aborted ? 1 : 0;
-}
-
-// Keeps the server's last answer line; nothing else of the dialogue (it holds the login).
-int keepReplies(CURL*, curl_infotype type, char* data, size_t size, void* user)
-{
-    if (type == CURLINFO_HEADER_IN) {
-        const QString line = QString::fromUtf8(data, static_cast<qsizetype>(size)).trimmed();
-        if (!line.isEmpty())
-            static_cast<SmtpSender::Job*>(user)->lastReply = line;
-    }
-    return 0;
-}
-
-size_t discard(char*, size_t size, size_t count, void*)
-{
-    return size * count;
-}
-
-struct Transfer {
-    std::string url, user, password, from, caFile;
-    std::vector<std::string> recipients;
-    long timeoutMs = 30000;
-    long connectTimeoutMs = 10000;
-    bool requireTls = true;
-    bool checkOnly = false; // log in, NOOP, quit
-};
-
-// Runs on the worker thread; touches nothing but `job` and its own copies.
-void perform(const Transfer& t, SmtpSender::Job* job)
-{
-    const Curl& lib = ::curl();
-    if (!lib.error.empty()) {
-        job->error = QObject::tr("The mail library could not be started.")
-                     + QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(lib.error));
-        return;
-    }
-    CURL* curl = lib.easyInit();
-    if (!curl) {
-        job->error = QObject::tr("The mail library could not be started.");
-        return;
-    }
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-    curl_slist* rcpt = nullptr;
-    for (const std::string& r : t.recipients)
-        rcpt = lib.slistAppend(rcpt, r.c_str());
-    lib.setopt(curl, CURLOPT_URL, t.url.c_str());
-    lib.setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    lib.setopt(curl, CURLOPT_USE_SSL, static_cast<long>(t.requireTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
-    if (!t.user.empty()) {
-        lib.setopt(curl, CURLOPT_USERNAME, t.user.c_str());
-        lib.setopt(curl, CURLOPT_PASSWORD, t.password.c_str());
-    }
-    if (!t.caFile.empty())
-        lib.setopt(curl, CURLOPT_CAINFO, t.caFile.c_str());
-    if (t.checkOnly) {
-        lib.setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
-        lib.setopt(curl, CURLOPT_WRITEFUNCTION, discard);
-    } else {
-        lib.setopt(curl, CURLOPT_MAIL_FROM, t.from.c_str());
-        lib.setopt(curl, CURLOPT_MAIL_RCPT, rcpt);
-        lib.setopt(curl, CURLOPT_UPLOAD, 1L);
-        lib.setopt(curl, CURLOPT_READFUNCTION, readPayload);
-        lib.setopt(curl, CURLOPT_READDATA, job);
-    }
-    lib.setopt(curl, CURLOPT_VERBOSE, 1L);
-    lib.setopt(curl, CURLOPT_DEBUGFUNCTION, keepReplies);
-    lib.setopt(curl, CURLOPT_DEBUGDATA, job);
-    lib.setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    lib.setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
-    lib.setopt(curl, CURLOPT_XFERINFODATA, job);
-    lib.setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, t.connectTimeoutMs);
-    lib.setopt(curl, CURLOPT_TIMEOUT_MS, t.timeoutMs);
-    lib.setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    lib.setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    const CURLcode code = lib.easyPerform(curl);
-    long response = 0;
-    lib.getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
-    lib.slistFreeAll(rcpt);
-    lib.cleanup(curl);
-    if (code == CURLE_OK) {
-        job->sent = true;
-        return;
-    }
-    if (job->aborted) {
-        job->error = QObject::tr("Cancelled.");
-        return;
-    }
-    QString why = QString::fromUtf8(errorBuffer).trimmed();
-    if (why.isEmpty())
-        why = QString::fromUtf8(lib.strerror(code));
-    if (code == CURLE_OPERATION_TIMEDOUT)
-        job->error = QObject::tr("The mail server did not answer in time (%1).").arg(why);
-    else if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST)
-        job->error = QObject::tr("The mail server could not be reached (%1).").arg(why);
-    else if (code == CURLE_LOGIN_DENIED)
-        job->error = QObject::tr("The mail server refused the user name or password.");
-    else if (response >= 400)
-        job->error = QObject::tr("The mail server refused the message (%1: %2).").arg(response).arg(why);
+    QString why;
+    if (SmtpTransport* transport = Modules::get<SmtpTransport>(QStringLiteral("mail"), &why))
+        transport->perform(t, job);
     else
-        job->error = QObject::tr("The e-mail could not be sent (%1).").arg(why);
+        job->error = QObject::tr("The mail library could not be started.") + QStringLiteral(" (%1)").arg(why);
 }
 
 } // namespace
@@ -376,7 +209,7 @@ void SmtpSender::checkAccount(Done done)
 
 void SmtpSender::run(const SmtpAccount& account, const QList<QString>& recipients, QByteArray payload)
 {
-    Transfer t;
+    SmtpTransfer t;
     t.url = account.url().toStdString();
     t.user = account.user.toStdString();
     t.password = account.password.toStdString();

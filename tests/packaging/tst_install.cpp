@@ -5,7 +5,7 @@
 #include "InstalledProgram.h"
 
 #include <QImage>
-#include <QLibrary>
+#include <QPluginLoader>
 #include <QSettings>
 
 namespace {
@@ -87,19 +87,22 @@ private slots:
         QVERIFY2(!out.contains("warning") && !out.contains("W:") && !out.contains("E:"), out.constData());
     }
 
-    // The large libraries of the address books, the keyring, the network and the map's tiles
-    // are the modules', opened at their first use; the program itself never loads them at start.
+    // The large libraries of the address books, the keyring, the network, the map's tiles,
+    // gpsd and SMTP are the modules', opened at their first use; the program itself never
+    // loads them at start, and each module links its library (so the package's dependency on
+    // it is computed).
     void modulesLoadFromThePrefix_data()
     {
         QTest::addColumn<QString>("module");
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<QByteArray>("library");
-        QTest::newRow("address books") << "addressbooks" << QByteArray("quorvel_read_evolution_data_server")
+        QTest::newRow("address books") << "addressbooks" << QByteArray("org.quorvel.EvolutionDataServerModule/1")
                                        << QByteArray("libebook-1.2");
-        QTest::newRow("keyring") << "keyring" << QByteArray("quorvel_secret_service_keyring") << QByteArray("qt6keychain");
-        QTest::newRow("network") << "network" << QByteArray("quorvel_tcp_connect") << QByteArray("libQt6Network");
-        QTest::newRow("tiles") << "tiles" << QByteArray("quorvel_tile_downloader") << QByteArray("libsqlite3");
-        QTest::newRow("gpsd") << "gpsd" << QByteArray("quorvel_gpsd_client") << QByteArray("libgps");
+        QTest::newRow("keyring") << "keyring" << QByteArray("org.quorvel.KeyringModule/1") << QByteArray("qt6keychain");
+        QTest::newRow("network") << "network" << QByteArray("org.quorvel.TcpModule/1") << QByteArray("libQt6Network");
+        QTest::newRow("tiles") << "tiles" << QByteArray("org.quorvel.TileBackends/1") << QByteArray("libsqlite3");
+        QTest::newRow("gpsd") << "gpsd" << QByteArray("org.quorvel.GpsdClient/1") << QByteArray("libgps");
+        QTest::newRow("mail") << "mail" << QByteArray("org.quorvel.SmtpTransport/1") << QByteArray("libcurl");
     }
 
     void modulesLoadFromThePrefix()
@@ -107,13 +110,17 @@ private slots:
         QFETCH(QString, module);
         QFETCH(QByteArray, entry);
         QFETCH(QByteArray, library);
-        QLibrary lib(QStringLiteral("%1/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-%2.so").arg(prefix_, module));
-        QVERIFY2(lib.load(), qPrintable(lib.errorString()));
-        QVERIFY(lib.resolve(entry.constData()));
-        QVERIFY(lib.resolve("quorvel_module_set_log"));
+        const QString path = QStringLiteral("%1/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-%2.so").arg(prefix_, module);
+        QPluginLoader plugin(path);
+        QVERIFY2(plugin.load(), qPrintable(plugin.errorString()));
+        QCOMPARE(plugin.metaData().value(QStringLiteral("IID")).toString(), QString::fromLatin1(entry));
+        QVERIFY(plugin.instance() && plugin.instance()->qt_metacast("org.quorvel.Module/1"));
         QByteArray needed;
         QCOMPARE(runTool(QStringLiteral("readelf"), {QStringLiteral("-d"), prefix_ + QStringLiteral("/bin/quorvel")}, &needed), 0);
         QVERIFY2(needed.contains("NEEDED") && !needed.contains(library), needed.constData());
+        QByteArray linked;
+        QCOMPARE(runTool(QStringLiteral("readelf"), {QStringLiteral("-d"), path}, &linked), 0);
+        QVERIFY2(linked.contains(library), linked.constData());
     }
 
     // Exec starts the installed program, quoted for the space in the prefix.

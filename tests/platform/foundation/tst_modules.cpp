@@ -5,6 +5,13 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+
+// An interface no module offers.
+class QuorvelModuleProbe {
+public:
+    virtual ~QuorvelModuleProbe() = default;
+};
+Q_DECLARE_INTERFACE(QuorvelModuleProbe, "org.quorvel.Probe/1")
 #include <QtTest>
 
 class tst_Modules : public QObject {
@@ -49,7 +56,7 @@ private slots:
     void missingModuleSaysWhereItLooked()
     {
         QString error;
-        QVERIFY(!Modules::open(QStringLiteral("no-such-part"), &error));
+        QVERIFY(!Modules::load(QStringLiteral("no-such-part"), &error));
         for (const QString& path : Modules::locations(QStringLiteral("no-such-part")))
             QVERIFY2(error.contains(path + QStringLiteral(": not found")), qPrintable(error));
     }
@@ -58,8 +65,12 @@ private slots:
     {
         QTest::addColumn<QString>("module");
         QTest::addColumn<QByteArray>("entry");
-        QTest::newRow("keyring") << "keyring" << QByteArray("quorvel_secret_service_keyring");
-        QTest::newRow("address books") << "addressbooks" << QByteArray("quorvel_read_evolution_data_server");
+        QTest::newRow("keyring") << "keyring" << QByteArray("org.quorvel.KeyringModule/1");
+        QTest::newRow("address books") << "addressbooks" << QByteArray("org.quorvel.EvolutionDataServerModule/1");
+        QTest::newRow("network") << "network" << QByteArray("org.quorvel.TcpModule/1");
+        QTest::newRow("tiles") << "tiles" << QByteArray("org.quorvel.TileBackends/1");
+        QTest::newRow("gpsd") << "gpsd" << QByteArray("org.quorvel.GpsdClient/1");
+        QTest::newRow("mail") << "mail" << QByteArray("org.quorvel.SmtpTransport/1");
     }
 
     void openedOnce()
@@ -67,11 +78,15 @@ private slots:
         QFETCH(QString, module);
         QFETCH(QByteArray, entry);
         QString error;
-        void* handle = Modules::open(module, &error);
+        QObject* handle = Modules::load(module, &error);
         QVERIFY2(handle, qPrintable(error));
-        QCOMPARE(Modules::open(module, &error), handle);
-        QVERIFY(Modules::symbol(handle, entry.constData()));
-        QVERIFY(!Modules::symbol(handle, "no_such_function"));
+        QCOMPARE(Modules::load(module, &error), handle);
+        QVERIFY(handle->qt_metacast(entry.constData()));
+        QVERIFY(!handle->qt_metacast("no_such_function"));
+        // Asked for what it does not offer, it says so.
+        error.clear();
+        QVERIFY(!Modules::get<QuorvelModuleProbe>(module, &error));
+        QVERIFY2(error.contains(module) && error.contains(QLatin1String("org.quorvel.Probe")), qPrintable(error));
     }
 };
 
