@@ -48,7 +48,7 @@ MapView::~MapView()
 {
     if (tracking_ && source_)
         source_->stopUpdatingLocation();
-    // The tiles (and the downloads they wait for) go with the view, as its own parts.
+    // The tiles and the downloads they wait for go before the widget does, as members would.
     delete tiles_;
 }
 
