@@ -20,7 +20,7 @@ namespace {
 // natural size and the middle stretches.
 QString resizable(const QString& selector, const QString& image, int top, int left, int bottom, int right)
 {
-    const QString path = preloadPng(imageResourcePath(image));
+    const QString path = imageResourcePath(image);
     if (path.isEmpty())
         return {};
     return QStringLiteral("%1 { border-image: url(%2) %3 %4 %5 %6 stretch stretch; border-width: %3px %4px %5px %6px; }\n")
@@ -82,7 +82,7 @@ QString styleSheet()
     if (base.open(QIODevice::ReadOnly))
         sheet = QString::fromUtf8(base.readAll());
     sheet.replace(QLatin1String("palette(highlight)"), readableHighlight(QGuiApplication::palette()).name());
-    const QString navbar = preloadPng(imageResourcePath(QStringLiteral("navbar_bg")));
+    const QString navbar = imageResourcePath(QStringLiteral("navbar_bg"));
     if (!navbar.isEmpty())
         sheet += QStringLiteral("NavigationBar { border-image: url(%1) 0 0 0 0 stretch stretch; }\n").arg(navbar);
     sheet += QStringLiteral("NavigationBar QLabel#navTitle { color: rgba(255, 255, 255, 255); "

@@ -1,5 +1,7 @@
 #include "platform/contacts/Contacts.h"
+#include "platform/contacts/PeopleOrder.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/FileDescriptor.h"
 #include "platform/foundation/Log.h"
 
 #include <QDir>
@@ -337,8 +339,7 @@ QString folder()
 {
     const QString configured = DeviceSettings::value(QStringLiteral("contacts"), QStringLiteral("folder")).trimmed();
     if (!configured.isEmpty())
-        return QDir::cleanPath(configured.startsWith(QLatin1String("~/")) ? QDir::homePath() + configured.mid(1)
-                                                                           : configured);
+        return QDir::cleanPath(DeviceSettings::expandHome(configured));
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/contacts");
 }
 
@@ -363,14 +364,14 @@ namespace {
 // without blocking, at most maxFileSize + 1 bytes read.
 std::optional<QList<Person>> readFile(const QString& path, const QString& name)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const int fd = file.get();
     if (fd < 0) {
         NSLog("Contacts: %@ skipped: %@", name, QString::fromLocal8Bit(strerror(errno)));
         return std::nullopt;
     }
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
         NSLog("Contacts: %@ skipped: not a regular file", name);
         return std::nullopt;
     }
@@ -393,7 +394,6 @@ std::optional<QList<Person>> readFile(const QString& path, const QString& name)
         if (!tooLarge)
             reader.feed(QByteArrayView(buffer.data(), got));
     }
-    ::close(fd);
     if (tooLarge) {
         NSLog("Contacts: %@ skipped: larger than %d MiB", name, static_cast<int>(maxFileSize >> 20));
         return std::nullopt;
@@ -423,10 +423,7 @@ QList<Person> readFolder(const QString& path, const QString& addressBook, const 
     }
     for (Person& p : people)
         p.addressBook = addressBook;
-    std::stable_sort(people.begin(), people.end(), [](const Person& a, const Person& b) {
-        return QString::localeAwareCompare(a.displayName(), b.displayName()) < 0;
-    });
-    return people;
+    return sortedByName(std::move(people));
 }
 
 } // namespace Contacts

@@ -1,6 +1,6 @@
 #include "platform/contacts/ContactsLoader.h"
+#include "platform/contacts/PeopleOrder.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSet>
@@ -26,24 +26,6 @@ QList<Person> withoutRepeats(QList<Person> people)
             out.append(std::move(p));
         }
     }
-    return out;
-}
-
-// Sorted here, off the window's thread, in the picker's order.
-QList<Person> sortedByName(QList<Person> people)
-{
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
-    keys.reserve(static_cast<size_t>(people.size()));
-    for (qsizetype i = 0; i < people.size(); ++i)
-        keys.emplace_back(collator.sortKey(people.at(i).displayName()), i);
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    QList<Person> out;
-    out.reserve(people.size());
-    for (const auto& k : keys)
-        out.append(std::move(people[k.second]));
     return out;
 }
 
@@ -92,7 +74,8 @@ void ContactsLoader::start()
     const QPointer<ContactsLoader> self(this);
     for (const Source& source : std::as_const(sources_)) {
         QThreadPool::globalInstance()->start([self, shared = shared_, read = source.read] {
-            QList<Person> people = sortedByName(withoutRepeats(read(shared->cancel)));
+            // Sorted here, off the window's thread.
+            QList<Person> people = Contacts::sortedByName(withoutRepeats(read(shared->cancel)));
             // `self` is only looked at on the window's thread, where the loader lives.
             QMetaObject::invokeMethod(QCoreApplication::instance(), [self, shared, people = std::move(people)] {
                 if (!self || shared->cancel.isCancelled())

@@ -1,4 +1,5 @@
 #include "platform/contacts/PeoplePicker.h"
+#include "platform/contacts/PeopleOrder.h"
 #include "platform/contacts/ContactsLoader.h"
 #include "platform/foundation/Accessible.h"
 
@@ -74,11 +75,7 @@ public:
 // Everyone read so far, with what sorting and searching need worked out once per person.
 class PeopleModel : public QAbstractListModel {
 public:
-    explicit PeopleModel(QObject* parent) : QAbstractListModel(parent)
-    {
-        collator_.setCaseSensitivity(Qt::CaseInsensitive);
-        collator_.setNumericMode(true);
-    }
+    explicit PeopleModel(QObject* parent) : QAbstractListModel(parent), collator_(Contacts::peopleCollator()) {}
 
     // Keeps the list sorted by name: a sorted batch that belongs after everyone listed is
     // appended, which is cheap for the views; anything else is merged in at once.

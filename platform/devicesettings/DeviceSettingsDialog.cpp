@@ -3,10 +3,12 @@
 #include "platform/foundation/Accessible.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/HostAddress.h"
+#include "platform/foundation/HostPort.h"
 #include "platform/foundation/Keyring.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
 #include "platform/location/LocationManager.h"
+#include "platform/location/LocationSources.h"
 #include "platform/mapview/MapSettings.h"
 #include "platform/messaging/MailSenders.h"
 #include "platform/messaging/SmsSenders.h"
@@ -56,25 +58,6 @@ bool isOn(const char* key)
     return v != QLatin1String("false") && v != QLatin1String("0") && v != QLatin1String("no");
 }
 
-// "host:port", "[v6]:port" or "host" alone.
-std::pair<QString, QString> splitHostPort(const QString& s)
-{
-    if (s.startsWith(u'[')) {
-        const qsizetype close = s.indexOf(u']');
-        return {s.mid(1, close - 1), close >= 0 && s.mid(close + 1).startsWith(u':') ? s.mid(close + 2) : QString()};
-    }
-    const qsizetype colon = s.lastIndexOf(u':');
-    if (colon < 0 || s.count(u':') > 1)
-        return {s, {}};
-    return {s.left(colon), s.mid(colon + 1)};
-}
-
-QString joinHostPort(const QString& host, const QString& port)
-{
-    const QString h = host.contains(u':') ? u'[' + host + u']' : host;
-    return port.isEmpty() ? h : h + u':' + port;
-}
-
 QString portProblem(const QString& port, bool required)
 {
     if (port.isEmpty())
@@ -96,10 +79,7 @@ QString fileProblem(const QString& path, bool required)
 {
     if (path.isEmpty())
         return required ? phrase("SETTINGS_ERR_FILE_EMPTY") : QString();
-    QString p = path;
-    if (p.startsWith(QLatin1String("~/")))
-        p = QDir::homePath() + p.mid(1);
-    return QFileInfo::exists(p) ? QString() : stringWithFormat(phrase("SETTINGS_ERR_FILE").toUtf8().constData(), path);
+    return QFileInfo::exists(DeviceSettings::expandHome(path)) ? QString() : stringWithFormat(phrase("SETTINGS_ERR_FILE").toUtf8().constData(), path);
 }
 
 QString addressProblem(const QString& address, bool required)
@@ -224,34 +204,33 @@ void DeviceSettingsDialog::translate()
 void DeviceSettingsDialog::load()
 {
     // Location.
-    const QString source = setting("location", "source");
-    const qsizetype colon = source.indexOf(u':');
-    const QString kind = (colon < 0 ? source : source.left(colon)).toLower();
-    const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
+    using SourceKind = LocationSources::SourceSetting::Kind;
+    const LocationSources::SourceSetting source = LocationSources::parseSource(setting("location", "source"));
+    const QString& rest = source.rest;
     ui_->locationHost->setText(QStringLiteral("localhost"));
     ui_->locationPort->setText(QStringLiteral("2947"));
     int row = Auto;
-    if (kind == QLatin1String("geoclue")) {
+    if (source.kind == SourceKind::GeoClue) {
         row = GeoClue;
-    } else if (kind == QLatin1String("gpsd")) {
+    } else if (source.kind == SourceKind::Gpsd) {
         row = Gpsd;
         if (!rest.isEmpty()) {
             const auto [host, port] = splitHostPort(rest);
             ui_->locationHost->setText(host);
             ui_->locationPort->setText(port.isEmpty() ? QStringLiteral("2947") : port);
         }
-    } else if (kind == QLatin1String("nmea") && rest.startsWith(u'/')) {
+    } else if (source.kind == SourceKind::NmeaDevice) {
         row = NmeaDevice;
         ui_->nmeaDevice->setText(rest);
-    } else if (kind == QLatin1String("nmea")) {
+    } else if (source.kind == SourceKind::NmeaTcp) {
         row = NmeaTcp;
         const auto [host, port] = splitHostPort(rest);
         ui_->locationHost->setText(host);
         ui_->locationPort->setText(port);
-    } else if (kind == QLatin1String("replay")) {
+    } else if (source.kind == SourceKind::Replay) {
         row = Replay;
         ui_->replayFile->setText(rest);
-    } else if (kind == QLatin1String("demo")) {
+    } else if (source.kind == SourceKind::Demo) {
         row = Demo;
     }
     ui_->sourceCombo->setCurrentIndex(row);
@@ -430,7 +409,7 @@ void DeviceSettingsDialog::validate()
     QString folderProblem;
     const QString folder = ui_->contactsFolder->text().trimmed();
     if (ui_->useFolder->isChecked() && !folder.isEmpty()) {
-        const QFileInfo f(folder.startsWith(QLatin1String("~/")) ? QDir::homePath() + folder.mid(1) : folder);
+        const QFileInfo f(DeviceSettings::expandHome(folder));
         if (!f.isDir())
             folderProblem = stringWithFormat(phrase("SETTINGS_ERR_FOLDER").toUtf8().constData(), folder);
     }

@@ -2,13 +2,18 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PrivateFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QSettings>
 #include <QSet>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <optional>
 
 namespace DeviceSettings {
 
@@ -38,27 +43,28 @@ namespace {
 
 // The INI reader opens whatever stands at the path and reads it whole: a FIFO would hold the
 // start for ever and a device or a huge file would fill memory. Only a regular file of a
-// settings file's size is handed to it; anything else goes aside, once.
-bool readable(const QString& file)
+// settings file's size is handed to it; anything else goes aside, once. The stamp of the
+// file as it stands, or nothing when it is not to be read.
+std::optional<PrivateFiles::ReadResult::Stamp> readable(const QString& file)
 {
     const PrivateFiles::ReadResult checked = PrivateFiles::inspectFile(file, PrivateFiles::kSettingsFileLimit);
     switch (checked.status) {
     case PrivateFiles::ReadResult::Ok: break;
-    case PrivateFiles::ReadResult::Missing: return false;
+    case PrivateFiles::ReadResult::Missing: return std::nullopt;
     case PrivateFiles::ReadResult::Failed: {
         static QSet<QString> logged;
         if (!logged.contains(file)) {
             logged.insert(file);
             NSLog("DeviceSettings: cannot read %@: %@", file, checked.error);
         }
-        return false;
+        return std::nullopt;
     }
     case PrivateFiles::ReadResult::NotRegular:
     case PrivateFiles::ReadResult::TooLarge: {
         const QString aside = PrivateFiles::setAside(file);
         NSLog("DeviceSettings: %@ is not a settings file (%@); %@", file, checked.error,
               aside.isEmpty() ? QStringLiteral("ignored it") : QStringLiteral("moved it aside as ") + aside);
-        return false;
+        return std::nullopt;
     }
     }
     // The file may hold the mail password; say so once if others can read it.
@@ -72,7 +78,58 @@ bool readable(const QString& file)
                       file);
         }
     }
-    return true;
+    return checked.stamp;
+}
+
+// Every "group/key" of a file, parsed once and again only when the file on disk changes, since
+// the screens ask for values often (each map redraw, each source started).
+struct Parsed {
+    PrivateFiles::ReadResult::Stamp stamp;
+    QHash<QString, QVariant> values;
+    // File times advance in ticks of a few milliseconds: a second edit of the same size within
+    // one tick leaves the stamp as it was. A file changed that recently is read again.
+    bool settled = false;
+};
+
+constexpr qint64 kSettledNs = 2'000'000'000;
+
+QMutex& parsedMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QHash<QString, Parsed>& parsedFiles()
+{
+    static QHash<QString, Parsed> files;
+    return files;
+}
+
+// The file's values, or nothing when there is no file to read.
+std::optional<QHash<QString, QVariant>> contents(const QString& file)
+{
+    QMutexLocker lock(&parsedMutex());
+    const std::optional<PrivateFiles::ReadResult::Stamp> stamp = readable(file);
+    if (!stamp) {
+        parsedFiles().remove(file);
+        return std::nullopt;
+    }
+    const auto it = parsedFiles().constFind(file);
+    if (it != parsedFiles().constEnd() && it->settled && it->stamp == *stamp)
+        return it->values;
+    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    Parsed parsed{*stamp, {}, nowNs - std::max(stamp->modifiedNs, stamp->changedNs) > kSettledNs};
+    const QSettings settings(file, QSettings::IniFormat);
+    for (const QString& key : settings.allKeys())
+        parsed.values.insert(key, settings.value(key));
+    parsedFiles().insert(file, parsed);
+    return parsed.values;
+}
+
+void forget(const QString& file)
+{
+    QMutexLocker lock(&parsedMutex());
+    parsedFiles().remove(file);
 }
 
 } // namespace
@@ -88,10 +145,8 @@ void setOverride(const QString& group, const QString& key, const QString& value)
 
 QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback)
 {
-    if (!readable(file))
-        return fallback;
-    QSettings settings(file, QSettings::IniFormat);
-    const QVariant v = settings.value(group + QLatin1Char('/') + key);
+    const std::optional<QHash<QString, QVariant>> values = contents(file);
+    const QVariant v = values ? values->value(group + QLatin1Char('/') + key) : QVariant();
     if (!v.isValid())
         return fallback;
     // An unquoted value with commas reads back as a list; the keys here are all plain
@@ -107,9 +162,9 @@ QStringList listValue(const QString& group, const QString& key)
     const auto it = overrides().constFind(group + QLatin1Char('/') + key);
     if (it != overrides().constEnd()) {
         items = it->split(QLatin1Char(','));
-    } else if (readable(path())) {
+    } else if (const std::optional<QHash<QString, QVariant>> values = contents(path())) {
         // The INI reader splits at unquoted commas; a single item comes back as a string.
-        const QVariant v = QSettings(path(), QSettings::IniFormat).value(group + QLatin1Char('/') + key);
+        const QVariant v = values->value(group + QLatin1Char('/') + key);
         items = v.userType() == QMetaType::QStringList ? v.toStringList() : QStringList{v.toString()};
     }
     QStringList out;
@@ -121,12 +176,17 @@ QStringList listValue(const QString& group, const QString& key)
 
 QString filePathIn(const QString& file, const QString& group, const QString& key)
 {
-    QString v = valueIn(file, group, key).trimmed();
+    const QString v = valueIn(file, group, key).trimmed();
     if (v.isEmpty())
         return v;
-    if (v.startsWith(QLatin1String("~/")))
-        v = QDir::homePath() + v.mid(1);
-    return QDir::cleanPath(QFileInfo(file).absoluteDir().absoluteFilePath(v));
+    return QDir::cleanPath(QFileInfo(file).absoluteDir().absoluteFilePath(expandHome(v)));
+}
+
+QString expandHome(const QString& path)
+{
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + path.mid(1);
+    return path;
 }
 
 bool setValue(const QString& group, const QString& key, const QVariant& v)
@@ -137,7 +197,7 @@ bool setValue(const QString& group, const QString& key, const QVariant& v)
 bool setValues(const QList<std::pair<QString, QVariant>>& values)
 {
     const QString file = path();
-    if (!readable(file) && !QFileInfo::exists(file) && !PrivateFiles::writeNewFile(file, {}))
+    if (!contents(file) && !QFileInfo::exists(file) && !PrivateFiles::writeNewFile(file, {}))
         return false;
     // Tightened on every write too, in case the user created the file with a looser mode.
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -150,6 +210,7 @@ bool setValues(const QList<std::pair<QString, QVariant>>& values)
     }
     settings.sync();
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    forget(file);
     return settings.status() == QSettings::NoError;
 }
 

@@ -14,8 +14,8 @@ namespace DeviceSettings {
 QString path();
 
 // The value of "group/key": an override set in this process, else the file's, else
-// `fallback`. The file is read afresh each time, so that an edit takes effect without a
-// restart.
+// `fallback`. The file is parsed again whenever it changed on disk, so that an edit takes
+// effect without a restart.
 QString value(const QString& group, const QString& key, const QString& fallback = {});
 
 // A list value ("a, b, \"c, with comma\""), each item trimmed, the empty ones left out.
@@ -28,6 +28,10 @@ void setOverride(const QString& group, const QString& key, const QString& value)
 
 // The same from a settings file of this shape elsewhere.
 QString valueIn(const QString& file, const QString& group, const QString& key, const QString& fallback = {});
+
+// `path` with a leading "~/" (or a lone "~") standing for the home folder, as a shell reads it;
+// anything else unchanged ("~user/" is not expanded).
+QString expandHome(const QString& path);
 
 // The file that "group/key" in `file` names, trimmed: "~/" stands for the home folder and a
 // relative name is taken from the folder of `file`. Empty when the key is absent or empty.

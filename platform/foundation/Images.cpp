@@ -1,9 +1,14 @@
+// The PNG reader below is a plugin linked into the program, registered before main().
+#define QT_STATICPLUGIN
+
 #include "platform/foundation/Images.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
+#include <QImageIOHandler>
+#include <QImageIOPlugin>
 #include <QImageReader>
-#include <QPixmapCache>
+#include <QtPlugin>
 
 QString imageResourcePath(const QString& name)
 {
@@ -26,37 +31,51 @@ QPixmap imageNamed(const QString& name)
 
 namespace {
 
-// The name under which QPixmap keeps a file it has read in the pixmap cache, and finds it
-// again before reading the file anew.
-QString pixmapCacheKey(const QFileInfo& info)
-{
-    auto hex = [](auto value) {
-        QString digits;
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
-        for (std::size_t i = 0; i < sizeof value; ++i) {
-            digits += QLatin1Char("0123456789abcdef"[bytes[i] & 0xf]);
-            digits += QLatin1Char("0123456789abcdef"[bytes[i] >> 4]);
-        }
-        return digits;
-    };
-    return QLatin1String("qt_pixmap") + info.absoluteFilePath() + hex(uint(info.lastModified().toSecsSinceEpoch()))
-           + hex(quint64(info.size())) + hex(uint(0 /* a pixmap, not a bitmap */));
-}
+// Reads the file's bytes with Qt's built-in PNG reader. That reader is reached through a
+// buffer, for which the plugin below declines, so it never asks itself again.
+class PngFileHandler : public QImageIOHandler {
+public:
+    bool canRead() const override
+    {
+        if (!device() || !device()->peek(8).startsWith("\x89PNG\r\n\x1a\n"))
+            return false;
+        setFormat("png");
+        return true;
+    }
+    bool read(QImage* image) override
+    {
+        QByteArray bytes = device()->readAll();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "png");
+        reader.setAutoDetectImageFormat(false);
+        *image = reader.read();
+        return !image->isNull();
+    }
+};
 
 } // namespace
 
-QString preloadPng(const QString& path)
-{
-    if (path.isEmpty() || !QFile::exists(path))
-        return path;
-    const QString key = pixmapCacheKey(QFileInfo(path));
-    QPixmap cached;
-    if (QPixmapCache::find(key, &cached))
-        return path;
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
-    if (!image.isNull())
-        QPixmapCache::insert(key, QPixmap::fromImage(image));
-    return path;
-}
+class PngFilesPlugin : public QImageIOPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QImageIOHandlerFactoryInterface_iid FILE "PngFiles.json")
+public:
+    Capabilities capabilities(QIODevice* device, const QByteArray& format) const override
+    {
+        // Files only: everything else (a buffer, a socket) goes to Qt's usual route.
+        if (format != "png" || !qobject_cast<QFile*>(device))
+            return {};
+        return CanRead;
+    }
+    QImageIOHandler* create(QIODevice* device, const QByteArray& format) const override
+    {
+        auto* handler = new PngFileHandler;
+        handler->setDevice(device);
+        handler->setFormat(format);
+        return handler;
+    }
+};
+
+Q_IMPORT_PLUGIN(PngFilesPlugin)
+
+#include "Images.moc"

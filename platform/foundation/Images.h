@@ -1,5 +1,11 @@
 #pragma once
 // Images looked up by name among the application's resources.
+//
+// Qt reads an image it is given by file name (a style sheet's url(), a style's own icons)
+// after asking every image-format plugin whether it reads that format, which loads them all
+// with the JPEG and SVG libraries they bring. A plugin of our own, built in, answers first
+// for files named *.png and hands them to Qt's own PNG reader, so the others stay unloaded and
+// the pictures are Qt's to the pixel.
 
 #include <QPixmap>
 #include <QString>
@@ -8,10 +14,3 @@
 QPixmap imageNamed(const QString& name);
 // The resource path of that image for style sheets, or an empty string when missing.
 QString imageResourcePath(const QString& name);
-
-// Qt reads an image it is given by file name only (a style sheet's url(), a style's own
-// icons) after asking every image-format plugin about it, which loads them all, with the
-// JPEG and SVG libraries they bring. This reads the PNG file at `path` with Qt's own reader
-// alone into the pixmap cache, under the name Qt looks for first; should that name ever
-// differ, Qt reads the file as before. Returns `path`.
-QString preloadPng(const QString& path);

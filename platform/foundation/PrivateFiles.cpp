@@ -1,4 +1,5 @@
 #include "platform/foundation/PrivateFiles.h"
+#include "platform/foundation/FileDescriptor.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,16 +21,6 @@ QString errnoText(int err)
 {
     return QString::fromLocal8Bit(std::strerror(err));
 }
-
-// Closes the descriptor on every way out.
-struct Fd {
-    int fd = -1;
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 bool writeAll(int fd, const QByteArray& bytes)
 {
@@ -54,12 +45,12 @@ namespace {
 
 // Opens `path` without blocking and checks that it is a regular file within `limit`; on
 // success `f` holds it open.
-ReadResult openChecked(const QString& path, qint64 limit, Fd& f, qint64* size)
+ReadResult openChecked(const QString& path, qint64 limit, FileDescriptor& f, qint64* size)
 {
     ReadResult result;
     const QByteArray name = QFile::encodeName(path);
-    f.fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (f.fd < 0) {
+    f.reset(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!f.isValid()) {
         const int err = errno;
         result.status = err == ENOENT ? ReadResult::Missing : ReadResult::Failed;
         if (err != ENOENT)
@@ -67,12 +58,15 @@ ReadResult openChecked(const QString& path, qint64 limit, Fd& f, qint64* size)
         return result;
     }
     struct stat st {};
-    if (::fstat(f.fd, &st) != 0) {
+    if (::fstat(f.get(), &st) != 0) {
         result.status = ReadResult::Failed;
         result.error = errnoText(errno);
         return result;
     }
     result.mode = st.st_mode & 07777;
+    result.stamp = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino), static_cast<qint64>(st.st_size),
+                    static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                    static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
     if (!S_ISREG(st.st_mode)) {
         result.status = ReadResult::NotRegular;
         result.error = QStringLiteral("not a regular file");
@@ -92,14 +86,14 @@ ReadResult openChecked(const QString& path, qint64 limit, Fd& f, qint64* size)
 
 ReadResult inspectFile(const QString& path, qint64 limit)
 {
-    Fd f;
+    FileDescriptor f;
     qint64 size = 0;
     return openChecked(path, limit, f, &size);
 }
 
 ReadResult readRegularFile(const QString& path, qint64 limit)
 {
-    Fd f;
+    FileDescriptor f;
     qint64 size = 0;
     ReadResult result = openChecked(path, limit, f, &size);
     if (result.status != ReadResult::Ok)
@@ -113,7 +107,7 @@ ReadResult readRegularFile(const QString& path, qint64 limit)
                 break;
             bytes.resize(static_cast<qsizetype>(std::min<qint64>(limit + 1, got * 2 + 4096)));
         }
-        const ssize_t n = ::read(f.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        const ssize_t n = ::read(f.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -162,17 +156,16 @@ bool writeAtomically(const QString& linkOrPath, const QByteArray& bytes, QString
     if (!makeFolder(info.absolutePath(), error))
         return false;
     QByteArray tmp = QFile::encodeName(path) + ".XXXXXX";
-    Fd f;
-    f.fd = ::mkostemp(tmp.data(), O_CLOEXEC);   // mkostemp makes it 0600
-    if (f.fd < 0) {
+    FileDescriptor f;
+    f.reset(::mkostemp(tmp.data(), O_CLOEXEC));   // mkostemp makes it 0600
+    if (!f.isValid()) {
         if (error)
             *error = errnoText(errno);
         return false;
     }
-    const bool written = writeAll(f.fd, bytes) && ::fsync(f.fd) == 0;
+    const bool written = writeAll(f.get(), bytes) && ::fsync(f.get()) == 0;
     const int err = errno;
-    ::close(f.fd);
-    f.fd = -1;
+    f.reset();
     if (!written || ::rename(tmp.constData(), QFile::encodeName(path).constData()) != 0) {
         if (error)
             *error = errnoText(written ? errno : err);
@@ -187,14 +180,14 @@ bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error)
     if (!makeFolder(QFileInfo(path).absolutePath(), error))
         return false;
     const QByteArray name = QFile::encodeName(path);
-    Fd f;
-    f.fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (f.fd < 0) {
+    FileDescriptor f;
+    f.reset(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!f.isValid()) {
         if (error)
             *error = errnoText(errno);
         return false;
     }
-    if (!writeAll(f.fd, bytes) || ::fsync(f.fd) != 0) {
+    if (!writeAll(f.get(), bytes) || ::fsync(f.get()) != 0) {
         if (error)
             *error = errnoText(errno);
         ::unlink(name.constData());

@@ -24,6 +24,12 @@ struct ReadResult {
     QString error;   // why, for the log; empty when Ok or Missing
     // The file's permission bits as stat() gave them (0 when not opened).
     unsigned mode = 0;
+    // Which file and which version of it: any write or replacement changes one of these.
+    struct Stamp {
+        quint64 device = 0, inode = 0;
+        qint64 size = -1, modifiedNs = 0, changedNs = 0;
+        bool operator==(const Stamp&) const = default;
+    } stamp;
 };
 
 // Opens without blocking (a FIFO or a device answers at once), then reads only a regular

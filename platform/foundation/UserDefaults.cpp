@@ -145,8 +145,14 @@ UserDefaults::DiskRead UserDefaults::readDisk(bool locked)
     const PrivateFiles::ReadResult read = PrivateFiles::readRegularFile(path_);
     if (read.status == PrivateFiles::ReadResult::Missing)
         return {QMap<QString, QVariant>{}, false};
+    if (read.status == PrivateFiles::ReadResult::Failed) {
+        logOnce(QStringLiteral("unreadable ") + read.error,
+                QStringLiteral("UserDefaults: %1 could not be read (%2); left where it is, and nothing is saved over it")
+                    .arg(path_, read.error));
+        return {std::nullopt, false, true};
+    }
     if (read.status != PrivateFiles::ReadResult::Ok) {
-        // Something that is not our document (a FIFO, a folder, a device, a huge or unreadable
+        // Something that is not our document (a FIFO, a folder, a device, a huge
         // file) goes aside whole, so that neither this start nor the next write touches it.
         const QString aside = locked ? PrivateFiles::setAside(path_) : QString();
         if (!aside.isEmpty())
@@ -267,6 +273,8 @@ bool UserDefaults::synchronize()
     // What another process wrote meanwhile is the base; when the document on disk cannot be
     // read, what this process last saw of it is.
     DiskRead disk = readDisk(true);
+    if (disk.unreadable)
+        return false;
     QMap<QString, QVariant> merged = disk.values ? *std::move(disk.values) : values_;
     // A damaged document is replaced even without changes, so it is not kept aside again.
     if (pending_.isEmpty() && !disk.damaged) {

@@ -58,6 +58,9 @@ private:
         std::optional<QMap<QString, QVariant>> values;
         // The document on disk is not a sound one and must be replaced.
         bool damaged = false;
+        // The file is there but could not be opened or read (permissions, I/O, no free
+        // descriptor): it may be sound, so nothing may be written over it.
+        bool unreadable = false;
     };
     // The document on disk; a damaged one is kept aside first. Only with the lock held
     // (`locked`) is anything moved or copied.

@@ -1,4 +1,5 @@
 #include "platform/lifecycle/LocalLineServer.h"
+#include "platform/foundation/FileDescriptor.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,23 +61,6 @@ bool isPrivateFolder(const QByteArray& path, bool followLink)
     const int r = followLink ? ::stat(path.constData(), &st) : ::lstat(path.constData(), &st);
     return r == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 // One peer: its line is read as it arrives, without blocking the window.
 class Peer : public QObject {
@@ -166,7 +150,7 @@ InstanceAnswer askRunningInstance(const QString& path, const QByteArray& line, i
         return InstanceAnswer::Foreign;
     // Without blocking: a first instance that hangs with its queue full must not hang this
     // start too.
-    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0)
         return InstanceAnswer::NobodyListens;
     int r;
@@ -213,7 +197,7 @@ bool LocalLineServer::listen(const QString& path, QString* why)
         *why = QStringLiteral("the path is too long for a socket");
         return false;
     }
-    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0) {
         *why = lastError();
         return false;

@@ -1,4 +1,5 @@
 #include "platform/location/AutoSource.h"
+#include "platform/foundation/HostPort.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/TcpConnection.h"
 #include "platform/location/GeoClueSource.h"
@@ -58,15 +59,8 @@ void AutoPositionSource::probeGpsd()
 {
     // gpsd greets every client with its version at once; a port that accepts and then says
     // nothing is not a gpsd to rely on.
-    QString host = gpsd_;
-    quint16 port = 2947;
-    const int colon = static_cast<int>(gpsd_.lastIndexOf(QLatin1Char(':')));
-    if (colon > 0 && !gpsd_.endsWith(QLatin1Char(']'))) {
-        host = gpsd_.left(colon);
-        port = static_cast<quint16>(gpsd_.mid(colon + 1).toUInt());
-    }
-    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
-        host = host.mid(1, host.size() - 2);
+    QString error;
+    const std::optional<HostPort> at = parseHostPort(gpsd_, LocationSources::kGpsdPort, &error);
     const QString where = QStringLiteral("gpsd at ") + gpsd_;
     auto passOver = [this, where](const QString& why) {
         dropProbe();
@@ -89,10 +83,10 @@ void AutoPositionSource::probeGpsd()
             why[0] = why.at(0).toLower();
         passOver(why);
     });
-    if (port == 0)
-        passOver(QStringLiteral("not HOST:PORT"));
+    if (!at)
+        passOver(error);
     else
-        probe->connectToHost(host, port);
+        probe->connectToHost(at->host, at->port);
 }
 
 void AutoPositionSource::dropProbe()

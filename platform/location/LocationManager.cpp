@@ -20,19 +20,25 @@ QString LocationError::description() const
 LocationSourceInfo LocationSourceInfo::of(const QString& source)
 {
     using K = LocationSourceInfo::Kind;
-    const int colon = static_cast<int>(source.indexOf(QLatin1Char(':')));
-    const QString kind = colon < 0 ? source : source.left(colon);
-    const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
-    if (kind == QLatin1String("demo") && rest.isEmpty())
+    using S = LocationSources::SourceSetting::Kind;
+    const LocationSources::SourceSetting setting = LocationSources::parseSource(source);
+    switch (setting.kind) {
+    case S::Demo:
         return {K::Demo, {}};
-    if (kind == QLatin1String("geoclue") && rest.isEmpty())
+    case S::GeoClue:
         return {K::GeoClue, {}};
-    if (kind == QLatin1String("gpsd"))
-        return {K::Gpsd, rest.isEmpty() ? QStringLiteral("localhost:2947") : rest};
-    if (kind == QLatin1String("nmea"))
-        return {K::Receiver, rest};
-    if (kind == QLatin1String("replay"))
-        return rest == LocationManager::bundledTrackPath() ? LocationSourceInfo{K::Demo, {}} : LocationSourceInfo{K::Replay, rest};
+    case S::Gpsd:
+        return {K::Gpsd, setting.rest.isEmpty() ? QStringLiteral("localhost:2947") : setting.rest};
+    case S::NmeaDevice:
+    case S::NmeaTcp:
+        return {K::Receiver, setting.rest};
+    case S::Replay:
+        return setting.rest == LocationManager::bundledTrackPath() ? LocationSourceInfo{K::Demo, {}}
+                                                                   : LocationSourceInfo{K::Replay, setting.rest};
+    case S::Auto:
+    case S::Unknown:
+        break;
+    }
     return {K::Unknown, source};
 }
 

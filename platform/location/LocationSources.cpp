@@ -3,6 +3,8 @@
 #include "platform/location/AutoSource.h"
 #include "platform/location/GeoClueSource.h"
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/HostPort.h"
+#include "platform/foundation/PrivateFiles.h"
 #include "platform/foundation/TcpConnection.h"
 
 #include <QDir>
@@ -104,21 +106,35 @@ QNmeaPositionInfoSource* nmeaSource(QObject* parent)
 QGeoPositionInfoSource* openReplay(const QString& path, double speed, const std::shared_ptr<NmeaReplayDevice::Progress>& progress,
                                    QObject* parent, const FailureReporter& fail)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(stringWithFormat("cannot open %@: %@", path, file.errorString()));
-        return nullptr;
-    }
-    // A recording is read whole, so it must be a file of a sane size: /dev/zero or a FIFO
-    // named here would never end.
-    if (!QFileInfo(path).isFile()) {
-        fail(stringWithFormat("%@ is not a regular file", path));
-        return nullptr;
-    }
-    const QByteArray recording = file.read(kMaxRecordingBytes + 1);
-    if (recording.size() > kMaxRecordingBytes) {
-        fail(stringWithFormat("%@ is larger than %d MB", path, int(kMaxRecordingBytes >> 20)));
-        return nullptr;
+    QByteArray recording;
+    if (path.startsWith(QLatin1Char(':'))) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            fail(stringWithFormat("cannot open %@: %@", path, file.errorString()));
+            return nullptr;
+        }
+        recording = file.readAll();
+    } else {
+        // A recording is read whole, so it must be a file of a sane size: /dev/zero or a FIFO
+        // named here would never end, and a FIFO opened the blocking way never even opens.
+        const PrivateFiles::ReadResult read = PrivateFiles::readRegularFile(path, kMaxRecordingBytes);
+        switch (read.status) {
+        case PrivateFiles::ReadResult::Ok:
+            break;
+        case PrivateFiles::ReadResult::NotRegular:
+            fail(stringWithFormat("%@ is not a regular file", path));
+            return nullptr;
+        case PrivateFiles::ReadResult::TooLarge:
+            fail(stringWithFormat("%@ is larger than %d MB", path, int(kMaxRecordingBytes >> 20)));
+            return nullptr;
+        case PrivateFiles::ReadResult::Missing:
+            fail(stringWithFormat("cannot open %@: %@", path, QString::fromLocal8Bit(std::strerror(ENOENT))));
+            return nullptr;
+        case PrivateFiles::ReadResult::Failed:
+            fail(stringWithFormat("cannot open %@: %@", path, read.error));
+            return nullptr;
+        }
+        recording = read.bytes;
     }
     if (!recording.contains('$')) {
         fail(stringWithFormat("%@ holds no NMEA sentences", path));
@@ -153,43 +169,6 @@ QGeoPositionInfoSource* openTcp(const QString& host, quint16 port, QObject* pare
     return source;
 }
 
-// "HOST:PORT" (IPv6 as [addr]:port); the port is required unless a default is given.
-bool splitHostPort(const QString& text, QString* host, quint16* port, int defaultPort)
-{
-    QString h = text;
-    QString p;
-    const int colon = static_cast<int>(text.lastIndexOf(QLatin1Char(':')));
-    if (text.startsWith(QLatin1Char('['))) {
-        const int close = static_cast<int>(text.indexOf(QLatin1Char(']')));
-        if (close < 0)
-            return false;
-        h = text.mid(1, close - 1);
-        if (close + 1 < text.size()) {
-            if (text.at(close + 1) != QLatin1Char(':'))
-                return false;
-            p = text.mid(close + 2);
-        }
-    } else if (colon >= 0) {
-        h = text.left(colon);
-        p = text.mid(colon + 1);
-    }
-    if (h.isEmpty())
-        return false;
-    if (p.isEmpty()) {
-        if (defaultPort < 0)
-            return false;
-        *port = static_cast<quint16>(defaultPort);
-    } else {
-        bool ok = false;
-        const int n = p.toInt(&ok);
-        if (!ok || n < 1 || n > 65535)
-            return false;
-        *port = static_cast<quint16>(n);
-    }
-    *host = h;
-    return true;
-}
-
 LocationManager::SourceOpener failing(const QString& cause)
 {
     return [cause](QObject*, const FailureReporter& fail) -> QGeoPositionInfoSource* {
@@ -202,15 +181,37 @@ LocationManager::SourceOpener failing(const QString& cause)
 
 namespace LocationSources {
 
-LocationManager::SourceOpener openerFor(const QString& source, double replaySpeed)
+SourceSetting parseSource(const QString& source)
 {
-    const int colon = static_cast<int>(source.indexOf(QLatin1Char(':')));
+    using K = SourceSetting::Kind;
+    const qsizetype colon = source.indexOf(QLatin1Char(':'));
     const QString kind = colon < 0 ? source : source.left(colon);
     const QString rest = colon < 0 ? QString() : source.mid(colon + 1);
+    const bool alone = rest.isEmpty();
+    if (source.isEmpty() || (kind == QLatin1String("auto") && alone))
+        return {K::Auto, {}};
+    if (kind == QLatin1String("demo") && alone)
+        return {K::Demo, {}};
+    if (kind == QLatin1String("geoclue") && alone)
+        return {K::GeoClue, {}};
+    if (kind == QLatin1String("gpsd"))
+        return {K::Gpsd, rest};
+    if (kind == QLatin1String("nmea"))
+        return {rest.startsWith(QLatin1Char('/')) ? K::NmeaDevice : K::NmeaTcp, rest};
+    if (kind == QLatin1String("replay"))
+        return {K::Replay, rest};
+    return {K::Unknown, source};
+}
 
-    if (kind == QLatin1String("demo") && rest.isEmpty())
+LocationManager::SourceOpener openerFor(const QString& source, double replaySpeed)
+{
+    using K = SourceSetting::Kind;
+    const SourceSetting setting = parseSource(source);
+    const QString& rest = setting.rest;
+    switch (setting.kind) {
+    case K::Demo:
         return openerFor(QStringLiteral("replay:") + LocationManager::bundledTrackPath(), replaySpeed);
-    if (kind == QLatin1String("replay")) {
+    case K::Replay: {
         if (rest.isEmpty())
             return failing(QStringLiteral("replay needs a file: replay:PATH"));
         // A relative path is taken from the folder of the device settings.
@@ -222,31 +223,30 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
             return openReplay(path, replaySpeed, progress, parent, fail);
         };
     }
-    if (kind == QLatin1String("nmea")) {
-        if (rest.startsWith(QLatin1Char('/')))
-            return [rest](QObject* parent, const FailureReporter& fail) { return openCharacterDevice(rest, parent, fail); };
-        QString host;
-        quint16 port = 0;
-        if (!splitHostPort(rest, &host, &port, -1))
-            return failing(QStringLiteral("nmea needs a device path or HOST:PORT"));
-        return [host, port](QObject* parent, const FailureReporter& fail) { return openTcp(host, port, parent, fail); };
+    case K::NmeaDevice:
+        return [rest](QObject* parent, const FailureReporter& fail) { return openCharacterDevice(rest, parent, fail); };
+    case K::NmeaTcp: {
+        QString error;
+        const std::optional<HostPort> at = parseHostPort(rest, 0, &error);
+        if (!at)
+            return failing(QStringLiteral("not a device path (/dev/...); ") + error);
+        return [at = *at](QObject* parent, const FailureReporter& fail) { return openTcp(at.host, at.port, parent, fail); };
     }
-    if (kind == QLatin1String("gpsd")) {
-        QString host = QStringLiteral("localhost");
-        quint16 port = 2947;
-        if (!rest.isEmpty() && !splitHostPort(rest, &host, &port, 2947))
-            return failing(QStringLiteral("gpsd needs HOST:PORT"));
-        return [host, port](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
-            auto* source = new GpsdPositionSource(host, port, fail, parent);
-            return source;
+    case K::Gpsd: {
+        QString error;
+        const std::optional<HostPort> at =
+            rest.isEmpty() ? HostPort{QStringLiteral("localhost"), kGpsdPort} : parseHostPort(rest, kGpsdPort, &error);
+        if (!at)
+            return failing(error);
+        return [at = *at](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
+            return new GpsdPositionSource(at.host, at.port, fail, parent);
         };
     }
-    if (kind == QLatin1String("geoclue") && rest.isEmpty()) {
+    case K::GeoClue:
         return [](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
             return new GeoCluePositionSource(fail, parent);
         };
-    }
-    if (kind == QLatin1String("auto") && rest.isEmpty()) {
+    case K::Auto: {
         // One demo opener for every start, so that the walk goes on where it was.
         LocationManager::SourceOpener demo = openerFor(QStringLiteral("demo"), replaySpeed);
         return [demo](QObject* parent, const FailureReporter& fail) -> QGeoPositionInfoSource* {
@@ -254,6 +254,9 @@ LocationManager::SourceOpener openerFor(const QString& source, double replaySpee
                                                        QStringLiteral("localhost:2947")).trimmed();
             return new AutoPositionSource(gpsd, demo, fail, parent);
         };
+    }
+    case K::Unknown:
+        break;
     }
     return failing(stringWithFormat("unknown source \"%@\" (known: auto, demo, replay:PATH, nmea:DEVICE, "
                                     "nmea:HOST:PORT, gpsd:HOST:PORT, geoclue)", source));
@@ -486,26 +489,26 @@ CharacterDeviceReader::~CharacterDeviceReader()
 bool CharacterDeviceReader::openDevice(QString* error)
 {
     const QByteArray native = QFile::encodeName(path_);
-    fd_ = ::open(native.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
+    fd_.reset(::open(native.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd_.isValid()) {
         *error = stringWithFormat("cannot open %@: %@", path_, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    if (::isatty(fd_)) {
+    if (::isatty(fd_.get())) {
         // Raw bytes at the speed the port is set to; no echo, no line editing.
         termios tio {};
-        if (::tcgetattr(fd_, &tio) == 0) {
+        if (::tcgetattr(fd_.get(), &tio) == 0) {
             const speed_t in = cfgetispeed(&tio);
             const speed_t out = cfgetospeed(&tio);
             cfmakeraw(&tio);
             tio.c_cflag |= CLOCAL | CREAD;
             cfsetispeed(&tio, in);
             cfsetospeed(&tio, out);
-            ::tcsetattr(fd_, TCSANOW, &tio);
+            ::tcsetattr(fd_.get(), TCSANOW, &tio);
         }
     }
     QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    notifier_ = new QSocketNotifier(fd_.get(), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &CharacterDeviceReader::readAvailable);
     return true;
 }
@@ -517,10 +520,7 @@ void CharacterDeviceReader::close()
         notifier_->deleteLater();
         notifier_ = nullptr;
     }
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    fd_.reset();
     clearBuffers();
     if (isOpen())
         QIODevice::close();
@@ -534,7 +534,7 @@ void CharacterDeviceReader::readAvailable()
     // going for ever: what is left waits for the next pass of the event loop.
     qsizetype budget = kReadBudget;
     while (budget > 0) {
-        const ssize_t n = ::read(fd_, buf, sizeof buf);
+        const ssize_t n = ::read(fd_.get(), buf, sizeof buf);
         if (n > 0) {
             take(buf, n);
             budget -= n;

@@ -2,6 +2,7 @@
 // The position sources behind LocationManager, and the pacing device that replays an
 // NMEA file. NMEA itself is parsed by Qt Positioning.
 
+#include "platform/foundation/FileDescriptor.h"
 #include "platform/location/LocationManager.h"
 
 #include <QByteArray>
@@ -14,6 +15,18 @@
 #include <optional>
 
 namespace LocationSources {
+
+inline constexpr quint16 kGpsdPort = 2947;
+
+// A `source=` value read once for everyone who needs it: the opener, the screens' labels and
+// the settings form. Kinds are written in lower case; anything else is Unknown.
+struct SourceSetting {
+    enum class Kind { Auto, Demo, GeoClue, Gpsd, NmeaDevice, NmeaTcp, Replay, Unknown };
+    Kind kind = Kind::Auto;
+    // After the first colon: HOST:PORT (gpsd, NMEA over TCP), the device or the recording.
+    QString rest;
+};
+SourceSetting parseSource(const QString& source);
 
 // The opener of a `source=` value; an unknown one fails when started.
 LocationManager::SourceOpener openerFor(const QString& source, double replaySpeed);
@@ -116,7 +129,7 @@ private:
 
     QString path_;
     LocationManager::FailureReporter fail_;
-    int fd_ = -1;
+    FileDescriptor fd_;
     class QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -26,6 +26,9 @@ namespace MapGeometry {
 
 constexpr double kMaxLatitude = 85.0511287798066; // where the mercator square ends
 constexpr double kTileSize = 256.0;
+// How many zoom levels coarser than its tiles the map may show them (each level quarters
+// their size on screen).
+constexpr double kMaximumOverview = 2.5;
 constexpr double kMetresPerDegree = 111194.92664455873; // along a meridian, mean Earth radius
 
 // Normalised mercator: x and y in [0, 1], y growing southwards.

@@ -2,6 +2,7 @@
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
 #include "platform/mapview/MapViewAccessible.h"
+#include "platform/mapview/TileLoader.h"
 
 #include <QAccessible>
 
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kRetryFailedAfterMs = 30000;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kEarthCircumference = 2 * kPi * 6371008.8;
 
@@ -48,6 +48,8 @@ MapView::~MapView()
 {
     if (tracking_ && source_)
         source_->stopUpdatingLocation();
+    // The tiles and the downloads they wait for go before the widget does, as members would.
+    delete tiles_;
 }
 
 void MapView::init()
@@ -58,7 +60,12 @@ void MapView::init()
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 64);
     setCursor(Qt::OpenHandCursor);
-    clock_.start();
+    tiles_ = new TileLoader([this] { return TileLoader::View{center_, zoom_, size()}; }, this);
+    connect(tiles_, &TileLoader::tilesChanged, this, &MapView::tilesChangedInLoader);
+    connect(tiles_, &TileLoader::availabilityChanged, this, [this] {
+        updateTiles();
+        update();
+    });
     animation_ = new QVariantAnimation(this);
     animation_->setStartValue(0.0);
     animation_->setEndValue(1.0);
@@ -193,61 +200,34 @@ void MapView::rebuildTileSource()
 
 void MapView::setTileSource(std::unique_ptr<TileSource> source)
 {
-    pending_.clear();
-    failed_.clear();
-    tileSource_ = std::move(source);
-    if (tileSource_) {
-        connect(tileSource_.get(), &TileSource::tileReady, this, &MapView::tileArrived);
-        connect(tileSource_.get(), &TileSource::tileFailed, this, &MapView::tileFailed);
-        connect(tileSource_.get(), &TileSource::availabilityChanged, this, [this] {
-            updateTiles();
-            update();
-        });
-    }
-    offline_ = false;
+    tiles_->setSource(std::move(source), layer());
     updateTiles();
     update();
 }
 
-int MapView::tileZoom(double zoom) const
+TileSource* MapView::tileSource() const
 {
-    int lo = 0, hi = 19;
-    if (tileSource_ && tileSource_->isUsable()) {
-        lo = tileSource_->minimumZoom();
-        hi = std::max(lo, tileSource_->maximumZoom());
-    }
-    return std::clamp(int(std::floor(zoom + 0.5)), lo, hi);
+    return tiles_->source();
 }
 
-QList<TileKey> MapView::visibleTiles(const Camera& camera, int tz) const
+int MapView::pendingTileCount() const
 {
-    QList<TileKey> keys;
-    // Tiles far finer than the view would be thousands of tiny ones: the grid stands in.
-    if (width() <= 0 || height() <= 0 || tz - camera.zoom > kMaximumOverview)
-        return keys;
-    const qint64 n = qint64(1) << tz;
-    const double scale = std::exp2(camera.zoom - tz);
-    const QPointF c = MapGeometry::project(camera.center) * (MapGeometry::kTileSize * double(n));
-    const double halfW = width() / 2.0 / scale, halfH = height() / 2.0 / scale;
-    const qint64 x0 = qint64(std::floor((c.x() - halfW) / MapGeometry::kTileSize));
-    const qint64 x1 = qint64(std::floor((c.x() + halfW) / MapGeometry::kTileSize));
-    const qint64 y0 = std::max<qint64>(0, qint64(std::floor((c.y() - halfH) / MapGeometry::kTileSize)));
-    const qint64 y1 = std::min<qint64>(n - 1, qint64(std::floor((c.y() + halfH) / MapGeometry::kTileSize)));
-    // Nearest the centre first, so that what the user looks at comes first.
-    for (qint64 y = y0; y <= y1; ++y)
-        for (qint64 x = x0; x <= std::min(x1, x0 + n - 1); ++x)
-            keys.append({tz, int(((x % n) + n) % n), int(y)});
-    const double cx = c.x() / MapGeometry::kTileSize, cy = c.y() / MapGeometry::kTileSize;
-    std::stable_sort(keys.begin(), keys.end(), [&](const TileKey& a, const TileKey& b) {
-        auto d = [&](const TileKey& k) {
-            double dx = k.x + 0.5 - cx;
-            dx -= std::round(dx / double(n)) * double(n);
-            const double dy = k.y + 0.5 - cy;
-            return dx * dx + dy * dy;
-        };
-        return d(a) < d(b);
-    });
-    return keys;
+    return tiles_->pendingCount();
+}
+
+int MapView::currentTileZoom() const
+{
+    return tiles_->tileZoom(zoom_);
+}
+
+bool MapView::isOffline() const
+{
+    return tiles_->isOffline();
+}
+
+const TileMemoryCache& MapView::memoryCache() const
+{
+    return tiles_->memory();
 }
 
 void MapView::updateTiles()
@@ -255,78 +235,22 @@ void MapView::updateTiles()
     const Camera camera = animating_ ? to_ : Camera{center_, zoom_};
     // Nothing is fetched for the first-glance world view of a map nobody sees yet: a region
     // is usually on its way.
-    const bool wanted = hasRegion_ || isVisible();
-    if (wanted && tileSource_ && tileSource_->isUsable() && width() > 0 && height() > 0) {
-        const int tz = tileZoom(camera.zoom);
-        const QList<TileKey> keys = visibleTiles(camera, tz);
-        for (auto it = pending_.begin(); it != pending_.end();) {
-            if (!keys.contains(it.key())) {
-                tileSource_->cancelTile(it.key());
-                it = pending_.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        const qint64 now = clock_.elapsed();
-        if (failed_.size() > 4096) // a long walk offline: forget failures past retrying
-            failed_.removeIf([now](const auto& it) { return now - it.value() >= kRetryFailedAfterMs; });
-        for (const TileKey& key : keys) {
-            if (memory_.contains(layer(), key) || pending_.contains(key))
-                continue;
-            const quint64 id = key.packed() ^ (quint64(layer()) << 63);
-            auto failed = failed_.constFind(id);
-            if (failed != failed_.cend() && now - *failed < kRetryFailedAfterMs)
-                continue;
-            pending_.insert(key, layer());
-            tileSource_->requestTile(key);
-        }
-    }
-    updateOfflineState();
+    tiles_->request({camera.center, camera.zoom, size()}, hasRegion_ || isVisible());
+    updateShownPlaces();
 }
 
-void MapView::tileArrived(const TileKey& key, const QImage& image)
+void MapView::tilesChangedInLoader()
 {
-    const int asked = pending_.value(key, layer());
-    pending_.remove(key);
-    memory_.insert(asked, key, image);
-    failed_.remove(key.packed() ^ (quint64(asked) << 63));
-    updateOfflineState();
+    updateShownPlaces();
     update();
     emit tilesChanged();
 }
 
-void MapView::tileFailed(const TileKey& key, const QString& reason)
+// Offline, the names of nearby places stand in for the missing tiles.
+void MapView::updateShownPlaces()
 {
-    const int asked = pending_.value(key, layer());
-    pending_.remove(key);
-    failed_.insert(key.packed() ^ (quint64(asked) << 63), clock_.elapsed());
-    ++failures_;
-    const bool wasOffline = offline_;
-    updateOfflineState();
-    if (offline_ && !wasOffline)
-        NSLog("MAP: no tiles (%@)", reason);
-    update();
-    emit tilesChanged();
-}
-
-void MapView::updateOfflineState()
-{
-    bool offline = true;
-    if (tileSource_ && tileSource_->isUsable() && width() > 0 && height() > 0) {
-        if (!pending_.isEmpty()) {
-            offline = false;
-        } else {
-            const Camera camera{center_, zoom_};
-            for (const TileKey& key : visibleTiles(camera, tileZoom(zoom_)))
-                if (memory_.contains(layer(), key)) {
-                    offline = false;
-                    break;
-                }
-        }
-    }
-    offline_ = offline;
     shownPlaces_.clear();
-    if (offline_ && places_ && width() > 0 && height() > 0) {
+    if (tiles_->isOffline() && places_ && width() > 0 && height() > 0) {
         const double metresPerPixel = kEarthCircumference * std::cos(center_.latitude * kPi / 180.0)
                                       / (MapGeometry::kTileSize * std::exp2(zoom_));
         const double radius = std::hypot(width(), height()) / 2.0 * metresPerPixel;
@@ -340,8 +264,8 @@ QString MapView::attributionText() const
     const QString fixed = settings_.attribution(mapType_);
     if (!fixed.isEmpty())
         parts.append(fixed);
-    if (tileSource_)
-        for (const QString& a : tileSource_->attribution().split(QStringLiteral(" · "), Qt::SkipEmptyParts))
+    if (const TileSource* source = tiles_->source())
+        for (const QString& a : source->attribution().split(QStringLiteral(" · "), Qt::SkipEmptyParts))
             if (!parts.contains(a))
                 parts.append(a);
     return parts.join(QStringLiteral(" · "));
@@ -349,9 +273,9 @@ QString MapView::attributionText() const
 
 QString MapView::offlineNote() const
 {
-    if (!offline_)
+    if (!tiles_->isOffline())
         return {};
-    if (mapType_ != MapType::Standard && (!tileSource_ || !tileSource_->isUsable()))
+    if (mapType_ != MapType::Standard && (!tiles_->source() || !tiles_->source()->isUsable()))
         return localizedText("MAP_NO_SATELLITE");
     return localizedText("MAP_OFFLINE");
 }
@@ -473,7 +397,8 @@ void MapView::locationUpdated(const Location& location)
 void MapView::setNearbyPlaces(const NearbyPlaces* places)
 {
     places_ = places;
-    updateOfflineState();
+    tiles_->updateOfflineState();
+    updateShownPlaces();
     update();
 }
 
@@ -488,7 +413,7 @@ void MapView::paintEvent(QPaintEvent*)
 
 void MapView::render(QPainter& p)
 {
-    const int tz = tileZoom(zoom_);
+    const int tz = tiles_->tileZoom(zoom_);
     const double scale = std::exp2(zoom_ - tz);
     const double tilePx = MapGeometry::kTileSize * scale;
     const double n = std::exp2(tz);
@@ -498,7 +423,7 @@ void MapView::render(QPainter& p)
     drawBackground(p, topLeft, tilePx, tz);
     drawTiles(p, topLeft, tilePx, tz);
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (offline_)
+    if (tiles_->isOffline())
         drawPlaces(p);
     drawUser(p);
     drawPins(p);
@@ -541,6 +466,7 @@ void MapView::drawTiles(QPainter& p, const QPointF& topLeft, double tilePx, int 
     // Scaled tiles look best smoothed; mid-animation speed matters more.
     p.setRenderHint(QPainter::SmoothPixmapTransform, !animating_ && std::abs(tilePx - 256.0) > 0.5);
     const int l = layer();
+    const TileMemoryCache& memory = tiles_->memory();
     for (qint64 y = y0; y <= y1; ++y) {
         for (qint64 x = x0; x <= x1; ++x) {
             // Edges rounded once, so that neighbours meet without seams.
@@ -550,14 +476,14 @@ void MapView::drawTiles(QPainter& p, const QPointF& topLeft, double tilePx, int 
             const int bottom = int(std::lround(topLeft.y() + double(y + 1) * tilePx));
             const QRect target(left, top, right - left, bottom - top);
             const TileKey key{tz, int(((x % n) + n) % n), int(y)};
-            if (const QImage* image = memory_.find(l, key)) {
+            if (const QImage* image = memory.find(l, key)) {
                 p.drawImage(target, *image);
                 continue;
             }
             // Not here yet: a coarser tile from memory stands in for it, scaled up.
             for (int d = 1; d <= std::min(tz, 6); ++d) {
                 const TileKey parent{tz - d, key.x >> d, key.y >> d};
-                if (const QImage* image = memory_.find(l, parent)) {
+                if (const QImage* image = memory.find(l, parent)) {
                     const double part = double(image->width()) / double(1 << d);
                     const QRectF source((key.x & ((1 << d) - 1)) * part, (key.y & ((1 << d) - 1)) * part, part, part);
                     p.drawImage(QRectF(target), *image, source);

@@ -7,11 +7,8 @@
 #include "platform/mapview/MapSettings.h"
 #include "platform/geocoding/NearbyPlaces.h"
 #include "platform/mapview/TileMemoryCache.h"
-#include "platform/mapview/TileSource.h"
 #include "platform/location/UserLocationSource.h"
 
-#include <QElapsedTimer>
-#include <QHash>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -21,6 +18,7 @@
 
 class QVariantAnimation;
 class MapView;
+class TileLoader;
 
 class PointAnnotation {
 public:
@@ -63,9 +61,7 @@ class MapView : public QWidget {
 public:
     static constexpr int kAnimationMs = 300;
     static constexpr double kMaximumZoom = 20.0;
-    // How many zoom levels coarser than its tiles the map may show them (each level
-    // quarters their size on screen).
-    static constexpr double kMaximumOverview = 2.5;
+    static constexpr double kMaximumOverview = MapGeometry::kMaximumOverview;
 
     // Reads its tile sources from the device settings.
     explicit MapView(QWidget* parent = nullptr);
@@ -115,18 +111,18 @@ public:
     // Tiles.
     void setSettings(MapSettings settings);
     const MapSettings& settings() const { return settings_; }
-    TileSource* tileSource() const { return tileSource_.get(); }
+    TileSource* tileSource() const;
     // Replaces the tiles of the current type (for tools and tests); takes ownership.
     void setTileSource(std::unique_ptr<TileSource> source);
-    int pendingTileCount() const { return int(pending_.size()); }
+    int pendingTileCount() const;
     // The zoom of the tiles drawn now (the view's zoom rounded, within the source's range).
-    int currentTileZoom() const { return tileZoom(zoom_); }
-    bool isOffline() const { return offline_; }
+    int currentTileZoom() const;
+    bool isOffline() const;
     QString attributionText() const;
     QString offlineNote() const;
     // The name of the known place nearest to `coordinate` (within a walk's reach), or "".
     QString nearestPlaceName(LocationCoordinate2D coordinate) const;
-    const TileMemoryCache& memoryCache() const { return memory_; }
+    const TileMemoryCache& memoryCache() const;
     // Frames painted so far (for the frame-rate benchmark).
     quint64 framesPainted() const { return frames_; }
 
@@ -165,12 +161,9 @@ private:
     void updateTracking();
     void rebuildTileSource();
     void updateTiles();
-    void tileArrived(const TileKey& key, const QImage& image);
-    void tileFailed(const TileKey& key, const QString& reason);
-    void updateOfflineState();
+    void tilesChangedInLoader();
+    void updateShownPlaces();
     void announce(int accessibleEvent);
-    int tileZoom(double zoom) const;
-    QList<TileKey> visibleTiles(const Camera& camera, int tileZoom) const;
     int layer() const { return mapType_ == MapType::Standard ? 0 : 1; }
     const PointAnnotation* annotationAt(QPointF point) const;
     void zoomBy(double steps, bool animated);
@@ -188,13 +181,7 @@ private:
     MapViewDelegate* delegate_ = nullptr;
     MapSettings settings_;
     MapType mapType_ = MapType::Standard;
-    std::unique_ptr<TileSource> tileSource_;
-    TileMemoryCache memory_;
-    QHash<TileKey, int> pending_;     // value: layer asked for
-    QHash<quint64, qint64> failed_;   // tile id -> when it failed (ms since start)
-    QElapsedTimer clock_;
-    int failures_ = 0;
-    bool offline_ = false;
+    TileLoader* tiles_ = nullptr;
 
     LocationCoordinate2D center_{20, 0};
     double zoom_ = 2;

@@ -2,10 +2,12 @@
 #include "platform/foundation/HostAddress.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Modules.h"
+#include "platform/foundation/PrivateFiles.h"
 #include "platform/mapview/TileBackends.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMutex>
@@ -41,7 +43,17 @@ QImage TileSource::decodeTile(const QByteArray& bytes, QString* reason, bool* re
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // Tiles come from strangers: only the two formats tile servers use are decoded, and never
+    // by whichever other image plugin happens to recognise the bytes.
+    const QByteArray format = bytes.startsWith("\x89PNG\r\n\x1a\n") ? QByteArrayLiteral("png")
+                              : bytes.startsWith("\xff\xd8\xff")      ? QByteArrayLiteral("jpeg")
+                                                                       : QByteArray();
+    if (format.isEmpty()) {
+        *reason = QStringLiteral("not an image");
+        return {};
+    }
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     // The header's size is checked first; the limit stops a format that cannot tell it.
     reader.setAllocationLimit(16);
     const QSize size = reader.size();
@@ -93,6 +105,10 @@ HttpTileSource::HttpTileSource(Options options, QObject* parent)
     if (!wellFormed)
         return;
     QString error;
+    // The cache shows where the user has looked at the map: private like the rest of ours,
+    // also when an earlier version made it open to all.
+    if (!options_.cacheDirectory.isEmpty() && PrivateFiles::makeFolder(options_.cacheDirectory))
+        QFile::setPermissions(options_.cacheDirectory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (TileBackends* module = tilesModule(&error))
         downloader_.reset(module->makeDownloader(options_.cacheDirectory, options_.diskCacheBytes, options_.minimumFreshDays));
     else

@@ -1,5 +1,4 @@
 #include "platform/ui/TextField.h"
-#include "platform/foundation/Images.h"
 #include "platform/foundation/LocalizedText.h"
 
 #include <QApplication>
@@ -15,9 +14,6 @@ bool EditingState::focusLossEnds(const QFocusEvent* event)
 
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
 {
-    // The clear button's picture, without loading every image plugin before the first frame.
-    for (const char* size : {"16", "32"})
-        preloadPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/cleartext-%1.png").arg(QLatin1String(size)));
     setClearButtonEnabled(true);
     // The clear button is a picture only: a screen reader needs it called something.
     for (QToolButton* button : findChildren<QToolButton*>())

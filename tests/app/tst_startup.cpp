@@ -3,6 +3,7 @@
 #include "templates/SettingsKeys.h"
 #include "platform/lifecycle/Application.h"
 #include "platform/foundation/Images.h"
+#include "platform/ui/TextField.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/ui/NavigationBar.h"
 #include "platform/ui/TabBarController.h"
@@ -208,6 +209,17 @@ void tst_Startup::globalLookUsesOurImages()
     QVERIFY(sheet.contains(QLatin1String("url(:/images/button_normal.png) 0 6 0 6")));
     QVERIFY(sheet.contains(QLatin1String("rgba(255, 255, 255, 255)")));
     QVERIFY(sheet.contains(QLatin1String("21px")));
+    // Drawn, the sheet's pictures and the clear button's are read without loading an image
+    // plugin (each brings a library such as libjpeg or the SVG renderer).
+    QPushButton button(QStringLiteral("Done"));
+    button.setProperty("barButton", true);
+    TextField field;
+    field.setText(QStringLiteral("x"));
+    QVERIFY(!button.grab().isNull() && !field.grab().isNull());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY2(!mapped.contains("/imageformats/"), mapped.mid(mapped.indexOf("/imageformats/") - 60, 140).constData());
 }
 
 // Ctrl+, and the about screen's Settings button open the one device settings dialog.

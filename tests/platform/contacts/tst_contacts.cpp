@@ -213,6 +213,45 @@ private slots:
         }
     }
 
+    // A folder's reader and the picker list people in the same order.
+    void oneOrderOfPeople_data()
+    {
+        QTest::addColumn<QStringList>("inFile");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("case does not set names apart") << QStringList{"bob", "anna", "Anna", "Bob"}
+                                                        << QStringList{"anna", "Anna", "bob", "Bob"};
+        QTest::newRow("numbers by their value") << QStringList{"Room 10", "Room 9", "Room 100"}
+                                                 << QStringList{"Room 9", "Room 10", "Room 100"};
+        QTest::newRow("the same name keeps its order") << QStringList{"Eva", "Adam", "Eva"}
+                                                        << QStringList{"Adam", "Eva", "Eva"};
+    }
+
+    void oneOrderOfPeople()
+    {
+        QFETCH(QStringList, inFile);
+        QFETCH(QStringList, listed);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("people.vcf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (qsizetype i = 0; i < inFile.size(); ++i)
+            file.write("BEGIN:VCARD\nFN:" + inFile.at(i).toUtf8() + "\nTEL:" + QByteArray::number(i) + "\nEND:VCARD\n");
+        file.close();
+        auto names = [](const QList<Person>& people) {
+            QStringList out;
+            for (const Person& p : people)
+                out.append(p.displayName());
+            return out;
+        };
+        const QList<Person> read = Contacts::readFolder(dir.path());
+        QCOMPARE(names(read), listed);
+        QList<Person> shuffled = read;
+        std::reverse(shuffled.begin(), shuffled.end());
+        PeoplePickerNavigationController picker(shuffled);
+        QCOMPARE(names(picker.people()).size(), listed.size());
+        for (qsizetype i = 0; i < listed.size(); ++i)
+            QCOMPARE(names(picker.people()).at(i).toCaseFolded(), listed.at(i).toCaseFolded());
+    }
+
     // What does not belong in an address book folder is refused unread, with one line each,
     // and the good file beside it is still read.
     void refusesWhatIsNotAnAddressBook()

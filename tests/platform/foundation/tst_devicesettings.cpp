@@ -2,12 +2,14 @@
 // them, files named relative to it, and the map's and the location's keys read through it.
 
 #include "platform/foundation/DeviceSettings.h"
+#include "platform/foundation/HostPort.h"
 #include "platform/location/LocationManager.h"
 #include "platform/mapview/MapSettings.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
 
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace {
@@ -62,6 +64,93 @@ private slots:
         QTest::newRow("absolute stays") << "/srv/maps/a.mbtiles" << "/srv/maps/a.mbtiles";
         QTest::newRow("a comma in the name") << "tiles/a,b.mbtiles" << "@/tiles/a,b.mbtiles";
         QTest::newRow("blank is none") << "   " << "";
+        QTest::newRow("a lone tilde is the home folder") << "~" << QDir::homePath();
+        QTest::newRow("another user's home is a plain name") << "~user/a.mbtiles" << "@/~user/a.mbtiles";
+    }
+
+    // Values are parsed once, but an edit made a moment later is still what is read.
+    void editsAreSeenAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("edited"); // empty: the file removed
+        QTest::addColumn<bool>("replaced");      // written beside and renamed over
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the same size") << QByteArray("[g]\nk=w\n") << false << "w";
+        QTest::newRow("a longer value") << QByteArray("[g]\nk=longer\n") << false << "longer";
+        QTest::newRow("the key gone") << QByteArray("[g]\nj=v\n") << false << "fallback";
+        QTest::newRow("another file renamed over it") << QByteArray("[g]\nk=x\n") << true << "x";
+        QTest::newRow("the file removed") << QByteArray() << false << "fallback";
+    }
+
+    void editsAreSeenAtOnce()
+    {
+        QFETCH(QByteArray, edited);
+        QFETCH(bool, replaced);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("device.ini"));
+        auto read = [&] { return DeviceSettings::valueIn(file, QStringLiteral("g"), QStringLiteral("k"), QStringLiteral("fallback")); };
+        writeFile(file, "[g]\nk=v\n");
+        QCOMPARE(read(), QStringLiteral("v"));
+        QCOMPARE(read(), QStringLiteral("v"));
+        if (edited.isEmpty()) {
+            QVERIFY(QFile::remove(file));
+        } else if (replaced) {
+            writeFile(file + QStringLiteral(".new"), edited);
+            QVERIFY(::rename(QFile::encodeName(file + QStringLiteral(".new")).constData(), QFile::encodeName(file).constData()) == 0);
+        } else {
+            writeFile(file, edited);
+        }
+        QCOMPARE(read(), expected);
+    }
+
+    // One reading of HOST:PORT for every server the settings name.
+    void hostAndPort_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("defaultPort");
+        QTest::addColumn<QString>("host"); // empty: refused
+        QTest::addColumn<int>("port");
+        QTest::newRow("name and port") << "gps.local:3000" << 2947 << "gps.local" << 3000;
+        QTest::newRow("a name alone takes the default") << "gps.local" << 2947 << "gps.local" << 2947;
+        QTest::newRow("IPv6 in brackets with a port") << "[::1]:2948" << 2947 << "::1" << 2948;
+        QTest::newRow("IPv6 in brackets alone") << "[fe80::1]" << 2947 << "fe80::1" << 2947;
+        QTest::newRow("a bare IPv6 address is a host alone") << "fe80::1" << 2947 << "fe80::1" << 2947;
+        QTest::newRow("a bare ::1 keeps its last group") << "::1" << 2947 << "::1" << 2947;
+        QTest::newRow("no port where one is needed") << "gps.local" << 0 << "" << 0;
+        QTest::newRow("a bare IPv6 address where a port is needed") << "::1:2947" << 0 << "" << 0;
+        QTest::newRow("port 0") << "gps.local:0" << 2947 << "" << 0;
+        QTest::newRow("port past 65535") << "gps.local:65536" << 2947 << "" << 0;
+        QTest::newRow("a sign before the port") << "gps.local:+80" << 2947 << "" << 0;
+        QTest::newRow("a blank after the port") << "gps.local:80 " << 2947 << "" << 0;
+        QTest::newRow("a colon and no port") << "gps.local:" << 2947 << "" << 0;
+        QTest::newRow("brackets, a colon and no port") << "[::1]:" << 2947 << "" << 0;
+        QTest::newRow("no host") << ":2947" << 2947 << "" << 0;
+        QTest::newRow("a bracket not closed") << "[::1:2947" << 2947 << "" << 0;
+        QTest::newRow("something after the bracket") << "[::1]2947" << 2947 << "" << 0;
+        QTest::newRow("empty") << "" << 2947 << "" << 0;
+    }
+
+    void hostAndPort()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, defaultPort);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QString error;
+        const std::optional<HostPort> parsed = parseHostPort(text, static_cast<quint16>(defaultPort), &error);
+        if (host.isEmpty()) {
+            QVERIFY(!parsed);
+            QVERIFY2(error.contains(QStringLiteral("HOST:PORT")), qPrintable(error));
+            return;
+        }
+        QVERIFY2(parsed, qPrintable(error));
+        QCOMPARE(parsed->host, host);
+        QCOMPARE(int(parsed->port), port);
+        // Written back, it reads the same.
+        const std::optional<HostPort> again = parseHostPort(joinHostPort(host, QString::number(port)), 0);
+        QVERIFY(again);
+        QCOMPARE(again->host, host);
+        QCOMPARE(int(again->port), port);
     }
 
     void filePathIn()

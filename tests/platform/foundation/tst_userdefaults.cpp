@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
 
 class tst_UserDefaults : public QObject {
     Q_OBJECT
@@ -29,6 +32,7 @@ private slots:
 
 private:
     QString writeRaw(const QByteArray& bytes);
+    void expectKeptInPlace(bool withoutDescriptors, const LogCapture& log);
     std::unique_ptr<QTemporaryDir> dir_;
     QString path_;
 };
@@ -172,6 +176,10 @@ void tst_UserDefaults::specialFilesAreSetAside_data()
     QTest::newRow("a link to an endless device") << "zero";
     QTest::newRow("a folder") << "folder";
     QTest::newRow("a document of many megabytes") << "huge";
+    // Sound documents that could not be read this time stay where they are, and nothing is
+    // written over them.
+    QTest::newRow("a read failing at the first byte, even for root") << "io";
+    QTest::newRow("no descriptor left to open it") << "descriptors";
 }
 
 void tst_UserDefaults::specialFilesAreSetAside()
@@ -185,6 +193,10 @@ void tst_UserDefaults::specialFilesAreSetAside()
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path_));
     else if (kind == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(path_));
+    else if (kind == QLatin1String("io"))
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path_));
+    else if (kind == QLatin1String("descriptors"))
+        QVERIFY(!writeRaw(R"({"last": "kept"})").isEmpty());
     else {
         // A valid document, only too big: the size alone refuses it, before any reading.
         QFile f(path_);
@@ -194,6 +206,8 @@ void tst_UserDefaults::specialFilesAreSetAside()
         f.write("\"}");
     }
     LogCapture log;
+    if (kind == QLatin1String("io") || kind == QLatin1String("descriptors"))
+        return expectKeptInPlace(kind == QLatin1String("descriptors"), log);
     UserDefaults d(path_);
     QVERIFY(!d.stringForKey(QStringLiteral("last")).has_value());
     QCOMPARE(log.lines().size(), 1);
@@ -207,6 +221,37 @@ void tst_UserDefaults::specialFilesAreSetAside()
     QVERIFY(log.lines().first().contains(aside.first()));
     QVERIFY(QFileInfo(path_).isFile());
     QCOMPARE(UserDefaults(path_).stringForKey(QStringLiteral("last")), QStringLiteral("current"));
+}
+
+void tst_UserDefaults::expectKeptInPlace(bool withoutDescriptors, const LogCapture& log)
+{
+    const QString before = QFileInfo(path_).symLinkTarget();
+    bool readSomething = true;
+    bool saved = true;
+    {
+        std::vector<int> held;
+        const auto release = qScopeGuard([&held] {
+            for (int fd : held)
+                ::close(fd);
+        });
+        if (withoutDescriptors)
+            for (int fd; (fd = ::dup(0)) >= 0;)
+                held.push_back(fd);
+        UserDefaults d(path_);
+        readSomething = d.stringForKey(QStringLiteral("last")).has_value();
+        d.setString(QStringLiteral("current"), QStringLiteral("last"));
+        saved = d.synchronize();
+    }
+    QVERIFY(!readSomething);
+    QVERIFY(!saved);
+    QVERIFY(!log.lines().isEmpty());
+    QVERIFY(log.lines().first().contains(path_));
+    const QStringList aside = QDir(QFileInfo(path_).absolutePath())
+                                  .entryList({QStringLiteral("defaults.json.damaged-*")}, QDir::AllEntries | QDir::System);
+    QVERIFY(aside.isEmpty());
+    QCOMPARE(QFileInfo(path_).symLinkTarget(), before);
+    if (withoutDescriptors)
+        QCOMPARE(UserDefaults(path_).stringForKey(QStringLiteral("last")), QStringLiteral("kept"));
 }
 
 void tst_UserDefaults::documentIsPrivate()

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -234,6 +235,13 @@ void tst_LocationManager::failuresReachTheDelegateOnce_data()
     QTest::newRow("nmea TCP refused") << QStringLiteral("nmea:127.0.0.1:") + closedPort << QStringLiteral("refused");
     QTest::newRow("nmea without address") << QStringLiteral("nmea:nowhere") << QStringLiteral("HOST:PORT");
     QTest::newRow("replay of a device") << QStringLiteral("replay:/dev/zero") << QStringLiteral("not a regular file");
+    // Opened the blocking way, a FIFO with no writer holds the window's thread for good.
+    const QString fifo = writeTemp(QStringLiteral("track.fifo"), {});
+    QFile::remove(fifo);
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QTest::newRow("replay of a FIFO") << QStringLiteral("replay:") + fifo << QStringLiteral("not a regular file");
+    QTest::newRow("gpsd port out of range") << QStringLiteral("gpsd:localhost:99999") << QStringLiteral("HOST:PORT");
+    QTest::newRow("nmea to a bare IPv6 address") << QStringLiteral("nmea:::1:10110") << QStringLiteral("HOST:PORT");
     QTest::newRow("gpsd refused") << QStringLiteral("gpsd:127.0.0.1:") + closedPort << QStringLiteral("cannot connect to gpsd");
     QTest::newRow("geoclue without a system bus") << QStringLiteral("geoclue") << QStringLiteral("GeoClue: no system bus");
 }
@@ -396,6 +404,8 @@ void tst_LocationManager::sourceInfoOfEachSetting_data()
     QTest::newRow("serial receiver") << QStringLiteral("nmea:/dev/ttyUSB0") << int(K::Receiver) << QStringLiteral("/dev/ttyUSB0");
     QTest::newRow("auto is not known until chosen") << QStringLiteral("auto") << int(K::Unknown) << QStringLiteral("auto");
     QTest::newRow("demo with an argument is unknown") << QStringLiteral("demo:x") << int(K::Unknown) << QStringLiteral("demo:x");
+    QTest::newRow("NMEA over TCP to IPv6") << QStringLiteral("nmea:[::1]:10110") << int(K::Receiver) << QStringLiteral("[::1]:10110");
+    QTest::newRow("a kind in capitals is unknown") << QStringLiteral("GPSD:10.0.0.2") << int(K::Unknown) << QStringLiteral("GPSD:10.0.0.2");
 }
 
 void tst_LocationManager::sourceInfoOfEachSetting()

@@ -17,16 +17,19 @@
 
 namespace {
 
-// A PNG of that size: one bit a pixel, so small to hold and to store, but a full-colour
+// A PNG (or another format) of that size: one bit a pixel, so small to hold and to store, but a full-colour
 // picture once decoded.
-QByteArray pngOfSize(int width, int height)
+QByteArray pngOfSize(int width, int height, const char* format = "PNG")
 {
     QImage image(width, height, QImage::Format_Mono);
     image.fill(0);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (qstrcmp(format, "PNG") == 0)
+        image.save(&buffer, format);
+    else
+        image.convertToFormat(QImage::Format_RGB32).save(&buffer, format);
     return bytes;
 }
 
@@ -151,6 +154,11 @@ private slots:
         QTest::newRow("5792 x 5792 in 1 bit") << pngOfSize(5792, 5792) << false << true;
         QTest::newRow("wide and low") << pngOfSize(4000, 8) << false << true;
         QTest::newRow("not a picture") << QByteArray("<html>sign in to the wifi</html>") << false << false;
+        QTest::newRow("a JPEG tile") << pngOfSize(256, 256, "JPEG") << true << false;
+        // Sound pictures, but in formats no tile server sends: their decoders stay out of reach.
+        QTest::newRow("a BMP tile") << pngOfSize(256, 256, "BMP") << false << false;
+        QTest::newRow("an XPM tile") << pngOfSize(16, 16, "XPM") << false << false;
+        QTest::newRow("a PNG signature before a BMP") << QByteArray("\x89PNG\r\n\x1a\n") + pngOfSize(16, 16, "BMP") << false << false;
     }
 
     void picturesLargerThanATileAreRefused()
@@ -187,6 +195,29 @@ private slots:
         // Other tiles are still asked for.
         server.body.clear();
         QVERIFY(ask(source, {4, 3, 6}).arrived);
+    }
+
+    // Made afresh, or left open to all by an earlier version: owner only either way.
+    void cacheFolderIsPrivate()
+    {
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        const auto groupAndOthers = ~QFileDevice::Permissions::fromInt(0x7700);
+        for (const bool existedOpen : {false, true}) {
+            QTemporaryDir dir;
+            const QString cache = dir.filePath(QStringLiteral("quorvel/tiles/standard"));
+            if (existedOpen)
+                QVERIFY(QDir().mkpath(cache) && QFile::setPermissions(cache, QFileDevice::Permissions::fromInt(0x7755)));
+            TileServer server;
+            HttpTileSource::Options options = optionsFor(0);
+            options.urlTemplate = server.urlTemplate();
+            options.cacheDirectory = cache;
+            HttpTileSource source(options);
+            QVERIFY(ask(source, {4, 3, 5}).arrived);
+            QCOMPARE((QFileInfo(cache).permissions() & groupAndOthers).toInt(), 0);
+            QVERIFY(QFileInfo(cache).permissions().testFlags(ownerOnly));
+            if (!existedOpen)
+                QCOMPARE((QFileInfo(dir.filePath(QStringLiteral("quorvel"))).permissions() & groupAndOthers).toInt(), 0);
+        }
     }
 
     void mbtilesCannotHoldTheWindow_data()
