@@ -34,7 +34,7 @@ INI
 # not yet written are left out, as libraries copy uninitialised padding on purpose.
 status=0
 "$valgrind" --tool=memcheck --error-exitcode=99 --undef-value-errors=no --leak-check=no \
-  --num-callers=40 --log-file="$home/memcheck.log" "$walk" >"$home/walk.log" 2>&1 || status=$?
+  --suppressions="$(dirname "$0")/qt.supp" --num-callers=40 --log-file="$home/memcheck.log" "$walk" >"$home/walk.log" 2>&1 || status=$?
 grep "walk: " "$home/walk.log" || true
 if [ "$status" -ne 0 ] || ! grep -q "walk: done" "$home/walk.log"; then
   echo "--- the walk's log" >&2
