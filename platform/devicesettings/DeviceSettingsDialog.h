@@ -1,36 +1,23 @@
 #pragma once
 // The device settings dialog: what the phone's own settings screens would hold (where the
 // position comes from, how text messages and e-mail leave, which address books the picker
-// reads, the map's tiles), written to device.ini, with the mail password in the keyring.
-// Every field is checked as it is typed, the problem shown beside it, and nothing is saved
-// until all are right.
+// reads, the map's tiles), one section a tab, written to device.ini, with the mail password
+// in the keyring. Every field is checked as it is typed, the problem shown under it, and
+// nothing is saved until all are right.
+
+#include "platform/devicesettings/MailSection.h"
 
 #include <QDialog>
-#include <QPointer>
-#include <QProcess>
 #include <memory>
-#include <optional>
 
-namespace Contacts {
-class Cancellation;
-struct AddressBook;
-}
+class ContactsSection;
 class Keyring;
-class QCheckBox;
-class KdeConnectSender;
-class LocationManager;
-class ModemManagerSender;
+class MapSection;
+class MessagesSection;
+class PositionSection;
 class QLabel;
-class QTimer;
-class QWidget;
-class SmtpSender;
-class SmsSender;
-struct KeyringAnswer;
-struct SmtpAccount;
-
-namespace Ui {
-class DeviceSettingsDialog;
-}
+class QPushButton;
+class QTabWidget;
 
 class DeviceSettingsDialog : public QDialog {
     Q_OBJECT
@@ -54,42 +41,23 @@ signals:
     void saved();
 
 private:
-    using Values = QList<std::pair<QString, QString>>;
+    using Values = SettingsSection::Values;
 
-    void translate();
-    void load();
-    void connectFields();
-    void updateVisibility();
+    void addSection(SettingsSection* section, const char* tabName);
     void validate();
-    void showProblem(QLabel* errorLabel, const QString& problem);
-    bool setProblem(QLabel* errorLabel, const QString& problem);
     Values collect() const;
-    QString locationSource() const;
-    SmtpAccount account() const;
-    void write(const Values& values, bool passwordInFile, bool removePassword);
-    void keyringFailed(const KeyringAnswer& answer);
+    void write(const Values& values, const MailSection::FilePassword& password);
     void setBusy(bool busy);
-    void refreshDevices();
-    void watchLocation();
-    void listAddressBooks();
-    void showAddressBooks(const std::optional<QList<Contacts::AddressBook>>& books);
-    QString edsSkipped() const;
 
-    std::unique_ptr<Ui::DeviceSettingsDialog> ui_;
-    std::shared_ptr<Keyring> keyring_;
+    QTabWidget* tabs_;
+    QList<SettingsSection*> sections_;
+    PositionSection* position_;
+    MessagesSection* messages_;
+    MailSection* mail_;
+    ContactsSection* contacts_;
+    QLabel* formStatus_;
+    QPushButton* save_;
     Values initial_;
-    QString filePassword_;
     int problems_ = 0;
     bool busy_ = false;
-    std::unique_ptr<SmtpSender> checker_;
-    std::unique_ptr<SmsSender> tester_;
-    std::unique_ptr<LocationManager> location_;
-    QTimer* locationRestart_ = nullptr;
-    QPointer<QProcess> phoneLister_;
-    // Whether the password field holds what the user typed, not what was loaded.
-    bool passwordTyped_ = false;
-    // The address books left out as the file has them, and a check for each listed book.
-    QStringList edsSkipLoaded_;
-    QList<QCheckBox*> edsBookChecks_;
-    std::shared_ptr<Contacts::Cancellation> edsListing_;
 };

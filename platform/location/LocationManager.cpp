@@ -42,6 +42,14 @@ LocationSourceInfo LocationSourceInfo::of(const QString& source)
     return {K::Unknown, source};
 }
 
+namespace {
+QList<LocationManager*>& managers()
+{
+    static QList<LocationManager*> all;
+    return all;
+}
+} // namespace
+
 LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObject* parent)
     : QObject(parent), sourceName_(std::move(sourceName)), opener_(std::move(opener)),
       active_(LocationSourceInfo::of(sourceName_)), answerTimer_(new QTimer(this))
@@ -51,11 +59,21 @@ LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObjec
         if (status_ == LocationStatus::Waiting)
             setStatus(LocationStatus::NotAnswering);
     });
+    managers().append(this);
 }
 
 LocationManager::~LocationManager()
 {
+    managers().removeOne(this);
     closeSource();
+}
+
+LocationManager* LocationManager::running(const QString& sourceName)
+{
+    for (LocationManager* m : std::as_const(managers()))
+        if (m->isUpdating() && m->sourceName() == sourceName)
+            return m;
+    return nullptr;
 }
 
 QString LocationManager::deviceSettingsPath()

@@ -87,6 +87,9 @@ public:
     // The source of a `source=` value as the device settings give it.
     static std::unique_ptr<LocationManager> forSource(const QString& source, double replaySpeed = 1.0,
                                                       QObject* parent = nullptr);
+    // A manager of this process that reads `sourceName` now, or nullptr: a device read by one
+    // is read through it, never opened twice.
+    static LocationManager* running(const QString& sourceName);
     // The device settings file: <config>/quorvel/device.ini.
     static QString deviceSettingsPath();
     // The bundled track, as a resource path.

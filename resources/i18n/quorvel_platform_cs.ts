@@ -24,6 +24,80 @@
     </message>
 </context>
 <context>
+    <name>ContactsSection</name>
+    <message>
+        <source>Read a folder of vCard files</source>
+        <translation>Číst složku souborů vCard</translation>
+    </message>
+    <message>
+        <source>vCard folder</source>
+        <translation>Složka vCard</translation>
+    </message>
+    <message>
+        <source>KPeople's address book (Plasma)</source>
+        <translation>Adresář KPeople (Plasma)</translation>
+    </message>
+    <message>
+        <source>Evolution Data Server (GNOME, Phosh)</source>
+        <translation>Evolution Data Server (GNOME, Phosh)</translation>
+    </message>
+    <message>
+        <source>Address books to read</source>
+        <translation>Číst adresáře</translation>
+    </message>
+    <message>
+        <source>Address books of Evolution Data Server</source>
+        <translation>Adresáře Evolution Data Server</translation>
+    </message>
+    <message>
+        <source>There is no folder %@.</source>
+        <translation>Složka %@ neexistuje.</translation>
+    </message>
+    <message>
+        <source>Looking for the address books…</source>
+        <translation>Hledám adresáře…</translation>
+    </message>
+    <message>
+        <source>Evolution Data Server does not answer on this device, so its address books cannot be listed. All of them are read when it runs.</source>
+        <translation>Evolution Data Server na tomto zařízení neodpovídá, jeho adresáře proto nelze vypsat. Až poběží, budou se číst všechny.</translation>
+    </message>
+    <message>
+        <source>Evolution Data Server has no enabled address books.</source>
+        <translation>Evolution Data Server nemá žádný zapnutý adresář.</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakty</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingsDialog</name>
+    <message>
+        <source>Device settings</source>
+        <translation>Nastavení zařízení</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Oddíly</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Correct the marked fields to save: %@.</source>
+        <translation>Pro uložení opravte označená pole: %@.</translation>
+    </message>
+    <message>
+        <source>%@ could not be written; nothing was saved.</source>
+        <translation>Soubor %@ se nepodařilo zapsat; nic nebylo uloženo.</translation>
+    </message>
+</context>
+<context>
     <name>KdeConnectSender</name>
     <message>
         <source>The phone did not answer in time.</source>
@@ -94,6 +168,164 @@
     </message>
 </context>
 <context>
+    <name>MailSection</name>
+    <message>
+        <source>Send e-mail through</source>
+        <translation>E-maily posílat přes</translation>
+    </message>
+    <message>
+        <source>Nothing (not set up)</source>
+        <translation>Nic (nenastaveno)</translation>
+    </message>
+    <message>
+        <source>An SMTP server</source>
+        <translation>Server SMTP</translation>
+    </message>
+    <message>
+        <source>This computer's sendmail</source>
+        <translation>sendmail tohoto počítače</translation>
+    </message>
+    <message>
+        <source>SMTP server</source>
+        <translation>Server SMTP</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Zabezpečení</translation>
+    </message>
+    <message>
+        <source>STARTTLS (port 587)</source>
+        <translation>STARTTLS (port 587)</translation>
+    </message>
+    <message>
+        <source>TLS (port 465)</source>
+        <translation>TLS (port 465)</translation>
+    </message>
+    <message>
+        <source>None (a server on this machine only)</source>
+        <translation>Žádné (jen server na tomto počítači)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Default for the security</source>
+        <translation>Výchozí pro zabezpečení</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Keep the password in device.ini instead</source>
+        <translation>Ponechat heslo raději v souboru device.ini</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <translation>Adresa odesílatele</translation>
+    </message>
+    <message>
+        <source>Sender name</source>
+        <translation>Jméno odesílatele</translation>
+    </message>
+    <message>
+        <source>sendmail program</source>
+        <translation>Program sendmail</translation>
+    </message>
+    <message>
+        <source>Check the account</source>
+        <translation>Vyzkoušet účet</translation>
+    </message>
+    <message>
+        <source>This password is in device.ini; saving moves it to the keyring.</source>
+        <translation>Toto heslo je v souboru device.ini; uložením se přesune do klíčenky.</translation>
+    </message>
+    <message>
+        <source>Leave empty to keep the password you have</source>
+        <translation>Nechte prázdné, chcete-li ponechat dosavadní heslo</translation>
+    </message>
+    <message>
+        <source>The keyring holds the password of this account.</source>
+        <translation>Klíčenka uchovává heslo tohoto účtu.</translation>
+    </message>
+    <message>
+        <source>Without encryption only a server on this machine can be used.</source>
+        <translation>Bez šifrování lze použít jen server na tomto počítači.</translation>
+    </message>
+    <message>
+        <source>%@ is not a program on this machine.</source>
+        <translation>%@ není program na tomto počítači.</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <translation>Připojuji se k serveru…</translation>
+    </message>
+    <message>
+        <source>The server accepted the login. It answered: %@</source>
+        <translation>Server přihlášení přijal. Odpověděl: %@</translation>
+    </message>
+    <message>
+        <source>The account does not work: %@</source>
+        <translation>Účet nefunguje: %@</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Ukládám…</translation>
+    </message>
+    <message>
+        <source>no keyring (Secret Service) answers</source>
+        <translation>žádná klíčenka (Secret Service) neodpovídá</translation>
+    </message>
+    <message>
+        <source>the keyring is locked</source>
+        <translation>klíčenka je zamčená</translation>
+    </message>
+    <message>
+        <source>The password could not be put in the keyring: %@. Nothing was saved. You can keep it in device.ini instead, but anyone who can read that file can read the password.</source>
+        <translation>Heslo se nepodařilo uložit do klíčenky: %@. Nic nebylo uloženo. Můžete ho ponechat v souboru device.ini, ale kdokoli, kdo ten soubor přečte, přečte i heslo.</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+</context>
+<context>
+    <name>MapSection</name>
+    <message>
+        <source>Tile server</source>
+        <translation>Server dlaždic</translation>
+    </message>
+    <message>
+        <source>Your contact for the tile server</source>
+        <translation>Váš kontakt pro server dlaždic</translation>
+    </message>
+    <message>
+        <source>MBTiles file for the map</source>
+        <translation>Soubor MBTiles pro mapu</translation>
+    </message>
+    <message>
+        <source>MBTiles file for the satellite view</source>
+        <translation>Soubor MBTiles pro satelitní pohled</translation>
+    </message>
+    <message>
+        <source>The address starts with http:// or https:// and holds {z}, {x} and {y}.</source>
+        <translation>Adresa začíná http:// nebo https:// a obsahuje {z}, {x} a {y}.</translation>
+    </message>
+    <message>
+        <source>Give an e-mail address or a web page (http:// or https://).</source>
+        <translation>Uveďte e-mailovou adresu nebo webovou stránku (http:// nebo https://).</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+</context>
+<context>
     <name>MessageComposeViewController</name>
     <message>
         <source>New Message</source>
@@ -118,6 +350,77 @@
     <message>
         <source>Sending to %1…</source>
         <translation>Odesílá se na %1…</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesSection</name>
+    <message>
+        <source>Send text messages through</source>
+        <translation>SMS posílat přes</translation>
+    </message>
+    <message>
+        <source>Nothing (not set up)</source>
+        <translation>Nic (nenastaveno)</translation>
+    </message>
+    <message>
+        <source>A modem (ModemManager)</source>
+        <translation>Modem (ModemManager)</translation>
+    </message>
+    <message>
+        <source>A paired phone (KDE Connect)</source>
+        <translation>Spárovaný telefon (KDE Connect)</translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>The first modem that can send messages</source>
+        <translation>První modem, který umí posílat zprávy</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>The first reachable phone</source>
+        <translation>První dosažitelný telefon</translation>
+    </message>
+    <message>
+        <source>Look for modems and phones again</source>
+        <translation>Znovu hledat modemy a telefony</translation>
+    </message>
+    <message>
+        <source>Number for a test message</source>
+        <translation>Číslo pro zkušební zprávu</translation>
+    </message>
+    <message>
+        <source>Send a test message</source>
+        <translation>Poslat zkušební zprávu</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits, spaces, brackets, dots, dashes and a leading +.</source>
+        <translation>Telefonní číslo obsahuje číslice, mezery, závorky, tečky, pomlčky a úvodní +.</translation>
+    </message>
+    <message>
+        <source>Sending the test message…</source>
+        <translation>Posílám zkušební zprávu…</translation>
+    </message>
+    <message>
+        <source>This is a test message from Quorvel.</source>
+        <translation>Toto je zkušební zpráva z aplikace Quorvel.</translation>
+    </message>
+    <message>
+        <source>The test message was sent.</source>
+        <translation>Zkušební zpráva byla odeslána.</translation>
+    </message>
+    <message>
+        <source>The test message was not sent: %@</source>
+        <translation>Zkušební zpráva nebyla odeslána: %@</translation>
+    </message>
+    <message>
+        <source>Text messages</source>
+        <translation>SMS</translation>
     </message>
 </context>
 <context>
@@ -189,6 +492,77 @@ Zobrazí se zde soubory vCard ze složky %1.</translation>
     <message>
         <source>Nobody matches "%1".</source>
         <translation>Výrazu „%1“ nikdo neodpovídá.</translation>
+    </message>
+</context>
+<context>
+    <name>PositionSection</name>
+    <message>
+        <source>Position source</source>
+        <translation>Zdroj polohy</translation>
+    </message>
+    <message>
+        <source>Automatic (the first source that answers)</source>
+        <translation>Automaticky (první zdroj, který odpoví)</translation>
+    </message>
+    <message>
+        <source>GeoClue</source>
+        <translation>GeoClue</translation>
+    </message>
+    <message>
+        <source>gpsd</source>
+        <translation>gpsd</translation>
+    </message>
+    <message>
+        <source>NMEA receiver on a serial port</source>
+        <translation>Přijímač NMEA na sériovém portu</translation>
+    </message>
+    <message>
+        <source>NMEA over the network</source>
+        <translation>NMEA po síti</translation>
+    </message>
+    <message>
+        <source>A recorded NMEA file</source>
+        <translation>Nahraný soubor NMEA</translation>
+    </message>
+    <message>
+        <source>Demo walk (not your position)</source>
+        <translation>Ukázková procházka (není vaše poloha)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Počítač</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Zařízení</translation>
+    </message>
+    <message>
+        <source>NMEA file</source>
+        <translation>Soubor NMEA</translation>
+    </message>
+    <message>
+        <source>What the source gives now</source>
+        <translation>Co zdroj právě dává</translation>
+    </message>
+    <message>
+        <source>Waiting for a position…</source>
+        <translation>Čekám na polohu…</translation>
+    </message>
+    <message>
+        <source>Position %.5f, %.5f</source>
+        <translation>Poloha %.5f, %.5f</translation>
+    </message>
+    <message>
+        <source>The source failed: %@</source>
+        <translation>Zdroj selhal: %@</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Poloha</translation>
     </message>
 </context>
 <context>
@@ -302,6 +676,37 @@ Zobrazí se zde soubory vCard ze složky %1.</translation>
     <message>
         <source>Cancelled.</source>
         <translation>Zrušeno.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSection</name>
+    <message>
+        <source>Enter a host name or address.</source>
+        <translation>Zadejte jméno nebo adresu počítače.</translation>
+    </message>
+    <message>
+        <source>A host name cannot hold spaces or any of / @ , ; " ' &lt; &gt; \.</source>
+        <translation>Jméno počítače nesmí obsahovat mezery ani žádný ze znaků / @ , ; " ' &lt; &gt; \.</translation>
+    </message>
+    <message>
+        <source>A port is a number from 1 to 65535.</source>
+        <translation>Port je číslo od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>Enter the file's path.</source>
+        <translation>Zadejte cestu k souboru.</translation>
+    </message>
+    <message>
+        <source>There is no file %@.</source>
+        <translation>Soubor %@ neexistuje.</translation>
+    </message>
+    <message>
+        <source>An address needs a name, an "@" and a domain, without spaces.</source>
+        <translation>Adresa potřebuje jméno, „@“ a doménu, bez mezer.</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problém</translation>
     </message>
 </context>
 <context>

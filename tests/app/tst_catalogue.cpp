@@ -12,6 +12,23 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+namespace {
+// A C++ string literal's text as the program sees it (\n, \" and \\ written escaped).
+QString unescaped(const QString& literal)
+{
+    QString out;
+    for (qsizetype i = 0; i < literal.size(); ++i) {
+        if (literal.at(i) == u'\\' && i + 1 < literal.size()) {
+            ++i;
+            out += literal.at(i) == u'n' ? QChar(u'\n') : literal.at(i);
+        } else {
+            out += literal.at(i);
+        }
+    }
+    return out;
+}
+} // namespace
+
 class tst_Catalogue : public QObject {
     Q_OBJECT
 private slots:
@@ -236,7 +253,7 @@ void tst_Catalogue::platformTextsAreTranslated()
             QString text;
             for (auto p = piece.globalMatch(m.next().captured(1)); p.hasNext();)
                 text += p.next().captured(1);
-            text.replace(QLatin1String("\\n"), QLatin1String("\n")).replace(QLatin1String("\\\""), QLatin1String("\""));
+            text = unescaped(text);
             ++found;
             if (!translated.contains(text))
                 untranslated << QStringLiteral("%1: %2").arg(it.fileName(), text);
