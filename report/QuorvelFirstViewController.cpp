@@ -176,6 +176,7 @@ bool QuorvelFirstViewController::textFieldShouldEndEditing(TextField*)
 
 void QuorvelFirstViewController::showSendReadiness(bool ready)
 {
+    shownReadiness_ = ready;
     if (!SMSLabel)
         return;
     const QColor colour = QGuiApplication::palette().color(ready ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
@@ -275,6 +276,9 @@ bool QuorvelFirstViewController::eventFilter(QObject* watched, QEvent* event)
 {
     if (isViewLoaded() && watched == view() && event->type() == QEvent::MouseButtonPress)
         backgroundTouched();
+    // The label's colour is its own, so a light/dark switch does not reach it by itself.
+    if (isViewLoaded() && watched == view() && event->type() == QEvent::ApplicationPaletteChange && shownReadiness_)
+        showSendReadiness(*shownReadiness_);
     if (watched == watchedWindow_ && watched != this
         && (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
         // The window's visibility is settled once the event has been handled.

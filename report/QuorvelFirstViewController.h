@@ -129,6 +129,8 @@ private:
     QPointer<QWidget> watchedWindow_;
     QPointer<AlertView> demoConfirmation_;
     bool demoSendConfirmed_ = false;
+    // What the SMS label shows, to be shown again in the colours of a new theme.
+    std::optional<bool> shownReadiness_;
 public:
     // Sending and contacts.
     void sendSMS(QObject* sender);

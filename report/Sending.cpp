@@ -6,6 +6,7 @@
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
 #include "platform/messaging/MailCompose.h"
+#include "platform/messaging/MailMessage.h"
 #include "platform/messaging/MessageCompose.h"
 #include "platform/contacts/PeoplePicker.h"
 #include "platform/ui/SegmentedControl.h"
@@ -21,6 +22,11 @@ const QString literalInfo = QStringLiteral("Info");
 void showAlert(const QString& title, const char* messageKey)
 {
     (new AlertView(title, localizedText(messageKey), nullptr, okButton))->show();
+}
+
+void showProblem(const QString& problem)
+{
+    (new AlertView(localizedText("Error"), problem, nullptr, okButton))->show();
 }
 
 } // namespace
@@ -70,6 +76,8 @@ void QuorvelFirstViewController::sendSMS(QObject*)
         recipients.append(phoneNumber->text());
     const QString text = Placeholders::removeMarkers(Message ? Message->text() : QString());
     NSLog("Message to send: %@", text);
+    // What was typed or pasted goes over as it is; the composer shows each recipient and
+    // refuses what is not a number.
     const int kind = MessageSegment ? MessageSegment->selectedSegmentIndex() : -1;
     if (kind == 0) {
         if (services_.canSendText && services_.canSendText() && services_.makeMessageComposer) {
@@ -183,15 +191,29 @@ bool QuorvelFirstViewController::peoplePickerNavigationControllerShouldContinueA
 {
     const int kind = MessageSegment ? MessageSegment->selectedSegmentIndex() : -1;
     // Any other kind is left open by the rules; it reads the phone numbers, as SMS does.
-    const QStringList values = person.copyValue(kind == 1 ? PersonProperty::Email : PersonProperty::Phone);
+    QStringList values = person.copyValue(kind == 1 ? PersonProperty::Email : PersonProperty::Phone);
+    QString refused;
+    if (kind != 1) {
+        refused = person.refused.value(0);
+    } else {
+        // Anything but one bare address would reach the composer as more recipients, or as
+        // a name of the contact's choosing in the header.
+        const qsizetype count = values.size();
+        values.removeIf([](const QString& address) { return !Mime::isAddress(address.trimmed()); });
+        if (values.size() < count)
+            refused = tr("The contact's e-mail address cannot be used: it is not a plain address "
+                         "(name@example.org).");
+    }
     QString value;
     if (!values.isEmpty()) {
-        value = values.at(0);
+        value = values.at(0).trimmed();
         if (sendButton)
             sendButton->setEnabled(true);
         showSendReadiness(true);
     } else {
         value = QStringLiteral("[None]");
+        if (!refused.isEmpty())
+            showProblem(refused);
     }
     if (phoneNumber)
         phoneNumber->setText(value);

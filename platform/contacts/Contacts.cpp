@@ -3,6 +3,7 @@
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/FileDescriptor.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/PhoneNumber.h"
 
 #include <QDir>
 #include <QFile>
@@ -199,7 +200,9 @@ void Reader::feed(QByteArrayView bytes)
         qsizetype end = pos;
         while (end < n && bytes.at(end) != '\n' && bytes.at(end) != '\r')
             ++end;
-        partial_.append(bytes.sliced(pos, end - pos));
+        // One byte past the limit is enough to tell the line is too long.
+        const qsizetype room = std::max<qsizetype>(0, maxLineLength + 1 - partial_.size());
+        partial_.append(bytes.sliced(pos, std::min(end - pos, room)));
         if (end == n)
             return; // the line goes on in the next feed
         if (bytes.at(end) == '\r') {
@@ -219,18 +222,25 @@ void Reader::feed(QByteArrayView bytes)
 void Reader::physicalLine(QByteArray line)
 {
     ++lineNumber_;
+    auto join = [this](QByteArrayView more) {
+        if (pending_.size() + more.size() > maxLineLength)
+            pendingTooLong_ = true;
+        if (!pendingTooLong_)
+            pending_ += more;
+    };
     if (havePending_ && !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t')) {
-        pending_ += QByteArrayView(line).sliced(1);
+        join(QByteArrayView(line).sliced(1));
         return;
     }
     if (havePending_ && pendingQuotedPrintable_ && pending_.endsWith('=')) {
         pending_.chop(1);
-        pending_ += line;
+        join(line);
         return;
     }
     flushPending();
     pendingQuotedPrintable_ = startsQuotedPrintable(line);
-    pending_ = std::move(line);
+    pendingTooLong_ = line.size() > maxLineLength;
+    pending_ = pendingTooLong_ ? QByteArray() : std::move(line);
     pendingNumber_ = lineNumber_;
     havePending_ = true;
 }
@@ -240,6 +250,12 @@ void Reader::flushPending()
     if (!havePending_)
         return;
     havePending_ = false;
+    if (pendingTooLong_) {
+        pending_.clear();
+        lastLine_ = pendingNumber_;
+        report(pendingNumber_, QStringLiteral("longer than %1 bytes").arg(maxLineLength));
+        return;
+    }
     logicalLine(std::exchange(pending_, {}), pendingNumber_);
 }
 
@@ -356,6 +372,22 @@ Choice Choice::fromDeviceSettings()
     };
     return {on("use-folder"), on("use-kpeople"), on("use-eds"),
             DeviceSettings::listValue(QStringLiteral("contacts"), QLatin1String(edsSkipKey))};
+}
+
+Person withUsableNumbers(Person person)
+{
+    QStringList usable;
+    for (const QString& number : std::as_const(person.phoneNumbers)) {
+        const QString why = PhoneNumber::problem(number);
+        if (why.isEmpty()) {
+            usable.append(number.trimmed());
+            continue;
+        }
+        NSLog("Contacts: a phone number of %@ left out: %@", person.displayName(), why);
+        person.refused.append(why);
+    }
+    person.phoneNumbers = usable;
+    return person;
 }
 
 namespace {

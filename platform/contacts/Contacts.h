@@ -24,6 +24,7 @@ struct Person {
     QStringList phoneNumbers;    // TEL, in file order
     QStringList emailAddresses;  // EMAIL, in file order
     QString addressBook;         // where the person was read, for the picker to tell apart
+    QStringList refused;         // why values of the address book were left out, for the user
 
     // The values of one multi-value property, in file order.
     QStringList copyValue(PersonProperty property) const
@@ -36,6 +37,10 @@ struct Person {
 };
 
 namespace VCard {
+
+// A longer line (folded lines joined) is skipped unread, so that memory stays bounded by
+// this, not by the file; it is far more than any photo an address book keeps.
+constexpr qsizetype maxLineLength = 1024 * 1024;
 
 // Called for each line that was skipped, with its 1-based line number and why.
 using Problem = std::function<void(int line, const QString& reason)>;
@@ -65,6 +70,7 @@ private:
     QByteArray pending_;   // the logical line being joined
     bool havePending_ = false;
     bool pendingQuotedPrintable_ = false;
+    bool pendingTooLong_ = false;
     int pendingNumber_ = 0;
     int lineNumber_ = 0;
     int lastLine_ = 0;
@@ -97,6 +103,11 @@ struct Choice {
     QStringList edsSkipped;
     static Choice fromDeviceSettings();
 };
+
+// `person` without the phone numbers that are not phone numbers (PhoneNumber::problem), so
+// that a picked value can neither add a recipient nor hide one; why each went is logged and
+// kept in `refused`.
+Person withUsableNumbers(Person person);
 
 // The key of [contacts] that lists the address books left out.
 inline constexpr char edsSkipKey[] = "eds-skip";

@@ -86,7 +86,8 @@ public:
         std::vector<Row> rows;
         rows.reserve(static_cast<size_t>(people.size()));
         for (qsizetype i = 0; i < people.size(); ++i) {
-            const Person& p = people.at(i);
+            // Every book passes here, so no number reaches the list or the caller unchecked.
+            const Person p = Contacts::withUsableNumbers(people.at(i));
             const QString name = p.displayName();
             QStringList details = p.phoneNumbers;
             details.append(p.emailAddresses);

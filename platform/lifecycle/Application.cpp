@@ -256,7 +256,8 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     }
 
     // SIGTERM and SIGINT become an orderly quit, so the terminate hook runs.
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
+    // Close-on-exec: the programs that send messages must not inherit it.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
         auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &qtApp);
         QObject::connect(notifier, &QSocketNotifier::activated, &qtApp, [] {
             char c;

@@ -1,6 +1,7 @@
 #include "platform/messaging/MessageCompose.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/PhoneNumber.h"
 #include "platform/messaging/SmsSenders.h"
 
 #include <QFormLayout>
@@ -53,6 +54,12 @@ MessageComposeViewController::MessageComposeViewController(std::unique_ptr<SmsSe
     recipientsField_->setPlaceholderText(tr("Phone numbers, separated by commas"));
     recipientsField_->setInputMethodHints(Qt::ImhDialableCharactersOnly);
     form->addRow(tr("To:"), recipientsField_);
+    // The field scrolls; this does not, so that nobody is sent to who was not seen.
+    recipientList_ = new QLabel(this);
+    recipientList_->setObjectName(QStringLiteral("recipientList"));
+    recipientList_->setTextFormat(Qt::PlainText);
+    recipientList_->setWordWrap(true);
+    form->addRow(QString(), recipientList_);
     buildFrame(form, false);
     connect(recipientsField_, &QLineEdit::textChanged, this, &MessageComposeViewController::updateButtons);
     connect(bodyField_, &QPlainTextEdit::textChanged, this, &MessageComposeViewController::updateButtons);
@@ -87,9 +94,33 @@ QStringList MessageComposeViewController::recipients() const
     return out;
 }
 
+namespace {
+
+// A value within our own words: isolated, so that its direction marks cannot reorder them,
+// and cut when it is too long to be read anyway.
+QString quoted(const QString& value)
+{
+    constexpr qsizetype shownLength = 200;
+    const QString shown = value.size() > shownLength ? value.left(shownLength) + QStringLiteral("\u2026") : value;
+    return QStringLiteral("\u201c\u2068") + shown + QStringLiteral("\u2069\u201d");
+}
+
+} // namespace
+
+QString MessageComposeViewController::recipientsProblem() const
+{
+    for (const QString& number : recipients())
+        if (const QString why = PhoneNumber::problem(number); !why.isEmpty())
+            return tr("%1 cannot be sent to: %2").arg(quoted(number), why);
+    return {};
+}
+
 void MessageComposeViewController::updateButtons()
 {
-    sendButton_->setEnabled(!sending_ && !finished_ && !recipients().isEmpty() && !body().isEmpty());
+    const QString problem = recipientsProblem();
+    recipientList_->setText(problem.isEmpty() ? recipients().join(u'\n') : problem);
+    sendButton_->setEnabled(!sending_ && !finished_ && problem.isEmpty() && !recipients().isEmpty()
+                            && !body().isEmpty());
     recipientsField_->setReadOnly(sending_);
     bodyField_->setReadOnly(sending_);
 }
@@ -98,6 +129,10 @@ void MessageComposeViewController::send()
 {
     if (sending_ || finished_ || recipients().isEmpty() || body().isEmpty())
         return;
+    if (const QString problem = recipientsProblem(); !problem.isEmpty()) {
+        status_->setText(problem);
+        return;
+    }
     if (!sender_ || !sender_->isAvailable()) {
         status_->setText(tr("No SMS sender is available."));
         finish(MessageComposeResultFailed);

@@ -11,6 +11,7 @@
 #include <memory>
 
 class MessageComposeViewController;
+class QLabel;
 class QLineEdit;
 
 enum MessageComposeResult {
@@ -57,6 +58,8 @@ public:
     void setBody(const QString& body);
     // What the dialog holds now (the user may have edited it).
     QStringList recipients() const;
+    // Why one of them cannot be sent to, or empty.
+    QString recipientsProblem() const;
 
     // What the buttons do (and reject(), from the dialog).
     void send() override;
@@ -71,6 +74,7 @@ private:
     std::unique_ptr<SmsSender> sender_;
     MessageComposeViewControllerDelegate* delegate_ = nullptr;
     QLineEdit* recipientsField_ = nullptr;
+    QLabel* recipientList_ = nullptr; // each recipient in full, one per line
     QStringList pending_;
     QString text_;
     int sentCount_ = 0;

@@ -17,6 +17,9 @@ const QString mmSms = QStringLiteral("org.freedesktop.ModemManager1.Sms");
 constexpr uint smsStateSent = 5;
 // Enough for a bus answer; the send itself has its own deadline.
 constexpr int queryTimeoutMs = 3000;
+constexpr char objectsSignature[] = "a{oa{sa{sv}}}";
+// More than any machine has modems; reading a longer list would only hold up the window.
+constexpr int maxObjects = 64;
 
 } // namespace
 
@@ -46,15 +49,27 @@ QDBusConnection ModemManagerSender::bus()
     return QDBusConnection::connectToBus(options_.busAddress, connectionName_);
 }
 
-QStringList ModemManagerSender::modemsIn(const QDBusMessage& reply)
+QStringList ModemManagerSender::modemsIn(const QDBusMessage& reply, QString* problem)
 {
     QStringList modems;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return modems;
-    // a{oa{sa{sv}}}: object path -> interface -> properties.
+    auto fail = [&](const QString& why) {
+        if (problem)
+            *problem = why;
+        return QStringList();
+    };
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return fail(tr("ModemManager did not list the modems: %1").arg(reply.errorMessage()));
+    // Read as anything else, the answer would be taken apart at the wrong places.
+    if (reply.signature() != QLatin1String(objectsSignature))
+        return fail(tr("ModemManager listed the modems in an unexpected form (%1).").arg(reply.signature()));
+    // a{oa{sa{sv}}}: object path -> interface -> properties; the properties are skipped.
     const QDBusArgument objects = reply.arguments().at(0).value<QDBusArgument>();
     objects.beginMap();
-    while (!objects.atEnd()) {
+    for (int looked = 0; !objects.atEnd(); ++looked) {
+        if (looked == maxObjects) {
+            NSLog("SMS: ModemManager lists more than %d objects; the rest are not looked at", maxObjects);
+            break;
+        }
         objects.beginMapEntry();
         QDBusObjectPath path;
         objects >> path;
@@ -62,8 +77,7 @@ QStringList ModemManagerSender::modemsIn(const QDBusMessage& reply)
         while (!objects.atEnd()) {
             objects.beginMapEntry();
             QString interface;
-            QVariantMap properties;
-            objects >> interface >> properties;
+            objects >> interface;
             objects.endMapEntry();
             if (interface == mmMessaging)
                 modems.append(path.path());
@@ -78,12 +92,13 @@ QStringList ModemManagerSender::modemsIn(const QDBusMessage& reply)
 
 QString ModemManagerSender::findModem()
 {
+    problem_.clear();
     QDBusConnection connection = bus();
     if (!connection.isConnected())
         return {};
     QDBusMessage call = QDBusMessage::createMethodCall(mmService, mmRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
                                                        QStringLiteral("GetManagedObjects"));
-    const QStringList modems = modemsIn(connection.call(call, QDBus::Block, queryTimeoutMs));
+    const QStringList modems = modemsIn(connection.call(call, QDBus::Block, queryTimeoutMs), &problem_);
     if (!options_.modemPath.isEmpty())
         return modems.contains(options_.modemPath) ? options_.modemPath : QString();
     return modems.value(0);
@@ -117,27 +132,32 @@ void ModemManagerSender::send(const QString& number, const QString& text, Done d
     const QString modem = findModem();
     if (modem.isEmpty()) {
         // Still later, as promised to the caller.
-        QTimer::singleShot(0, this, [this] { complete(false, tr("No modem that can send messages was found.")); });
+        const QString why = problem_.isEmpty() ? tr("No modem that can send messages was found.") : problem_;
+        QTimer::singleShot(0, this, [this, why] { complete(false, why); });
         return;
     }
     deadline_.start(options_.timeoutMs);
     createMessage(modem, number, text);
 }
 
-void ModemManagerSender::callThen(const QDBusMessage& call, int timeoutMs, bool needsAnswer, const QString& failure,
+void ModemManagerSender::callThen(const QDBusMessage& call, int timeoutMs, const char* answer, const QString& failure,
                                   std::function<void(const QDBusMessage& reply)> next)
 {
     auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, timeoutMs), this);
     const quint64 generation = generation_;
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, watcher, generation, needsAnswer, failure, next = std::move(next)] {
+            [this, watcher, generation, answer, failure, next = std::move(next)] {
                 watcher->deleteLater();
                 // A newer send, or the end of this one, came first.
                 if (generation != generation_)
                     return;
                 const QDBusMessage reply = watcher->reply();
-                if (reply.type() != QDBusMessage::ReplyMessage || (needsAnswer && reply.arguments().isEmpty())) {
+                if (reply.type() != QDBusMessage::ReplyMessage) {
                     complete(false, failure.arg(reply.errorMessage()));
+                    return;
+                }
+                if (answer && reply.signature() != QLatin1String(answer)) {
+                    complete(false, failure.arg(tr("an answer of the unexpected form \"%1\"").arg(reply.signature())));
                     return;
                 }
                 next(reply);
@@ -148,7 +168,7 @@ void ModemManagerSender::createMessage(const QString& modem, const QString& numb
 {
     QDBusMessage call = QDBusMessage::createMethodCall(mmService, modem, mmMessaging, QStringLiteral("Create"));
     call << QVariantMap{{QStringLiteral("number"), number}, {QStringLiteral("text"), text}};
-    callThen(call, options_.timeoutMs, true, tr("The modem refused the message: %1"), [this, modem](const QDBusMessage& reply) {
+    callThen(call, options_.timeoutMs, "o", tr("The modem refused the message: %1"), [this, modem](const QDBusMessage& reply) {
         sendMessage(modem, reply.arguments().at(0).value<QDBusObjectPath>().path());
     });
 }
@@ -156,7 +176,7 @@ void ModemManagerSender::createMessage(const QString& modem, const QString& numb
 void ModemManagerSender::sendMessage(const QString& modem, const QString& sms)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(mmService, sms, mmSms, QStringLiteral("Send"));
-    callThen(call, options_.timeoutMs, false, tr("The modem could not send the message: %1"),
+    callThen(call, options_.timeoutMs, nullptr, tr("The modem could not send the message: %1"),
              [this, modem, sms](const QDBusMessage&) { pollState(modem, sms); });
 }
 
@@ -166,9 +186,15 @@ void ModemManagerSender::pollState(const QString& modem, const QString& sms)
                                                        QStringLiteral("Get"));
     call << mmSms << QStringLiteral("State");
     const quint64 generation = generation_;
-    callThen(call, queryTimeoutMs, true, tr("The modem lost the message: %1"),
-             [this, modem, sms, generation](const QDBusMessage& reply) {
-                 const uint state = reply.arguments().at(0).value<QDBusVariant>().variant().toUInt();
+    const QString failure = tr("The modem lost the message: %1");
+    callThen(call, queryTimeoutMs, "v", failure,
+             [this, modem, sms, generation, failure](const QDBusMessage& reply) {
+                 const QVariant value = reply.arguments().at(0).value<QDBusVariant>().variant();
+                 if (value.metaType().id() != QMetaType::UInt) {
+                     complete(false, failure.arg(tr("its state came as \"%1\"").arg(QString::fromLatin1(value.typeName()))));
+                     return;
+                 }
+                 const uint state = value.toUInt();
                  if (state == smsStateSent) {
                      // Sent messages would otherwise pile up in the modem's storage.
                      QDBusMessage remove =

@@ -30,17 +30,18 @@ public:
     QString findModem();
     // Every modem with messaging, without waiting for the bus's answer.
     void listModems(std::function<void(const QStringList& modems)> done);
-    // The modems with messaging in an answer to GetManagedObjects, sorted.
-    static QStringList modemsIn(const QDBusMessage& reply);
+    // The modems with messaging in an answer to GetManagedObjects, sorted; none, with why in
+    // `problem`, for an error or an answer of another form.
+    static QStringList modemsIn(const QDBusMessage& reply, QString* problem = nullptr);
 
 private:
     void createMessage(const QString& modem, const QString& number, const QString& text);
     void sendMessage(const QString& modem, const QString& sms);
     void pollState(const QString& modem, const QString& sms);
     // Makes `call` and hands its reply to `next`, unless a newer send or the end of this one
-    // came first. A failed call, or one without the answer `next` needs, ends the send with
-    // `failure` (its %1: the bus's error).
-    void callThen(const QDBusMessage& call, int timeoutMs, bool needsAnswer, const QString& failure,
+    // came first. A failed call, or one whose answer is not of the D-Bus signature `answer`
+    // (null: any, as it is not read), ends the send with `failure` (its %1: why).
+    void callThen(const QDBusMessage& call, int timeoutMs, const char* answer, const QString& failure,
                   std::function<void(const QDBusMessage& reply)> next);
     void complete(bool sent, const QString& error);
 
@@ -48,6 +49,7 @@ private:
 
     ModemManagerOptions options_;
     QString connectionName_;
+    QString problem_; // why the last look for a modem found none, when the bus said
     Done done_;
     QTimer deadline_;
     QTimer poll_;

@@ -33,6 +33,10 @@ private slots:
         QTest::newRow("--help lists --settings") << QStringList{"--help"} << 0 << "--settings" << false;
         QTest::newRow("-h") << QStringList{"-h"} << 0 << "--version" << false;
         QTest::newRow("--help wins over --demo") << QStringList{"--demo", "--help"} << 0 << "Usage:" << false;
+        QTest::newRow("--help-all lists ours") << QStringList{"--help-all"} << 0 << "--settings" << false;
+        QTest::newRow("--help-all lists Qt's") << QStringList{"--demo", "--help-all"} << 0 << "--platform <platformName"
+                                               << false;
+        QTest::newRow("--help points to --help-all") << QStringList{"--help"} << 0 << "--help-all" << false;
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "quorvel 1.2.3\n" << false;
         QTest::newRow("unknown long option") << QStringList{"--settingz"} << 2 << "Unknown option 'settingz'" << false;
         QTest::newRow("unknown with --demo still refused") << QStringList{"--demo", "-x"} << 2 << "'x'" << false;

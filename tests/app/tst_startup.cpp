@@ -19,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <fcntl.h>
+
 class tst_Startup : public QObject {
     Q_OBJECT
 private slots:
@@ -38,6 +40,28 @@ void tst_Startup::initTestCase()
 {
     initTestEnvironment();
     QVERIFY(StringTable::load(QStringLiteral("en")));
+}
+
+// The descriptors of process `pid`, past the standard three, that a program it starts would
+// inherit, each with what it is.
+static QStringList inheritedDescriptors(qint64 pid)
+{
+    QStringList out;
+    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
+    for (const QString& fd : QDir(proc + QStringLiteral("fdinfo")).entryList(QDir::Files)) {
+        if (fd.toInt() <= 2)
+            continue;
+        QFile info(proc + QStringLiteral("fdinfo/") + fd);
+        if (!info.open(QIODevice::ReadOnly))
+            continue; // closed meanwhile
+        for (const QByteArray& line : info.readAll().split('\n')) {
+            bool ok = false;
+            const uint flags = line.startsWith("flags:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+            if (ok && !(flags & O_CLOEXEC))
+                out.append(fd + u' ' + QFile::symLinkTarget(proc + QStringLiteral("fd/") + fd));
+        }
+    }
+    return out;
 }
 
 static void seedStore(const QString& last, const QString& lastUsed)
@@ -179,6 +203,9 @@ void tst_Startup::terminatingBySignalStoresTheMessage()
     QTest::qWait(1000); // the feed is in full flow
     if (server)
         QVERIFY(server->connections() > 0);
+    // Nothing open here may reach the programs that send messages.
+    const QStringList inherited = inheritedDescriptors(app.processId());
+    QVERIFY2(inherited.isEmpty(), qPrintable(inherited.join(QStringLiteral(", "))));
     QElapsedTimer clock;
     clock.start();
     app.terminate(); // SIGTERM

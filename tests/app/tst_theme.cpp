@@ -241,6 +241,11 @@ private slots:
             if (ready)
                 QVERIFY(ratio >= 4.5);
         }
+        // The desktop switches while the label shows: it takes the new theme's colour.
+        const QPalette other = dark ? light_ : DesktopColorScheme::darkPalette();
+        QApplication::setPalette(other);
+        QCoreApplication::processEvents();
+        QCOMPARE(report->SMSLabel->palette().color(QPalette::WindowText), other.color(QPalette::Active, QPalette::WindowText));
     }
 
     // A desktop that turns dark while we run: the screens follow without a restart.

@@ -342,6 +342,47 @@ private slots:
         QTRY_VERIFY(!picker);
     }
 
+    // A value of the book that could add or hide a recipient never reaches the field.
+    void pickingAHostileContact_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<QString>("refusal"); // part of the alert; empty: no alert
+        const QString hidden = QStringLiteral("+1 900 555 0199") + QString(120, u' ') + QStringLiteral(", +420 601 123 456");
+        QTest::newRow("a second number after blanks") << 0 << QStringList{hidden} << "[None]" << "U+002C";
+        QTest::newRow("the next number serves") << 0 << QStringList{"112\n113", "+420 555"} << "+420 555" << "";
+        QTest::newRow("an address with a line break")
+            << 1 << QStringList{"mallory@example.org\r\nBcc: evil@example.org"} << "[None]" << "name@example.org";
+        QTest::newRow("a name with quotes, commas and <>")
+            << 1 << QStringList{"\"Evil, \\\"Boss\\\"\" <evil@example.org>, x@example.org"} << "[None]"
+            << "name@example.org";
+        QTest::newRow("the next address serves") << 1 << QStringList{"two@ex ample.org", "ok@example.org"}
+                                                 << "ok@example.org" << "";
+    }
+
+    void pickingAHostileContact()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, values);
+        QFETCH(QString, recipient);
+        QFETCH(QString, refusal);
+        Person mallory;
+        mallory.formattedName = QStringLiteral("Mallory");
+        (kind == 0 ? mallory.phoneNumbers : mallory.emailAddresses) = values;
+        people = {mallory};
+        screen->MessageSegment->setSelectedSegmentIndex(kind);
+        screen->contactButton(screen->contactsButton);
+        QPointer<PeoplePickerNavigationController> picker = presented<PeoplePickerNavigationController>();
+        QVERIFY(picker);
+        picker->selectPerson(0);
+        QCOMPARE(screen->phoneNumber->text(), recipient);
+        AlertView* alert = AlertPresenter::shared().topAlert();
+        QCOMPARE(alert != nullptr, !refusal.isEmpty());
+        if (alert)
+            QVERIFY2(alert->message().contains(refusal), qPrintable(alert->message()));
+    }
+
     void cancellingThePickerChangesNothing()
     {
         screen->phoneNumber->setText(QStringLiteral("keep"));

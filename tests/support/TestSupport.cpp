@@ -11,12 +11,39 @@
 
 LogCapture::LogCapture()
 {
-    previous_ = Log::setSink([this](const QString& m) { lines_.append(m); });
+    previous_ = Log::setSink([this](const QString& m) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        lines_.append(m);
+    });
 }
 
 LogCapture::~LogCapture()
 {
     Log::setSink(std::move(previous_));
+}
+
+QStringList LogCapture::lines() const
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return lines_;
+}
+
+bool LogCapture::contains(const QString& line) const
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return lines_.contains(line);
+}
+
+qsizetype LogCapture::indexOf(const QString& line, qsizetype from) const
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return lines_.indexOf(line, from);
+}
+
+void LogCapture::clear()
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    lines_.clear();
 }
 
 void initTestEnvironment()

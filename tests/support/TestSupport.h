@@ -5,21 +5,25 @@
 #include "platform/foundation/Log.h"
 
 #include <QStringList>
+#include <mutex>
 #include <optional>
 #include <QTemporaryDir>
 
 // Collects every log message while it lives.
+// The log lines written while it exists, from any thread: workers log too.
 class LogCapture {
 public:
     LogCapture();
     ~LogCapture();
-    const QStringList& lines() const { return lines_; }
-    bool contains(const QString& line) const { return lines_.contains(line); }
+    // A copy: another thread may be adding to them.
+    QStringList lines() const;
+    bool contains(const QString& line) const;
     // Index of the first line equal to `line` at or after `from`, or -1.
-    qsizetype indexOf(const QString& line, qsizetype from = 0) const { return lines_.indexOf(line, from); }
-    void clear() { lines_.clear(); }
+    qsizetype indexOf(const QString& line, qsizetype from = 0) const;
+    void clear();
 
 private:
+    mutable std::mutex mutex_;
     QStringList lines_;
     Log::Sink previous_;
 };

@@ -5,7 +5,11 @@ Usage: fake_modemmanager.py BUS_ADDRESS MODE RECORD_FILE
 
 MODE: "ok" (messages are sent), "fail-create" (Create fails), "fail-send" (Send fails),
 "no-modem" (no modem with the Messaging interface), "stuck" (Send returns but the message
-never reaches the sent state). Every call is appended to RECORD_FILE as one JSON line.
+never reaches the sent state), "list-error" (the modem list is an error), "list-silent" (the
+modem list never comes), "list-huge" (20,000 modems before the real one), "list-SIG" (the
+modem list comes as D-Bus signature SIG: "a{sv}", "s", "a{oa{sv}}" or "" for nothing),
+"create-wrong" (Create answers a string), "state-wrong" (the state is a string).
+Every call is appended to RECORD_FILE as one JSON line.
 Prints READY once it owns its name.
 """
 import json
@@ -29,15 +33,40 @@ def record(entry):
         f.write(json.dumps(entry) + "\n")
 
 
+WRONG_LISTS = {
+    "list-a{sv}": lambda: (dbus.Dictionary({"Modems": dbus.String(MODEM_PATH)}, signature="sv"),),
+    "list-s": lambda: (dbus.String(MODEM_PATH),),
+    "list-a{oa{sv}}": lambda: (dbus.Dictionary({MODEM_PATH: {MESSAGING: dbus.String("x")}}, signature="oa{sv}"),),
+    "list-": lambda: (),
+}
+PARKED = []
+
+
 class Manager(dbus.service.Object):
-    @dbus.service.method("org.freedesktop.DBus.ObjectManager", out_signature="a{oa{sa{sv}}}")
-    def GetManagedObjects(self):
+    # No fixed out_signature: the wrong modes answer in other forms.
+    @dbus.service.method("org.freedesktop.DBus.ObjectManager", async_callbacks=("reply", "error"))
+    def GetManagedObjects(self, reply, error):
+        if MODE == "list-silent":
+            PARKED.append((reply, error))
+            return
+        if MODE == "list-error":
+            error(dbus.exceptions.DBusException("Modem list unavailable", name=MM + ".Error.Core.Failed"))
+            return
+        if MODE in WRONG_LISTS:
+            reply(*WRONG_LISTS[MODE]())
+            return
+        objects = {}
+        if MODE == "list-huge":
+            for i in range(20000):
+                objects["/org/freedesktop/ModemManager1/Modem/x%d" % i] = {MESSAGING: {}}
         if MODE == "no-modem":
-            return dbus.Dictionary({MODEM_PATH: {MM + ".Modem": {"Manufacturer": "Test"}}}, signature="oa{sa{sv}}")
-        return dbus.Dictionary({MODEM_PATH: {
-            MM + ".Modem": {"Manufacturer": "Test"},
-            MESSAGING: {"Messages": dbus.Array([], signature="o")},
-        }}, signature="oa{sa{sv}}")
+            objects[MODEM_PATH] = {MM + ".Modem": {"Manufacturer": "Test"}}
+        else:
+            objects[MODEM_PATH] = {
+                MM + ".Modem": {"Manufacturer": "Test"},
+                MESSAGING: {"Messages": dbus.Array([], signature="o")},
+            }
+        reply(dbus.Dictionary(objects, signature="oa{sa{sv}}"))
 
 
 class Sms(dbus.service.Object):
@@ -57,7 +86,7 @@ class Sms(dbus.service.Object):
     @dbus.service.method(PROPS, in_signature="ss", out_signature="v")
     def Get(self, interface, name):
         if interface == SMS and name == "State":
-            return dbus.UInt32(self.state)
+            return dbus.String("sent") if MODE == "state-wrong" else dbus.UInt32(self.state)
         if interface == SMS and name in ("Number", "Text"):
             return dbus.String(self.props.get(name.lower(), ""))
         raise dbus.exceptions.DBusException("No such property", name="org.freedesktop.DBus.Error.InvalidArgs")
@@ -69,7 +98,7 @@ class Modem(dbus.service.Object):
         self.count = 0
         self.messages = []
 
-    @dbus.service.method(MESSAGING, in_signature="a{sv}", out_signature="o")
+    @dbus.service.method(MESSAGING, in_signature="a{sv}")
     def Create(self, properties):
         props = {str(k): str(v) for k, v in properties.items()}
         record({"call": "Create", "properties": props})
@@ -78,7 +107,7 @@ class Modem(dbus.service.Object):
         self.count += 1
         path = "/org/freedesktop/ModemManager1/SMS/%d" % self.count
         self.messages.append(Sms(self.connection, path, props))
-        return dbus.ObjectPath(path)
+        return dbus.String(path) if MODE == "create-wrong" else dbus.ObjectPath(path)
 
     @dbus.service.method(MESSAGING, in_signature="o")
     def Delete(self, path):

@@ -245,6 +245,46 @@ private slots:
         QTRY_VERIFY(!picker);
     }
 
+    // Last, as it adds a person: a synced card whose number hides a second recipient behind
+    // blanks, and whose address carries a header line. Picked, neither reaches the field.
+    void hostileContactPickedOnTheReportScreen()
+    {
+        QFile::remove(DeviceSettings::path());
+        DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("folder"), QStringLiteral("/nonexistent"));
+        DeviceSettings::setValue(QStringLiteral("contacts"), QStringLiteral("use-kpeople"), QStringLiteral("false"));
+        const QByteArray number = "+1 900 555 0199" + QByteArray(120, ' ') + "\\, +420 601 123 456";
+        addCard("BEGIN:VCARD\nVERSION:3.0\nFN:Mallory Hidden\nTEL:" + number
+                + "\nEMAIL:mallory@example.org\\nBcc: evil@example.org\nEND:VCARD");
+        // The book hands it over as it is; the picker is what checks.
+        const Contacts::Cancellation cancel;
+        const QList<Person> read = Contacts::readEvolutionDataServer(cancel);
+        const Person* mallory = find(read, QStringLiteral("Mallory Hidden"));
+        QVERIFY(mallory);
+        QVERIFY(mallory->phoneNumbers.value(0).endsWith(QStringLiteral(", +420 601 123 456")));
+        for (int kind : {0, 1}) {
+            AlertPresenter::shared().dismissAll();
+            QuorvelFirstViewController screen(reportServices());
+            screen.loadViewIfNeeded();
+            screen.MessageSegment->setSelectedSegmentIndex(kind);
+            QPointer<PeoplePickerNavigationController> picker = openPicker(screen);
+            QVERIFY(picker);
+            picker->setSearchText(QStringLiteral("Mallory"));
+            QCOMPARE(picker->visiblePeople().size(), 1);
+            QVERIFY(picker->visiblePeople().at(0).phoneNumbers.isEmpty());
+            picker->setSearchText(QStringLiteral("601"));
+            QVERIFY(picker->visiblePeople().isEmpty());
+            picker->setSearchText(QStringLiteral("Mallory"));
+            auto* list = picker->findChild<QListView*>(QStringLiteral("people"));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+            QCOMPARE(screen.phoneNumber->text(), QStringLiteral("[None]"));
+            AlertView* alert = AlertPresenter::shared().topAlert();
+            QVERIFY(alert);
+            QVERIFY2(alert->message().contains(kind == 0 ? QStringLiteral("U+002C") : QStringLiteral("name@example.org")),
+                     qPrintable(alert->message()));
+        }
+        AlertPresenter::shared().dismissAll();
+    }
+
 private:
     // A report screen that can send both ways and opens the real picker.
     static ReportServices reportServices()
@@ -277,6 +317,25 @@ private:
         for (const QCheckBox* c : bookChecks(dialog))
             out.append(QLatin1String(c->isChecked() ? "+" : "-") + c->accessibleName());
         return out;
+    }
+
+    // One more person in the built-in book.
+    static void addCard(const QByteArray& card)
+    {
+        GError* error = nullptr;
+        ESourceRegistry* registry = e_source_registry_new_sync(nullptr, &error);
+        QVERIFY2(registry, error ? error->message : "");
+        ESource* book = e_source_registry_ref_builtin_address_book(registry);
+        EClient* client = e_book_client_connect_sync(book, 1, nullptr, &error);
+        QVERIFY2(client, error ? error->message : "");
+        EContact* contact = e_contact_new_from_vcard(card.constData());
+        const gboolean added = e_book_client_add_contact_sync(E_BOOK_CLIENT(client), contact, E_BOOK_OPERATION_FLAG_NONE,
+                                                              nullptr, nullptr, &error);
+        g_object_unref(contact);
+        g_object_unref(client);
+        g_object_unref(book);
+        g_object_unref(registry);
+        QVERIFY2(added, error ? error->message : "");
     }
 
     void addContacts()

@@ -76,6 +76,13 @@ private slots:
                                               << QStringList() << QStringList() << 2;
         QTest::newRow("missing END keeps the card") << QByteArray("BEGIN:VCARD\nFN:Last\nTEL:9") << "Last"
                                                     << QStringList{"9"} << QStringList() << 1;
+        QTest::newRow("a line past the length limit is skipped")
+            << QByteArray("BEGIN:VCARD\nFN:L\nTEL:") + QByteArray(VCard::maxLineLength, '9') + QByteArray("\nTEL:2\nEND:VCARD\n")
+            << "L" << QStringList{"2"} << QStringList() << 1;
+        QTest::newRow("folded past the length limit")
+            << QByteArray("BEGIN:VCARD\nFN:L\nEMAIL:a") + QByteArray(VCard::maxLineLength / 2, 'a')
+                   + QByteArray("\n ") + QByteArray(VCard::maxLineLength / 2, 'a') + QByteArray("@x\nEMAIL:b@x\nEND:VCARD\n")
+            << "L" << QStringList() << QStringList{"b@x"} << 1;
         QTest::newRow("photo data is passed over")
             << QByteArray("BEGIN:VCARD\nFN:F\nPHOTO;ENCODING=b;TYPE=JPEG:AAAA\n BBBB\nTEL:5\nEND:VCARD\n") << "F"
             << QStringList{"5"} << QStringList() << 0;
@@ -359,6 +366,43 @@ private slots:
         picker.setSearchText(text);
         QCOMPARE(picker.visiblePeople().size(), count);
         QCOMPARE(picker.findChild<QLabel*>(QStringLiteral("emptyLabel"))->isVisible(), count == 0);
+    }
+
+    // Whatever a book holds, the picker hands over only values that are one number each.
+    void pickedNumbersAreNumbers_data()
+    {
+        QTest::addColumn<QStringList>("held");
+        QTest::addColumn<QStringList>("handed");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a second recipient after many blanks")
+            << QStringList{QStringLiteral("+1 900 555 0199") + QString(120, u' ') + QStringLiteral(", +420 601 123 456"),
+                           "+420 602 000 111"}
+            << QStringList{"+420 602 000 111"} << "U+002C";
+        QTest::newRow("line break") << QStringList{"112\n+420 601"} << QStringList() << "U+000A";
+        QTest::newRow("right-to-left override") << QStringList{QString::fromUtf8("\u202e112")} << QStringList() << "U+202E";
+        QTest::newRow("only blanks") << QStringList{"   "} << QStringList() << "empty";
+        QTest::newRow("blanks around dropped") << QStringList{" 112 "} << QStringList{"112"} << "";
+    }
+
+    void pickedNumbersAreNumbers()
+    {
+        QFETCH(QStringList, held);
+        QFETCH(QStringList, handed);
+        QFETCH(QString, refusal);
+        Person person;
+        person.formattedName = QStringLiteral("Mallory");
+        person.phoneNumbers = held;
+        PeoplePickerNavigationController picker(QList<Person>{person});
+        RecordingDelegate delegate;
+        picker.setPeoplePickerDelegate(&delegate);
+        picker.setSearchText(QStringLiteral("601"));
+        QVERIFY(picker.visiblePeople().isEmpty());
+        picker.setSearchText(QString());
+        picker.selectPerson(0);
+        QCOMPARE(delegate.chosen.size(), 1);
+        QCOMPARE(delegate.chosen.at(0).phoneNumbers, handed);
+        QCOMPARE(delegate.chosen.at(0).refused.size(), refusal.isEmpty() ? 0 : 1);
+        QVERIFY(delegate.chosen.at(0).refused.join(u' ').contains(refusal));
     }
 
     void choosingAndCancelling()

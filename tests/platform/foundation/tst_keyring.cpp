@@ -10,26 +10,30 @@
 #include <QGuiApplication>
 #include <QtTest>
 
-// Waits without QVERIFY, which cannot return a value.
-#define QTRY_VERIFY_WITH_TIMEOUT_RET(expr, timeout)                                                                   \
-    do {                                                                                                               \
-        QElapsedTimer t_;                                                                                              \
-        t_.start();                                                                                                    \
-        while (!(expr) && t_.elapsed() < (timeout))                                                                    \
-            QTest::qWait(20);                                                                                          \
-    } while (false)
-
 namespace {
 
-KeyringAnswer wait(const std::function<void(Keyring::Done)>& call)
+// The answer to `call`; a failure of the test when it comes inside the call or not within
+// 20 s. The answer is kept apart from this frame, which a late one would otherwise outlive.
+KeyringAnswer wait(const std::function<void(Keyring::Done)>& call, const char* file = __builtin_FILE(),
+                   int line = __builtin_LINE())
 {
-    std::optional<KeyringAnswer> answer;
-    call([&answer](const KeyringAnswer& a) { answer = a; });
-    // Never inside the call.
-    if (answer)
-        return KeyringAnswer{KeyringAnswer::Failed, {}, QStringLiteral("answered inside the call")};
-    QTRY_VERIFY_WITH_TIMEOUT_RET(answer.has_value(), 20000);
-    return *answer;
+    auto answer = std::make_shared<std::optional<KeyringAnswer>>();
+    call([answer](const KeyringAnswer& a) { *answer = a; });
+    QString problem;
+    if (answer->has_value()) {
+        problem = QStringLiteral("answered inside the call");
+    } else {
+        QElapsedTimer clock;
+        clock.start();
+        while (!answer->has_value() && clock.elapsed() < 20000)
+            QTest::qWait(20);
+        if (!answer->has_value())
+            problem = QStringLiteral("no answer within 20 s");
+    }
+    if (problem.isEmpty())
+        return **answer;
+    QTest::qFail(qPrintable(problem), file, line);
+    return KeyringAnswer{KeyringAnswer::Failed, {}, problem};
 }
 
 } // namespace

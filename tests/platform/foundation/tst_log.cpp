@@ -15,7 +15,9 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -61,6 +63,7 @@ private slots:
     }
     void standardError_data();
     void standardError();
+    void captureTakesEveryThread();
 };
 
 void tst_Log::standardError_data()
@@ -97,6 +100,23 @@ void tst_Log::standardError()
     QVERIFY2(QRegularExpression(expected).match(QString::fromUtf8(out)).hasMatch(), out.constData());
     // The lines themselves, in their order, whatever standard error gets.
     QCOMPARE(log.lines(), (QStringList{QStringLiteral("V POLI: loadSettings"), QStringLiteral("at 50.1 N")}));
+}
+
+// Readers and locators log from worker threads; a capture loses none of their lines.
+void tst_Log::captureTakesEveryThread()
+{
+    constexpr int threads = 4, each = 500;
+    LogCapture log;
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([t] {
+            for (int i = 0; i < each; ++i)
+                NSLog("worker %d line %d", t, i);
+        });
+    for (std::thread& w : workers)
+        w.join();
+    QCOMPARE(log.lines().size(), threads * each);
+    QVERIFY(log.contains(QStringLiteral("worker 3 line 499")));
 }
 
 QTEST_MAIN(tst_Log)

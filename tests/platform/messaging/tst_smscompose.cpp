@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QLabel>
 #include <QtTest>
+#include <optional>
 
 using namespace Harness;
 
@@ -61,6 +62,10 @@ private slots:
                                     << QStringList{"Create", "Send"};
         QTest::newRow("never reaches sent: time-out") << "stuck" << 1 << int(MessageComposeResultFailed)
                                                       << QStringList{"Create", "Send"};
+        QTest::newRow("create answers a string, not a path") << "create-wrong" << 30 << int(MessageComposeResultFailed)
+                                                             << QStringList{"Create"};
+        QTest::newRow("state answered as a string") << "state-wrong" << 30 << int(MessageComposeResultFailed)
+                                                    << QStringList{"Create", "Send"};
     }
 
     void modemManager()
@@ -93,6 +98,52 @@ private slots:
         QCOMPARE(props.value("text").toString(), text);
         QTest::qWait(100);
         QCOMPARE(outcome.results.size(), 1);
+    }
+
+    // The modem list as ModemManager, or whoever owns its name on a custom bus, may answer it.
+    void modemListAnswers_data()
+    {
+        QTest::addColumn<QString>("mode");
+        // Part of the failure's message; empty when the modem is found.
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a map of variants") << "list-a{sv}" << "(a{sv})";
+        QTest::newRow("a string") << "list-s" << "(s)";
+        QTest::newRow("interfaces without properties") << "list-a{oa{sv}}" << "(a{oa{sv}})";
+        QTest::newRow("nothing") << "list-" << "()";
+        QTest::newRow("an error") << "list-error" << "Modem list unavailable";
+        QTest::newRow("no answer") << "list-silent" << "did not list the modems";
+        QTest::newRow("20,000 modems") << "list-huge" << "";
+    }
+
+    void modemListAnswers()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, said);
+        ModemBus bus;
+        QVERIFY(bus.start(mode));
+        ModemManagerOptions options;
+        options.busAddress = bus.address;
+        ModemManagerSender sender(options);
+        std::optional<QStringList> listed;
+        sender.listModems([&listed](const QStringList& modems) { listed = modems; });
+        QTRY_VERIFY_WITH_TIMEOUT(listed.has_value(), 10000);
+        const QString found = sender.findModem();
+        if (said.isEmpty()) {
+            QCOMPARE(found, QStringLiteral("/org/freedesktop/ModemManager1/Modem/0"));
+            QVERIFY(listed->contains(found));
+            QVERIFY(listed->size() <= 64);
+            return;
+        }
+        QVERIFY(found.isEmpty());
+        QVERIFY(listed->isEmpty());
+        std::optional<QString> error;
+        sender.send(QStringLiteral("112"), QStringLiteral("x"), [&error](bool sent, const QString& why) {
+            QVERIFY(!sent);
+            error = why;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(error.has_value(), 10000);
+        QVERIFY2(error->contains(said), qPrintable(*error));
+        QVERIFY(bus.calls().isEmpty());
     }
 
     void noModemMeansNoSender()
@@ -194,9 +245,18 @@ private slots:
         QTest::addColumn<QStringList>("recipients");
         QTest::addColumn<QString>("body");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("both") << QStringList{"1"} << "x" << true;
-        QTest::newRow("spaces only recipient") << QStringList{"  "} << "x" << false;
-        QTest::newRow("empty body") << QStringList{"1"} << "" << false;
+        // What the list under the field must show: every recipient in full, or the refusal.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("both") << QStringList{"1"} << "x" << true << "1";
+        QTest::newRow("spaces only recipient") << QStringList{"  "} << "x" << false << "";
+        QTest::newRow("empty body") << QStringList{"1"} << "" << false << "1";
+        QTest::newRow("a comma after many blanks: two recipients, both shown")
+            << QStringList{QStringLiteral("+1 900 555 0199") + QString(120, u' ') + QStringLiteral(", +420 601 123 456")}
+            << "x" << true << "+1 900 555 0199\n+420 601 123 456";
+        QTest::newRow("right-to-left override") << QStringList{QString::fromUtf8("+420 601\u202e123")} << "x" << false
+                                                << "U+202E";
+        QTest::newRow("100,000 digits") << QStringList{QString(100000, u'7')} << "x" << false << "100000 digits";
+        QTest::newRow("one bad among good ones") << QStringList{"112", "call me"} << "x" << false << "U+0063";
     }
 
     void sendNeedsRecipientAndText()
@@ -204,10 +264,17 @@ private slots:
         QFETCH(QStringList, recipients);
         QFETCH(QString, body);
         QFETCH(bool, enabled);
-        MessageComposeViewController composer(std::make_unique<FakeSmsSender>(std::make_shared<FakeSmsSender::State>()));
+        QFETCH(QString, shown);
+        auto state = std::make_shared<FakeSmsSender::State>();
+        MessageComposeViewController composer(std::make_unique<FakeSmsSender>(state));
         composer.setRecipients(recipients);
         composer.setBody(body);
         QCOMPARE(composer.findChild<QPushButton*>(QStringLiteral("sendButton"))->isEnabled(), enabled);
+        auto* list = composer.findChild<QLabel*>(QStringLiteral("recipientList"));
+        QVERIFY(list);
+        QVERIFY2(list->text().contains(shown), qPrintable(list->text()));
+        composer.send();
+        QCOMPARE(state->sent.isEmpty(), !enabled);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -65,7 +66,8 @@ private slots:
     {
         Fixture f(4);
         QCOMPARE(f.rows.created, 4);
-        TableViewCell* first = f.cell(0);
+        // Guarded: a plain pointer would stay true after the cell was deleted.
+        const QPointer<TableViewCell> first = f.cell(0);
         f.rows.items.removeLast();
         f.table.reloadData();
         QCOMPARE(f.rows.created, 4); // all from the queue
