@@ -1,6 +1,6 @@
 # Writes the desktop entry at install time, with Exec naming the installed program. Run by
-# `cmake --install` and by CPack with QUORVEL_APP_ID, QUORVEL_DESKTOP_IN, QUORVEL_BINDIR and
-# QUORVEL_DATADIR set.
+# `cmake --install` (also when the Debian package is built) with QUORVEL_APP_ID,
+# QUORVEL_DESKTOP_IN, QUORVEL_BINDIR and QUORVEL_DATADIR set.
 set(program "${CMAKE_INSTALL_PREFIX}/${QUORVEL_BINDIR}/quorvel")
 # An argument with a space or another reserved character is written in double quotes, with
 # the characters the entry's quoting rule names escaped, and a per cent sign doubled.

@@ -36,6 +36,7 @@ private slots:
         QTest::newRow("metadata") << "share/metainfo/" + kId + ".metainfo.xml";
         QTest::newRow("licence") << "share/doc/quorvel/LICENSE";
         QTest::newRow("copyright") << "share/doc/quorvel/copyright";
+        QTest::newRow("manual page") << "share/man/man1/quorvel.1";
         QTest::newRow("address books module") << QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-addressbooks.so";
         QTest::newRow("keyring module") << QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-keyring.so";
     }
@@ -72,7 +73,7 @@ private slots:
         QTest::newRow("desktop-file-validate") << "desktop-file-validate"
                                                << QStringList{prefix_ + "/share/applications/" + kId + ".desktop"};
         QTest::newRow("appstreamcli validate") << "appstreamcli"
-                                               << QStringList{"validate", "--no-net", "--explain",
+                                               << QStringList{"validate", "--pedantic", "--no-net", "--explain",
                                                               prefix_ + "/share/metainfo/" + kId + ".metainfo.xml"};
     }
 
@@ -85,6 +86,39 @@ private slots:
         QVERIFY2(status == 0, out.constData());
         // Warnings count too: a software centre may drop an entry for less than an error.
         QVERIFY2(!out.contains("warning") && !out.contains("W:") && !out.contains("E:"), out.constData());
+    }
+
+    // The manual page formats without a complaint from groff, and says what --help says and
+    // what --help cannot.
+    void manualPage_data()
+    {
+        QTest::addColumn<QString>("says");
+        QTest::newRow("name line") << "quorvel - tell somebody else where you are";
+        QTest::newRow("an option from --help") << "--settings";
+        QTest::newRow("the version from --version") << "quorvel " QUORVEL_VERSION;
+        QTest::newRow("the store") << "~/.config/quorvel/defaults.json";
+        QTest::newRow("device settings") << "~/.config/quorvel/device.ini";
+        QTest::newRow("the place index") << "/usr/share/quorvel/quorvel-places.bin";
+        QTest::newRow("the logging category") << "quorvel.diag";
+        QTest::newRow("the window system") << "QT_QPA_PLATFORM";
+        QTest::newRow("usage error status") << "An unknown option or an unexpected argument";
+    }
+
+    void manualPage()
+    {
+        QFETCH(QString, says);
+        QProcess man;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("200")); // no line breaks inside a name
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        man.setProcessEnvironment(env);
+        man.start(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"), prefix_ + QStringLiteral("/share/man/man1/quorvel.1")});
+        QVERIFY(man.waitForFinished(60000));
+        const QByteArray complaints = man.readAllStandardError();
+        const QString page = QString::fromUtf8(man.readAllStandardOutput());
+        QCOMPARE(man.exitCode(), 0);
+        QVERIFY2(complaints.isEmpty(), complaints.constData());
+        QVERIFY2(page.contains(says), qPrintable(page));
     }
 
     // The large libraries of the address books, the keyring, the network, the map's tiles,

@@ -1,25 +1,128 @@
-// The Debian package CPack makes of this build: what dpkg reads from it, and the program
-// unpacked into a root of its own, run from there with --demo.
+// The Debian package as dpkg-buildpackage makes it from debian/, in a copy of the source tree:
+// what lintian says of it, what dpkg reads from it, and the program unpacked into a root of
+// its own, run from there with its position from gpsd.
 
 #include "InstalledProgram.h"
+#include "support/FloodServer.h"
+
+#include <QDirIterator>
+
+namespace {
+// Fixed, so that ccache finds the previous build's objects under the same paths.
+const QString kWork = QStringLiteral(QUORVEL_BINARY_DIR "/tests/packaging/package");
+
+// The tracked and new files of the source tree as they are now, and the place data.
+bool copySourceTree(const QString& to, QByteArray* why)
+{
+    QProcess git;
+    git.setWorkingDirectory(QStringLiteral(QUORVEL_SOURCE_DIR));
+    git.start(QStringLiteral("git"), {QStringLiteral("ls-files"), QStringLiteral("-z"), QStringLiteral("-co"),
+                                      QStringLiteral("--exclude-standard")});
+    if (!git.waitForFinished(60000) || git.exitCode() != 0) {
+        *why = "git ls-files: " + git.readAllStandardError();
+        return false;
+    }
+    QStringList files;
+    for (const QByteArray& f : git.readAllStandardOutput().split('\0'))
+        if (!f.isEmpty())
+            files << QFile::decodeName(f);
+    QDirIterator data(QStringLiteral(QUORVEL_SOURCE_DIR "/data/node_modules"), QDir::Files, QDirIterator::Subdirectories);
+    while (data.hasNext())
+        files << QDir(QStringLiteral(QUORVEL_SOURCE_DIR)).relativeFilePath(data.next());
+    const QDir source(QStringLiteral(QUORVEL_SOURCE_DIR));
+    for (const QString& f : files) {
+        if (!QFileInfo(source.filePath(f)).isFile())
+            continue; // deleted but not yet committed
+        const QString target = to + u'/' + f;
+        // QFile::copy keeps the permissions: debian/rules stays executable.
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source.filePath(f), target)) {
+            *why = "cannot copy " + f.toLocal8Bit();
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList list(const QByteArray& field)
+{
+    QStringList names;
+    for (const QByteArray& entry : field.split(',')) {
+        const QString name = QString::fromUtf8(entry).trimmed().section(QLatin1Char(' '), 0, 0);
+        if (!name.isEmpty())
+            names << name;
+    }
+    return names;
+}
+} // namespace
 
 class tst_Package : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
+        QVERIFY(QDir(kWork).removeRecursively());
+        const QString tree = kWork + QStringLiteral("/quorvel");
         QByteArray out;
-        const int status = runTool(QStringLiteral(QUORVEL_CPACK),
-                                   {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                                    QStringLiteral(QUORVEL_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), dir_.path()},
-                                   &out, 600000);
-        QVERIFY2(status == 0, out.constData());
-        const QStringList debs = QDir(dir_.path()).entryList({QStringLiteral("quorvel_*.deb")}, QDir::Files);
+        QVERIFY2(copySourceTree(tree, &out), out.constData());
+
+        QProcess build;
+        build.setWorkingDirectory(tree);
+        build.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DEB_BUILD_OPTIONS"), QStringLiteral("nocheck parallel=%1").arg(QThread::idealThreadCount()));
+        // debhelper gives the build a home of its own, where ccache would start empty.
+        QByteArray cacheDir;
+        if (runTool(QStringLiteral("ccache"), {QStringLiteral("-k"), QStringLiteral("cache_dir")}, &cacheDir) == 0)
+            env.insert(QStringLiteral("CCACHE_DIR"), QString::fromLocal8Bit(cacheDir).trimmed());
+        build.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        build.start(QStringLiteral("dpkg-buildpackage"), {QStringLiteral("-b"), QStringLiteral("-us"), QStringLiteral("-uc")});
+        QVERIFY(build.waitForFinished(1500000));
+        out = build.readAll();
+        QVERIFY2(build.exitStatus() == QProcess::NormalExit && build.exitCode() == 0, out.right(8000).constData());
+        qInfo("dpkg-buildpackage took %lld s", clock.elapsed() / 1000);
+
+        const QDir work(kWork);
+        const QStringList debs = work.entryList({QStringLiteral("quorvel_*.deb")}, QDir::Files);
+        const QStringList changes = work.entryList({QStringLiteral("quorvel_*.changes")}, QDir::Files);
         QCOMPARE(debs.size(), 1);
-        deb_ = dir_.filePath(debs.first());
-        root_ = dir_.filePath(QStringLiteral("root"));
+        QCOMPARE(changes.size(), 1);
+        deb_ = work.filePath(debs.first());
+        changes_ = work.filePath(changes.first());
+        dbgsym_ = work.entryList({QStringLiteral("quorvel-dbgsym_*.ddeb"), QStringLiteral("quorvel-dbgsym_*.deb")}, QDir::Files);
+        // The unpacked program must find its modules where the package puts them, not in
+        // the build folder it came from.
+        QVERIFY(QDir(tree).removeRecursively());
+        root_ = work.filePath(QStringLiteral("root"));
         QCOMPARE(runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb_, root_}, &out), 0);
+    }
+
+    void debugSymbolsPackage()
+    {
+        QVERIFY2(dbgsym_.size() == 1, qPrintable(dbgsym_.join(u' ')));
+    }
+
+    // Errors and warnings fail; the remaining info and pedantic tags are shown in the log.
+    void lintianIsClean_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("changes (with both packages)") << changes_;
+        QTest::newRow("deb") << deb_;
+    }
+
+    void lintianIsClean()
+    {
+        QFETCH(QString, file);
+        QByteArray out;
+        const int status = runTool(QStringLiteral("lintian"),
+                                   {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), QStringLiteral("--display-info"),
+                                    QStringLiteral("--pedantic"), file},
+                                   &out, 600000);
+        qInfo("%s", out.constData());
+        QVERIFY2(status == 0, out.constData());
+        QVERIFY2(!QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption).match(QString::fromUtf8(out)).hasMatch(),
+                 out.constData());
     }
 
     void control_data()
@@ -39,6 +142,7 @@ private slots:
         QTest::newRow("the gpsd module's library") << "Depends" << "libgps28";
         // Loaded at run time, so no linker sees them.
         QTest::newRow("positioning plugins") << "Depends" << "libqt6positioning6-plugins";
+        QTest::newRow("libcurl") << "Depends" << "libcurl4";
         QTest::newRow("GeoClue") << "Recommends" << "geoclue-2.0";
         QTest::newRow("gpsd") << "Recommends" << "gpsd";
         QTest::newRow("ModemManager") << "Recommends" << "modemmanager";
@@ -51,11 +155,33 @@ private slots:
         QFETCH(QString, holds);
         QByteArray out;
         QCOMPARE(runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb_, field}, &out), 0);
-        const QStringList entries = QString::fromUtf8(out).split(QLatin1Char(','), Qt::SkipEmptyParts);
-        bool found = false;
-        for (const QString& e : entries)
-            found = found || e.trimmed().section(QLatin1Char(' '), 0, 0) == holds || e.trimmed() == holds;
-        QVERIFY2(found, qPrintable(field + QStringLiteral(": ") + QString::fromUtf8(out)));
+        QVERIFY2(list(out).contains(holds), qPrintable(field + QStringLiteral(": ") + QString::fromUtf8(out)));
+    }
+
+    // What builds the package is what the set-up installs: no second list to keep.
+    void buildDependsAreSetUp()
+    {
+        QFile control(QStringLiteral(QUORVEL_SOURCE_DIR "/debian/control"));
+        QVERIFY(control.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(control.readAll());
+        const QRegularExpressionMatch field =
+            QRegularExpression(QStringLiteral("^Build-Depends:((?:.*\\n[ \\t].*)*.*)$"), QRegularExpression::MultilineOption).match(text);
+        QVERIFY(field.hasMatch());
+        QStringList setUp;
+        QDirIterator lists(QStringLiteral(QUORVEL_SOURCE_DIR "/scripts/packages"), {QStringLiteral("*.txt")}, QDir::Files);
+        while (lists.hasNext()) {
+            QFile f(lists.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            for (const QByteArray& line : f.readAll().split('\n'))
+                setUp << QString::fromUtf8(line.left(line.indexOf('#'))).trimmed();
+        }
+        const QStringList wanted = list(field.captured(1).toUtf8());
+        QVERIFY(wanted.size() > 10);
+        for (QString name : wanted) {
+            if (name == QLatin1String("debhelper-compat"))
+                name = QStringLiteral("debhelper");
+            QVERIFY2(setUp.contains(name), qPrintable(name));
+        }
     }
 
     void packagedFiles_data()
@@ -67,8 +193,11 @@ private slots:
         QTest::newRow("icon") << "usr/share/icons/hicolor/scalable/apps/org.quorvel.Quorvel.svg";
         QTest::newRow("metadata") << "usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml";
         QTest::newRow("copyright") << "usr/share/doc/quorvel/copyright";
-        QTest::newRow("address books module") << "usr/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-addressbooks.so";
-        QTest::newRow("keyring module") << "usr/" QUORVEL_INSTALL_LIBDIR "/quorvel/libquorvel-keyring.so";
+        QTest::newRow("changelog") << "usr/share/doc/quorvel/changelog.gz";
+        QTest::newRow("manual page") << "usr/share/man/man1/quorvel.1.gz";
+        QTest::newRow("address books module") << "usr/lib/" QUORVEL_MULTIARCH "/quorvel/libquorvel-addressbooks.so";
+        QTest::newRow("keyring module") << "usr/lib/" QUORVEL_MULTIARCH "/quorvel/libquorvel-keyring.so";
+        QTest::newRow("gpsd module") << "usr/lib/" QUORVEL_MULTIARCH "/quorvel/libquorvel-gpsd.so";
     }
 
     void packagedFiles()
@@ -86,20 +215,38 @@ private slots:
         QVERIFY2(text.contains("\nExec=/usr/bin/quorvel\n") && text.contains("\nExec=/usr/bin/quorvel --demo\n"), text.constData());
     }
 
-    void unpackedProgramRunsTheDemo()
+    // Its place index found beside it, and its position from gpsd through the network and
+    // gpsd modules of the multiarch folder.
+    void unpackedProgramRunsWithGpsd()
     {
+        const QByteArray tpv = R"({"class":"TPV","device":"/dev/fake","mode":3,"time":"2026-05-14T10:00:00.000Z",)"
+                               R"("lat":50.0870,"lon":14.4208,"altMSL":200.0,"eph":5.0})"
+                               "\n";
+        FloodServer gpsd(R"({"class":"VERSION","release":"3.22","proto_major":3,"proto_minor":14})"
+                         "\n",
+                         tpv, true, 500);
+        QVERIFY(gpsd.port() != 0);
         InstalledProgram app(root_ + QStringLiteral("/usr/bin/quorvel"));
-        app.start({QStringLiteral("--demo")});
+        const QString config = app.home() + QStringLiteral("/XDG_CONFIG_HOME/quorvel");
+        QVERIFY(QDir().mkpath(config));
+        QFile ini(config + QStringLiteral("/device.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QStringLiteral("[location]\nsource=gpsd:127.0.0.1:%1\n").arg(gpsd.port()).toUtf8());
+        ini.close();
+        app.start({});
         const QString index = app.waitForLine(QStringLiteral("Place index (.*): \\d+ places$"));
         QVERIFY2(index == root_ + QStringLiteral("/usr/share/quorvel/quorvel-places.bin"), app.log().constData());
         const QString locality = app.waitForLine(kFilledLocality);
         QVERIFY2(!locality.isEmpty(), app.log().constData());
+        QVERIFY(gpsd.connections() > 0);
+        QVERIFY2(!app.log().contains("cannot be loaded"), app.log().constData());
         QCOMPARE(app.stop(), 0);
     }
 
 private:
-    QTemporaryDir dir_;
     QString deb_;
+    QString changes_;
+    QStringList dbgsym_;
     QString root_;
 };
 
