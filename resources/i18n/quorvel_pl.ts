@@ -165,7 +165,7 @@
     </message>
     <message id="ABOUT_NAVBAR_TITLE">
         <source>ABOUT_NAVBAR_TITLE</source>
-        <translation>O programie</translation>
+        <translation>Informacje</translation>
     </message>
     <message id="QUORVEL">
         <source>QUORVEL</source>
