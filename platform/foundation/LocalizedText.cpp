@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QTranslator>
 #include <memory>
 
@@ -79,10 +80,31 @@ bool loadQtTexts(const QLocale& locale)
     return true;
 }
 
-QString preferredLanguage()
+QString preferredLanguage(const QProcessEnvironment& environment)
 {
-    for (const QString& name : QLocale().uiLanguages()) {
-        const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+    // The messages locale is the first of these that is set, as the C library takes it.
+    QString messages;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = environment.value(QLatin1String(name));
+        if (!messages.isEmpty())
+            break;
+    }
+    QStringList wanted;
+    // LANGUAGE, a list in order of preference, counts unless the locale is plainly C, as
+    // gettext has it: a script run with LC_ALL=C wants English whatever the desktop says.
+    if (messages != QLatin1String("C") && messages != QLatin1String("POSIX"))
+        wanted = environment.value(QStringLiteral("LANGUAGE")).split(u':', Qt::SkipEmptyParts);
+    wanted << messages;
+    for (QString name : wanted) {
+        // de_AT.UTF-8@euro: the encoding and modifier say nothing about the language.
+        name = name.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
+        const QString language = name.section(u'_', 0, 0).toLower();
+        const QString region = name.section(u'_', 1, 1).toUpper();
+        if (language.isEmpty() || language == QLatin1String("c") || language == QLatin1String("posix"))
+            continue;
+        // A regional table first (pt_BR), then the language's own (de_AT reads de).
+        if (!region.isEmpty() && QFile::exists(tablePath(language + u'_' + region)))
+            return language + u'_' + region;
         if (QFile::exists(tablePath(language)))
             return language;
     }

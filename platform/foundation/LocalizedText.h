@@ -3,6 +3,7 @@
 // lacks yields the key itself.
 
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QString>
 
 QString localizedText(const char* key);
@@ -12,8 +13,9 @@ namespace StringTable {
 // replacing the one loaded before; an empty language unloads it. Returns false when
 // there is no table for that language.
 bool load(const QString& language);
-// The language of the user's locale when a table exists for it, else English.
-QString preferredLanguage();
+// The language the user's desktop asks for (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG) when a
+// table exists for it or for its language without the region (de_AT reads "de"), else "en".
+QString preferredLanguage(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 // Loads Qt's own texts (the text fields' menus, the standard buttons, the command line's
 // help) for `locale` from Qt's translations folder, replacing those loaded before. Returns
 // false when Qt has none for that language (English needs none).

@@ -222,8 +222,9 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
         std::optional<int> status;
         {
             QCoreApplication commandLine(argc, argv);
-            StringTable::load(StringTable::preferredLanguage());
-            StringTable::loadQtTexts(QLocale());
+            const QString language = StringTable::preferredLanguage();
+            StringTable::load(language);
+            StringTable::loadQtTexts(QLocale(language));
             status = handleArguments(QCoreApplication::arguments());
         }
         if (status)
@@ -232,8 +233,10 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
 
     QApplication qtApp(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
-    StringTable::load(StringTable::preferredLanguage());
-    StringTable::loadQtTexts(QLocale());
+    // Qt's own texts in the language chosen for ours, so that one screen never mixes two.
+    const QString language = StringTable::preferredLanguage();
+    StringTable::load(language);
+    StringTable::loadQtTexts(QLocale(language));
 
     const QString action = actions.requested ? actions.requested(QCoreApplication::arguments()) : QString();
     // Before anything reads or writes the user's settings: a second start only raises the

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcessEnvironment>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QSet>
@@ -44,12 +45,53 @@ private slots:
     void defaultTemplatesCarryBothPlaceholders();
     void qtOwnTextsFollowTheLanguage_data();
     void qtOwnTextsFollowTheLanguage();
+    void platformTextsAreTranslated_data();
     void platformTextsAreTranslated();
     void platformTextsFollowTheLanguage();
+    void translationsKeepTheirPlaceholders_data();
+    void translationsKeepTheirPlaceholders();
+    void preferredLanguageFollowsTheEnvironment_data();
+    void preferredLanguageFollowsTheEnvironment();
 
 private:
     static QSet<QString> catalogue();
+    static void addTranslatedLanguages();
+    // Source and translation of every message of a .ts file, in the file's order.
+    static QList<std::pair<QString, QString>> messages(const QString& file);
 };
+
+void tst_Catalogue::addTranslatedLanguages()
+{
+    QTest::newRow("Czech") << "cs";
+    QTest::newRow("German") << "de";
+    QTest::newRow("French") << "fr";
+    QTest::newRow("Spanish") << "es";
+    QTest::newRow("Italian") << "it";
+    QTest::newRow("Polish") << "pl";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR";
+}
+
+QList<std::pair<QString, QString>> tst_Catalogue::messages(const QString& file)
+{
+    QFile ts(QStringLiteral(QUORVEL_SOURCE_DIR "/resources/i18n/") + file);
+    if (!ts.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&ts);
+    QList<std::pair<QString, QString>> found;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("message"))
+            source = xml.attributes().value(QLatin1String("id")).toString();
+        else if (xml.name() == QLatin1String("source") && source.isEmpty())
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")
+                 && xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished"))
+            found.append({source, xml.readElementText()});
+    }
+    return xml.hasError() ? QList<std::pair<QString, QString>>{} : found;
+}
 
 QSet<QString> tst_Catalogue::catalogue()
 {
@@ -63,7 +105,7 @@ void tst_Catalogue::tablesHoldExactlyTheCatalogue_data()
 {
     QTest::addColumn<QString>("language");
     QTest::newRow("English") << "en";
-    QTest::newRow("Czech") << "cs";
+    addTranslatedLanguages();
 }
 
 void tst_Catalogue::tablesHoldExactlyTheCatalogue()
@@ -192,8 +234,12 @@ void tst_Catalogue::qtOwnTextsFollowTheLanguage_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<bool>("translated");
-    QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << true;
-    QTest::newRow("English needs none") << QLocale(QLocale::English, QLocale::UnitedStates) << false;
+    QTest::addColumn<QString>("mapTitle");
+    QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << true << "Mapa";
+    QTest::newRow("English needs none") << QLocale(QLocale::English, QLocale::UnitedStates) << false << "Map";
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << "Karte";
+    QTest::newRow("Polish") << QLocale(QLocale::Polish, QLocale::Poland) << true << "Mapa";
+    QTest::newRow("Brazilian Portuguese, by its region") << QLocale(QLocale::Portuguese, QLocale::Brazil) << true << "Mapa";
 }
 
 // A text field's own menu (Qt's texts, not ours) is in the user's language beside our table.
@@ -201,7 +247,10 @@ void tst_Catalogue::qtOwnTextsFollowTheLanguage()
 {
     QFETCH(QLocale, locale);
     QFETCH(bool, translated);
-    QVERIFY(StringTable::load(locale.name().left(2)));
+    QFETCH(QString, mapTitle);
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("LANG"), locale.name() + QStringLiteral(".UTF-8"));
+    QVERIFY(StringTable::load(StringTable::preferredLanguage(environment)));
     StringTable::loadQtTexts(locale);
     QLineEdit field;
     std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
@@ -214,30 +263,25 @@ void tst_Catalogue::qtOwnTextsFollowTheLanguage()
     QCOMPARE(texts.contains(QStringLiteral("&Copy")), !translated);
     QCOMPARE(texts.contains(QStringLiteral("&Paste")), !translated);
     // Ours are still there.
-    QCOMPARE(localizedText("MAP_TABBAR_TITLE"), translated ? QStringLiteral("Mapa") : QStringLiteral("Map"));
+    QCOMPARE(localizedText("MAP_TABBAR_TITLE"), mapTitle);
+}
+
+void tst_Catalogue::platformTextsAreTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    addTranslatedLanguages();
 }
 
 // The platform's own texts (composers, picker, senders' errors) are looked up by their
-// English text with tr(): each one in the sources has a Czech translation.
+// English text with tr(): each one in the sources has a translation in every language.
 void tst_Catalogue::platformTextsAreTranslated()
 {
-    QFile ts(QStringLiteral(QUORVEL_SOURCE_DIR "/resources/i18n/quorvel_platform_cs.ts"));
-    QVERIFY(ts.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&ts);
+    QFETCH(QString, language);
     QSet<QString> translated;
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source"))
-            source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")
-                 && xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished")) {
-            if (!xml.readElementText().isEmpty())
-                translated.insert(source);
-        }
-    }
-    QVERIFY(!xml.hasError());
+    for (const auto& [source, translation] : messages(QStringLiteral("quorvel_platform_%1.ts").arg(language)))
+        if (!translation.isEmpty())
+            translated.insert(source);
+    QVERIFY(!translated.isEmpty());
     // tr("..." "...") with C++ escapes, as the sources write them.
     const QRegularExpression call(QStringLiteral(R"re(\btr\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)])re"));
     const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
@@ -271,6 +315,92 @@ void tst_Catalogue::platformTextsFollowTheLanguage()
              QStringLiteral("Není nastaven žádný server SMTP."));
     QVERIFY(StringTable::load(QStringLiteral("en")));
     QCOMPARE(QCoreApplication::translate("TableViewCell", "Delete"), QStringLiteral("Delete"));
+}
+
+void tst_Catalogue::translationsKeepTheirPlaceholders_data()
+{
+    // Texts that may read as in English: names, units and words the language took over.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("sameAsEnglish");
+    const QStringList names{"QUORVEL", "QUORVEL_NAVBAR_TITLE", "SETTINGS_SOURCE_GEOCLUE", "SETTINGS_SOURCE_GPSD",
+                            "SETTINGS_USE_EDS", "SETTINGS_MODEM"};
+    QTest::newRow("Czech") << "cs" << names + QStringList{"SETTINGS_MAIL", "SETTINGS_PORT", "SETTINGS_SECURITY_STARTTLS", "SETTINGS_SECURITY_TLS"};
+    QTest::newRow("German") << "de" << names + QStringList{"QUORVEL_TABBAR_TITLE", "SETTINGS_ERROR", "SETTINGS_HOST", "SETTINGS_PORT", "SETTINGS_STATUS", "SETTINGS_STATUS_FIX", "VERSION"};
+    QTest::newRow("French") << "fr" << names + QStringList{"AMSL", "LATITUDE", "LONGITUDE", "QUORVEL_TABBAR_TITLE", "SETTINGS_CONTACTS", "SETTINGS_MAIL", "SETTINGS_PORT", "SETTINGS_SECURITY_STARTTLS", "SETTINGS_SECURITY_TLS", "SETTINGS_STATUS_FIX", "VERSION", "Message", "Contacts"};
+    QTest::newRow("Spanish") << "es" << names + QStringList{"Error"};
+    QTest::newRow("Italian") << "it" << names + QStringList{"SETTINGS_HOST", "SETTINGS_MAIL", "SETTINGS_PASSWORD"};
+    QTest::newRow("Polish") << "pl" << names + QStringList{"SETTINGS_ERROR", "SETTINGS_HOST", "SETTINGS_MAIL", "SETTINGS_PORT", "SETTINGS_SECURITY_STARTTLS", "SETTINGS_SECURITY_TLS"};
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << names + QStringList{"AMSL", "LATITUDE", "LONGITUDE", "SETTINGS_HOST", "SETTINGS_MAIL"};
+}
+
+// A translation that loses or adds a placeholder fills a message wrongly or not at all, and
+// one left in English beside translated ones reads as forgotten.
+void tst_Catalogue::translationsKeepTheirPlaceholders()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, sameAsEnglish);
+    const QRegularExpression placeholder(QStringLiteral(R"(\[\]|\{[a-z]?\}|%\d|%@|%%|%[-+ 0#]*\d*(?:\.\d+)?[dufxs])"));
+    const auto placeholders = [&](const QString& text) {
+        QStringList found;
+        for (auto m = placeholder.globalMatch(text); m.hasNext();)
+            found << m.next().captured();
+        found.sort();
+        return found;
+    };
+    QHash<QString, QString> english;
+    for (const auto& [key, text] : messages(QStringLiteral("quorvel_en.ts")))
+        english.insert(key, text);
+    QVERIFY(english.size() >= 47);
+    QStringList wrong;
+    const auto check = [&](const QString& source, const QString& sourceText, const QString& translation) {
+        if (translation.trimmed().isEmpty())
+            wrong << source + QStringLiteral(": empty");
+        else if (placeholders(translation) != placeholders(sourceText))
+            wrong << QStringLiteral("%1: %2 instead of %3").arg(source, placeholders(translation).join(u' '), placeholders(sourceText).join(u' '));
+        else if (translation == sourceText && !sameAsEnglish.contains(source))
+            wrong << source + QStringLiteral(": left in English");
+    };
+    const auto table = messages(QStringLiteral("quorvel_%1.ts").arg(language));
+    QCOMPARE(table.size(), english.size());
+    for (const auto& [key, translation] : table)
+        check(key, english.value(key), translation);
+    const auto platform = messages(QStringLiteral("quorvel_platform_%1.ts").arg(language));
+    QVERIFY(platform.size() > 50);
+    for (const auto& [source, translation] : platform)
+        check(source, source, translation);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+}
+
+void tst_Catalogue::preferredLanguageFollowsTheEnvironment_data()
+{
+    QTest::addColumn<QStringList>("variables"); // NAME=value
+    QTest::addColumn<QString>("language");
+    QTest::newRow("nothing set") << QStringList{} << "en";
+    QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << "de";
+    QTest::newRow("a regional variant reads its language") << QStringList{"LANG=de_AT.UTF-8"} << "de";
+    QTest::newRow("a region with its own table") << QStringList{"LANG=pt_BR.UTF-8"} << "pt_BR";
+    QTest::newRow("another region of that language has none") << QStringList{"LANG=pt_PT.UTF-8"} << "en";
+    QTest::newRow("a modifier") << QStringList{"LANG=fr_FR@euro"} << "fr";
+    QTest::newRow("a language without a table") << QStringList{"LANG=ja_JP.UTF-8"} << "en";
+    QTest::newRow("LC_MESSAGES before LANG") << QStringList{"LANG=fr_FR.UTF-8", "LC_MESSAGES=es_ES.UTF-8"} << "es";
+    QTest::newRow("LC_ALL before LC_MESSAGES") << QStringList{"LC_ALL=it_IT.UTF-8", "LC_MESSAGES=es_ES.UTF-8", "LANG=fr_FR.UTF-8"} << "it";
+    QTest::newRow("an empty LC_ALL does not count") << QStringList{"LC_ALL=", "LANG=pl_PL.UTF-8"} << "pl";
+    QTest::newRow("LANGUAGE before the locale") << QStringList{"LANGUAGE=fr", "LANG=de_DE.UTF-8"} << "fr";
+    QTest::newRow("LANGUAGE's first language with a table") << QStringList{"LANGUAGE=sv:pl_PL:de", "LANG=en_US.UTF-8"} << "pl";
+    QTest::newRow("LANGUAGE asks for English first") << QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"} << "en";
+    QTest::newRow("LANGUAGE without a match, then the locale") << QStringList{"LANGUAGE=sv:nb", "LANG=cs_CZ.UTF-8"} << "cs";
+    QTest::newRow("LANGUAGE does not count under the C locale") << QStringList{"LANGUAGE=de", "LC_ALL=C"} << "en";
+    QTest::newRow("a tag with a hyphen and a lower-case region") << QStringList{"LANGUAGE=pt-br"} << "pt_BR";
+}
+
+void tst_Catalogue::preferredLanguageFollowsTheEnvironment()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, language);
+    QProcessEnvironment environment;
+    for (const QString& v : variables)
+        environment.insert(v.section(u'=', 0, 0), v.section(u'=', 1));
+    QCOMPARE(StringTable::preferredLanguage(environment), language);
 }
 
 QTEST_MAIN(tst_Catalogue)

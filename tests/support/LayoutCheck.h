@@ -1,0 +1,13 @@
+#pragma once
+// Whether a screen fits: every control a person reads or touches lies inside the window and
+// inside each widget that holds it, is as wide as its text needs, and lies over no other
+// control. From the widgets' geometry after layout, so it works offscreen at any size.
+
+#include <QStringList>
+
+class QWidget;
+
+// One line per fault ("deleteButton: text cut, 80 of 112 px wide"); empty when the screen
+// fits. Hidden widgets and Qt's own internals (qt_*) are left out; inside a scroll area only
+// the width counts, since scrolling down is how such a screen is meant to be read.
+QStringList layoutProblems(const QWidget* root);
