@@ -39,6 +39,8 @@ enum SourceRow { Auto, GeoClue, Gpsd, NmeaDevice, NmeaTcp, Replay, Demo };
 enum SmsRow { NoSms, Modem, KdeConnect };
 enum MailRow { NoMail, Smtp, Sendmail };
 const char* const securities[] = {"starttls", "tls", "none"};
+// The link in messages, in the order of its list ([message] link=).
+const char* const messageLinks[] = {"osm", "geo", "pluscode"};
 
 QString phrase(const char* key)
 {
@@ -304,6 +306,12 @@ void DeviceSettingsDialog::load()
 
     // Map.
     ui_->tileServer->setText(setting("map", "standard-url", QString::fromLatin1(MapSettings::kDefaultStandardUrl)));
+    // An unknown link kind shows as the default, the first.
+    const QString link = setting("message", "link").trimmed().toLower();
+    ui_->messageLink->setCurrentIndex(0);
+    for (int i = 0; i < static_cast<int>(std::size(messageLinks)); ++i)
+        if (link == QLatin1String(messageLinks[i]))
+            ui_->messageLink->setCurrentIndex(i);
     ui_->tileContact->setText(setting("map", "user-agent-contact"));
     ui_->standardMBTiles->setText(setting("map", "standard-mbtiles"));
     ui_->satelliteMBTiles->setText(setting("map", "satellite-mbtiles"));
@@ -517,6 +525,7 @@ DeviceSettingsDialog::Values DeviceSettingsDialog::collect() const
         {QStringLiteral("map/user-agent-contact"), ui_->tileContact->text().trimmed()},
         {QStringLiteral("map/standard-mbtiles"), ui_->standardMBTiles->text().trimmed()},
         {QStringLiteral("map/satellite-mbtiles"), ui_->satelliteMBTiles->text().trimmed()},
+        {QStringLiteral("message/link"), QString::fromLatin1(messageLinks[std::max(0, ui_->messageLink->currentIndex())])},
     };
 }
 
