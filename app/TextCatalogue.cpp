@@ -88,6 +88,19 @@ const std::vector<const char*>& textCatalogue()
         "DemoSendNo",
         "DemoSendYes",
         "DemoPin",
+        "InsertCoordinates",
+        "InsertLocality",
+        "InsertLink",
+        "AccuracyMetres",
+        "AccuracyKilometres",
+        "AccuracyUnknown",
+        "FixAgeMinutes",
+        "FixAgeHours",
+        "CheckSendTitle",
+        "CoarseSendMessage",
+        "StaleSendMessage",
+        "CheckSendYes",
+        "StatusWaitingSatellites",
     };
     return keys;
 }

@@ -1,5 +1,5 @@
-// Fills arbitrary text (UTF-16 as it comes, lone surrogates included) with coordinates and
-// a locality. A fill changes nothing outside the placeholders, a second fill with the same
+// Fills arbitrary text (UTF-16 as it comes, lone surrogates included) with coordinates, a
+// locality and a link. A fill changes nothing outside the placeholders, a second fill with the same
 // values changes nothing, and the work is linear: the text repeated many times is filled
 // within the run's time-out.
 
@@ -16,7 +16,7 @@ QString value(QStringView raw)
 {
     QString v;
     for (QChar c : raw)
-        if (c != u'[' && c != u']' && c != u'{' && c != u'}' && c.unicode() >= 0x20 && c.unicode() != 0x85
+        if (c != u'[' && c != u']' && c != u'{' && c != u'}' && c != u'<' && c != u'>' && c.unicode() >= 0x20 && c.unicode() != 0x85
             && c.unicode() != 0x2028 && c.unicode() != 0x2029 && !c.isSurrogate())
             v += c;
     return v;
@@ -24,7 +24,8 @@ QString value(QStringView raw)
 
 QString fill(const QString& text, const QString& lat, const QString& lon, const QString& locality)
 {
-    return Placeholders::fillLocality(Placeholders::fillCoordinates(text, lat, lon), locality);
+    return Placeholders::fillLink(Placeholders::fillLocality(Placeholders::fillCoordinates(text, lat, lon), locality),
+                                  QStringLiteral("geo:50.087462,14.421254;u=8"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // What goes into the report screen's message: placeholder filling, the choice of text at
 // each appearance, the stored last used message and the message type.
 
+#include "coords/MapLink.h"
 #include "report/Placeholders.h"
 #include "report/QuorvelFirstViewController.h"
 #include "templates/MessageUtils.h"
@@ -27,6 +28,15 @@ void QuorvelFirstViewController::updateMessageTextWithCoordinates(std::optional<
     }
     if (locality)
         text = Placeholders::fillLocality(text, *locality);
+    // The link always points at the fix itself, whatever format the coordinates are shown in.
+    if (coordinates && lastLocation) {
+        const QString address = MapLink::make(MapLink::chosen(), lastLocation->coordinate.latitude,
+                                              lastLocation->coordinate.longitude, lastLocation->horizontalAccuracy);
+        if (!address.isEmpty()) {
+            text = Placeholders::fillLink(text, address);
+            filledLink_ = address;
+        }
+    }
     Message->setText(text);
 }
 

@@ -33,6 +33,12 @@ const QRegularExpression& locality()
     return re;
 }
 
+const QRegularExpression& link()
+{
+    static const QRegularExpression re = compile("(*ANY)<(.*?)>");
+    return re;
+}
+
 namespace {
 
 // The same two patterns anchored by \G. Anchoring at match time (AnchorAtOffsetMatchOption)
@@ -50,8 +56,16 @@ const QRegularExpression& anchoredLocality()
     return re;
 }
 
+const QRegularExpression& anchoredLink()
+{
+    static const QRegularExpression re = compile("(*ANY)\\G<(.*?)>");
+    return re;
+}
+
+// `put(out, match)` appends what replaces one match.
+template <typename Put>
 QString replaceAnchored(const QString& text, const QRegularExpression& pattern, QRegularExpression::MatchOptions anchor,
-                        QChar open, const QString& replacement)
+                        QChar open, qsizetype extra, const Put& put)
 {
     // PCRE checks the subject for valid UTF-16 from the offset to the end on every match, which
     // made filling a long text quadratic. Check it once here instead. Text with a lone
@@ -86,9 +100,9 @@ QString replaceAnchored(const QString& text, const QRegularExpression& pattern, 
         const QRegularExpressionMatch m = pattern.match(subject, start, QRegularExpression::NormalMatch, options);
         if (m.hasMatch()) {
             if (out.isEmpty())
-                out.reserve(n + replacement.size());
+                out.reserve(n + extra);
             out.append(whole.sliced(copied, start - copied));
-            out.append(replacement);
+            put(out, m);
             pos = copied = m.capturedEnd(0);
             continue;
         }
@@ -107,13 +121,26 @@ QString replaceAnchored(const QString& text, const QRegularExpression& pattern, 
 
 } // namespace
 
-QString replaceAll(const QString& text, const QRegularExpression& pattern, QChar open, const QString& replacement)
+namespace {
+
+template <typename Put>
+QString replaceEach(const QString& text, const QRegularExpression& pattern, QChar open, qsizetype extra, const Put& put)
 {
     if (&pattern == &coordinates())
-        return replaceAnchored(text, anchoredCoordinates(), {}, open, replacement);
+        return replaceAnchored(text, anchoredCoordinates(), {}, open, extra, put);
     if (&pattern == &locality())
-        return replaceAnchored(text, anchoredLocality(), {}, open, replacement);
-    return replaceAnchored(text, pattern, QRegularExpression::AnchorAtOffsetMatchOption, open, replacement);
+        return replaceAnchored(text, anchoredLocality(), {}, open, extra, put);
+    if (&pattern == &link())
+        return replaceAnchored(text, anchoredLink(), {}, open, extra, put);
+    return replaceAnchored(text, pattern, QRegularExpression::AnchorAtOffsetMatchOption, open, extra, put);
+}
+
+} // namespace
+
+QString replaceAll(const QString& text, const QRegularExpression& pattern, QChar open, const QString& replacement)
+{
+    return replaceEach(text, pattern, open, replacement.size(),
+                       [&replacement](QString& out, const QRegularExpressionMatch&) { out.append(replacement); });
 }
 
 QString fillCoordinates(const QString& text, const QString& latitude, const QString& longitude)
@@ -132,17 +159,35 @@ QString fillLocality(const QString& text, const QString& localityName)
     return replaceAll(text, locality(), u'{', replacement);
 }
 
-QString empty(const QString& text)
+QString fillLink(const QString& text, const QString& address)
 {
-    return replaceAll(replaceAll(text, coordinates(), u'[', QStringLiteral("[]")), locality(), u'{',
-                      QStringLiteral("{}"));
+    QString replacement;
+    replacement.reserve(address.size() + 2);
+    replacement.append(u'<').append(address).append(u'>');
+    return replaceAll(text, link(), u'<', replacement);
 }
 
-QString removeMarkers(const QString& text)
+QString empty(const QString& text)
 {
+    return replaceAll(replaceAll(replaceAll(text, coordinates(), u'[', QStringLiteral("[]")), locality(), u'{',
+                                 QStringLiteral("{}")),
+                      link(), u'<', QStringLiteral("<>"));
+}
+
+QString removeMarkers(const QString& text, const QString& filledLink)
+{
+    // Only the angle brackets around a link placeholder that was filled, or left empty, go;
+    // others the user typed stay.
+    const QString unlinked = replaceEach(text, link(), u'<', 0, [&filledLink](QString& out, const QRegularExpressionMatch& m) {
+        const QStringView inner = m.capturedView(1);
+        if (inner.isEmpty() || (!filledLink.isEmpty() && inner == filledLink))
+            out.append(inner);
+        else
+            out.append(m.capturedView(0));
+    });
     QString out;
-    out.reserve(text.size());
-    for (QChar c : text)
+    out.reserve(unlinked.size());
+    for (QChar c : unlinked)
         if (c != u'[' && c != u']' && c != u'{' && c != u'}')
             out.append(c);
     return out;

@@ -1,6 +1,7 @@
 #pragma once
-// The two placeholders of a message: "[...]" for the coordinates and "{...}" for the
-// locality, each the shortest run up to the next closing delimiter on the same line.
+// The placeholders of a message: "[...]" for the coordinates, "{...}" for the locality and
+// "<...>" for a link to the position, each the shortest run up to the next closing
+// delimiter on the same line.
 
 #include <QRegularExpression>
 #include <QString>
@@ -9,6 +10,7 @@ namespace Placeholders {
 
 const QRegularExpression& coordinates();
 const QRegularExpression& locality();
+const QRegularExpression& link();
 
 // Replaces every match of `pattern` (whose matches start with `open`), left to right and
 // without overlap, with `replacement` taken literally. Linear in the length of `text`.
@@ -16,9 +18,11 @@ QString replaceAll(const QString& text, const QRegularExpression& pattern, QChar
 
 QString fillCoordinates(const QString& text, const QString& latitude, const QString& longitude);
 QString fillLocality(const QString& text, const QString& locality);
-// Both kinds emptied to "[]" and "{}".
+QString fillLink(const QString& text, const QString& address);
+// Every kind emptied to "[]", "{}" and "<>".
 QString empty(const QString& text);
-// The text without any "[", "]", "{" or "}".
-QString removeMarkers(const QString& text);
+// The text without any "[", "]", "{" or "}", and without the delimiters of the link
+// placeholders that are empty or hold `filledLink`.
+QString removeMarkers(const QString& text, const QString& filledLink = {});
 
 } // namespace Placeholders

@@ -3,6 +3,7 @@
 
 #include "report/QuorvelFirstViewController.h"
 #include "coords/GPSUtils.h"
+#include "report/FixQuality.h"
 #include "templates/SettingsKeys.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
@@ -46,8 +47,15 @@ QString sourceTitle(const LocationSourceInfo& source)
     return source.detail;
 }
 
-QString statusText(LocationStatus status, const LocationSourceInfo& source)
+QString statusText(LocationStatus status, const LocationSourceInfo& source,
+                   const std::optional<SatelliteCount>& satellites)
 {
+    // What the receiver sees tells the user that it is getting somewhere.
+    if (satellites && (status == LocationStatus::Waiting || status == LocationStatus::NotAnswering)) {
+        const QString text = localizedText("StatusWaitingSatellites");
+        if (text.contains(QLatin1String("%2")))
+            return text.arg(satellites->inView).arg(satellites->used);
+    }
     switch (status) {
     case LocationStatus::Choosing:
         return localizedText("StatusChoosing");
@@ -77,7 +85,9 @@ void QuorvelFirstViewController::updatePositionSourceLines()
     }
     if (!statusLabel)
         return;
-    const QString text = locationManager ? statusText(locationManager->status(), locationManager->activeSource()) : QString();
+    const QString text = locationManager ? statusText(locationManager->status(), locationManager->activeSource(),
+                                                      locationManager->satellites())
+                                         : QString();
     if (text != statusLabel->text()) {
         statusLabel->setText(text);
         // The name stays "Position status"; setting the description tells screen readers
@@ -87,12 +97,33 @@ void QuorvelFirstViewController::updatePositionSourceLines()
     statusLabel->setVisible(!text.isEmpty());
 }
 
+void QuorvelFirstViewController::updateFixQuality()
+{
+    if (!fixQualityLabel)
+        return;
+    if (!lastLocation) {
+        fixQualityLabel->setVisible(false);
+        return;
+    }
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const bool doubtful = FixQuality::isCoarse(*lastLocation) || FixQuality::isStale(*lastLocation, now);
+    const QString text = (doubtful ? QStringLiteral("⚠ ") : QString()) + FixQuality::line(*lastLocation, now);
+    if (text != fixQualityLabel->text()) {
+        fixQualityLabel->setText(text);
+        fixQualityLabel->setAccessibleDescription(text);
+        fixQualityLabel->setStyleSheet(doubtful ? QStringLiteral("QLabel { color: #c62828; font-weight: bold; }") : QString());
+    }
+    fixQualityLabel->setVisible(true);
+}
+
 void QuorvelFirstViewController::locationManagerDidUpdateToLocation(LocationManager*, const Location& location,
                                                                     const std::optional<Location>&)
 {
     NSLog("V POLI locationManager: did update to location: %@", location.description());
     lastLatitude = location.coordinate.latitude;
     lastLongitude = location.coordinate.longitude;
+    lastLocation = location;
+    updateFixQuality();
 
     const std::optional<QString> selected =
         UserDefaults::standardUserDefaults().stringForKey(SettingsKeys::SelectedGPSFormat);

@@ -40,6 +40,7 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     MessageSegment = ui_->MessageSegment;
     demoLabel = ui_->demoLabel;
     statusLabel = ui_->statusLabel;
+    fixQualityLabel = ui_->fixQualityLabel;
     // They show words from outside (a device path, a host name): never markup.
     demoLabel->setTextFormat(Qt::PlainText);
     statusLabel->setTextFormat(Qt::PlainText);
@@ -53,6 +54,12 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     connect(sendButton.data(), &QPushButton::clicked, this, [this] { sendSMS(sendButton); });
     connect(contactsButton.data(), &QPushButton::clicked, this, [this] { contactButton(contactsButton); });
     view->installEventFilter(this);
+    // The age shown counts in minutes; a finer tick keeps it within a few seconds of true.
+    if (!fixAgeTimer_) {
+        fixAgeTimer_ = new QTimer(this);
+        fixAgeTimer_->setInterval(10000);
+        connect(fixAgeTimer_, &QTimer::timeout, this, &QuorvelFirstViewController::updateFixQuality);
+    }
 }
 
 void QuorvelFirstViewController::viewDidLoad()
@@ -86,6 +93,8 @@ void QuorvelFirstViewController::viewDidLoad()
                 &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
         connect(locationManager.get(), &LocationManager::activeSourceChanged, this,
                 &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
+        connect(locationManager.get(), &LocationManager::satellitesChanged, this,
+                &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
         locationManager->setDesiredAccuracy(kLocationAccuracyBest);
         locationManager->setDelegate(this);
         locationManager->setDistanceFilter(10.0);
@@ -110,6 +119,9 @@ void QuorvelFirstViewController::viewDidAppear(bool animated)
     followWindow();
     if (locationManager && windowCanBeSeen())
         locationManager->startUpdatingLocation();
+    updateFixQuality();
+    if (fixAgeTimer_)
+        fixAgeTimer_->start();
     ViewController::viewDidAppear(animated);
 }
 
@@ -117,6 +129,8 @@ void QuorvelFirstViewController::viewWillDisappear(bool animated)
 {
     if (locationManager)
         locationManager->stopUpdatingLocation();
+    if (fixAgeTimer_)
+        fixAgeTimer_->stop();
     ViewController::viewWillDisappear(animated);
 }
 
@@ -142,6 +156,7 @@ void QuorvelFirstViewController::viewDidUnload()
     navBar = nullptr;
     demoLabel = nullptr;
     statusLabel = nullptr;
+    fixQualityLabel = nullptr;
     ViewController::viewDidUnload();
     if (locationManager)
         locationManager->stopUpdatingLocation();

@@ -22,6 +22,7 @@
 class NavigationBar;
 class QLabel;
 class QPushButton;
+class QTimer;
 class SegmentedControl;
 
 namespace Ui {
@@ -65,6 +66,8 @@ public:
     // Plain state.
     double lastLatitude = 0;
     double lastLongitude = 0;
+    // The last fix delivered, for the link placeholder and the fix's accuracy and age.
+    std::optional<Location> lastLocation;
     std::optional<QString> lastUsedMessage;
     QStringList messageTemplates;
     quint32 selectedMessageTemplateIndex = 0;
@@ -87,6 +90,7 @@ public:
     // while there is no fix.
     QPointer<QLabel> demoLabel;
     QPointer<QLabel> statusLabel;
+    QPointer<QLabel> fixQualityLabel;
 
 protected:
     void loadView(QWidget* view) override;
@@ -100,6 +104,8 @@ private:
 
     ReportServices services_;
     std::unique_ptr<Ui::ReportScreen> ui_;
+    // The link last put into the message's link placeholders.
+    QString filledLink_;
 
     // --- Position tracking and the format choice ---
 public:
@@ -111,6 +117,8 @@ public:
     void alertViewClickedButtonAtIndex(AlertView* alertView, int buttonIndex) override;
     // Shows the demo line and the status line as the location manager has them.
     void updatePositionSourceLines();
+    // The accuracy and age of the last fix beside the coordinates, marked when coarse or old.
+    void updateFixQuality();
     // Whether the window the screen is in can be seen (neither hidden nor minimised).
     bool windowCanBeSeen() const;
 
@@ -127,8 +135,10 @@ private:
 
     QPointer<QPropertyAnimation> shiftAnimation_;
     QPointer<QWidget> watchedWindow_;
-    QPointer<AlertView> demoConfirmation_;
-    bool demoSendConfirmed_ = false;
+    // The question before sending a demo, coarse or old position, and its answer.
+    QPointer<AlertView> sendConfirmation_;
+    bool sendConfirmed_ = false;
+    QTimer* fixAgeTimer_ = nullptr;
     // What the SMS label shows, to be shown again in the colours of a new theme.
     std::optional<bool> shownReadiness_;
 public:

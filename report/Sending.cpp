@@ -1,6 +1,7 @@
 // Sending the report by SMS or e-mail, and picking the recipient from the contacts.
 
 #include "report/QuorvelFirstViewController.h"
+#include "report/FixQuality.h"
 #include "report/Placeholders.h"
 #include "platform/ui/AlertView.h"
 #include "platform/foundation/LocalizedText.h"
@@ -63,18 +64,28 @@ void QuorvelFirstViewController::dismissViewControllerAnimated(bool)
 void QuorvelFirstViewController::sendSMS(QObject*)
 {
     // A demo position sent as if it were the user's could send help to the wrong place.
-    if (locationManager && locationManager->isDemo() && !demoSendConfirmed_) {
-        if (!demoConfirmation_) {
-            demoConfirmation_ = new AlertView(localizedText("DemoSendTitle"), localizedText("DemoSendMessage"), this,
-                                              localizedText("DemoSendNo"), {localizedText("DemoSendYes")});
-            demoConfirmation_->show();
+    // So could a Wi-Fi guess kilometres off, or a fix from long ago. One question covers
+    // all three.
+    if (!sendConfirmed_) {
+        const bool demo = locationManager && locationManager->isDemo();
+        const QString warning = demo || !lastLocation
+                                    ? QString()
+                                    : FixQuality::sendWarning(*lastLocation, QDateTime::currentDateTimeUtc());
+        if (demo || !warning.isEmpty()) {
+            if (!sendConfirmation_) {
+                sendConfirmation_ = demo ? new AlertView(localizedText("DemoSendTitle"), localizedText("DemoSendMessage"),
+                                                         this, localizedText("DemoSendNo"), {localizedText("DemoSendYes")})
+                                         : new AlertView(localizedText("CheckSendTitle"), warning, this,
+                                                         localizedText("DemoSendNo"), {localizedText("CheckSendYes")});
+                sendConfirmation_->show();
+            }
+            return;
         }
-        return;
     }
     QStringList recipients;
     if (phoneNumber && !phoneNumber->text().isNull())
         recipients.append(phoneNumber->text());
-    const QString text = Placeholders::removeMarkers(Message ? Message->text() : QString());
+    const QString text = Placeholders::removeMarkers(Message ? Message->text() : QString(), filledLink_);
     NSLog("Message to send: %@", text);
     // What was typed or pasted goes over as it is; the composer shows each recipient and
     // refuses what is not a number.
@@ -105,15 +116,15 @@ void QuorvelFirstViewController::sendSMS(QObject*)
 
 void QuorvelFirstViewController::alertViewClickedButtonAtIndex(AlertView* alertView, int buttonIndex)
 {
-    if (!alertView || alertView != demoConfirmation_)
+    if (!alertView || alertView != sendConfirmation_)
         return;
-    demoConfirmation_ = nullptr;
+    sendConfirmation_ = nullptr;
     // Index 0 is "don't send", the default.
     if (buttonIndex != 1)
         return;
-    demoSendConfirmed_ = true;
+    sendConfirmed_ = true;
     sendSMS(sendButton);
-    demoSendConfirmed_ = false;
+    sendConfirmed_ = false;
 }
 
 void QuorvelFirstViewController::messageComposeViewControllerDidFinishWithResult(MessageComposeViewController*,

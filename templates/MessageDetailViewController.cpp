@@ -37,6 +37,17 @@ void MessageDetailViewController::loadView(QWidget* view)
             navigation->performSegueWithIdentifier(kGoToTemplates, this);
     });
     connect(useButton, &QPushButton::clicked, this, &MessageDetailViewController::useSelectedTemplate);
+    // Each placeholder goes in where the cursor is, so users need not know the delimiters.
+    const std::pair<QPushButton*, QString> inserts[] = {{ui_->insertCoordinatesButton, QStringLiteral("[]")},
+                                                        {ui_->insertLocalityButton, QStringLiteral("{}")},
+                                                        {ui_->insertLinkButton, QStringLiteral("<>")}};
+    for (const auto& [button, placeholder] : inserts)
+        connect(button, &QPushButton::clicked, this, [this, placeholder] {
+            if (!messageTemplate)
+                return;
+            messageTemplate->insertPlainText(placeholder);
+            messageTemplate->setFocus();
+        });
     // Every touch on the screen passes by touchesBegan.
     view->installEventFilter(this);
     for (QWidget* child : view->findChildren<QWidget*>())
@@ -57,6 +68,9 @@ void MessageDetailViewController::viewDidLoad()
     saveButton->setText(localizedText("SAVEBUTTON"));
     help1Text->setText(localizedText("HELP1"));
     help2Text->setText(localizedText("HELP2"));
+    ui_->insertCoordinatesButton->setText(localizedText("InsertCoordinates"));
+    ui_->insertLocalityButton->setText(localizedText("InsertLocality"));
+    ui_->insertLinkButton->setText(localizedText("InsertLink"));
     messageTemplate->setBorder(2.0, QColor(128, 128, 128), 8.0);
     NSLog("message text: %@", messageText);
     messageTemplate->setText(messageText.value_or(QString()));

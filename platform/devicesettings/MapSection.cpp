@@ -1,7 +1,13 @@
 #include "platform/devicesettings/MapSection.h"
 #include "platform/mapview/MapSettings.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+
+namespace {
+// The link in messages, in the order of its list; an unknown value shows as the first.
+const char* const messageLinks[] = {"osm", "geo", "pluscode"};
+} // namespace
 
 MapSection::MapSection(QWidget* parent) : SettingsSection(QStringLiteral("mapTabContent"), parent)
 {
@@ -11,10 +17,16 @@ MapSection::MapSection(QWidget* parent) : SettingsSection(QStringLiteral("mapTab
     tileContact_->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoAutoUppercase);
     standardMBTiles_ = addField<QLineEdit>(tr("MBTiles file for the map"), "standardMBTiles");
     satelliteMBTiles_ = addField<QLineEdit>(tr("MBTiles file for the satellite view"), "satelliteMBTiles");
+    messageLink_ = addField<QComboBox>(tr("Link in messages"), "messageLink", false);
+    messageLink_->addItems({tr("OpenStreetMap link"), tr("geo: link (opens a map app)"), tr("Plus code")});
     tileServer_->setText(setting("map", "standard-url", QString::fromLatin1(MapSettings::kDefaultStandardUrl)));
     tileContact_->setText(setting("map", "user-agent-contact"));
     standardMBTiles_->setText(setting("map", "standard-mbtiles"));
     satelliteMBTiles_->setText(setting("map", "satellite-mbtiles"));
+    const QString link = setting("message", "link").trimmed().toLower();
+    for (int i = 0; i < static_cast<int>(std::size(messageLinks)); ++i)
+        if (link == QLatin1String(messageLinks[i]))
+            messageLink_->setCurrentIndex(i);
     reportChanges();
 }
 
@@ -41,5 +53,6 @@ SettingsSection::Values MapSection::collect() const
         {QStringLiteral("map/user-agent-contact"), tileContact_->text().trimmed()},
         {QStringLiteral("map/standard-mbtiles"), standardMBTiles_->text().trimmed()},
         {QStringLiteral("map/satellite-mbtiles"), satelliteMBTiles_->text().trimmed()},
+        {QStringLiteral("message/link"), QString::fromLatin1(messageLinks[std::max(0, messageLink_->currentIndex())])},
     };
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The map's tiles (map/…): the tile server and the contact it is told, or MBTiles files.
+// The map's tiles (map/…): the tile server and the contact it is told, or MBTiles files;
+// and the kind of map link a message carries (message/link).
 
 #include "platform/devicesettings/SettingsSection.h"
 
+class QComboBox;
 class QLineEdit;
 
 class MapSection : public SettingsSection {
@@ -19,4 +21,5 @@ private:
     QLineEdit* tileContact_;
     QLineEdit* standardMBTiles_;
     QLineEdit* satelliteMBTiles_;
+    QComboBox* messageLink_;
 };

@@ -1,9 +1,12 @@
 #include "platform/location/AutoSource.h"
 #include "platform/foundation/HostPort.h"
+#include "platform/foundation/HostAddress.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/TcpConnection.h"
 #include "platform/location/GeoClueSource.h"
+#include "platform/location/GpsdOwner.h"
 #include "platform/location/LocationSources.h"
+#include "platform/location/SatelliteCount.h"
 
 #include <QTimer>
 
@@ -70,9 +73,14 @@ void AutoPositionSource::probeGpsd()
     probe_ = new TcpConnection(this);
     TcpConnection* probe = probe_.data();
     QTimer::singleShot(kGpsdAnswerMs, probe, [passOver] { passOver(QStringLiteral("no answer within 3 s")); });
-    connect(probe, &TcpConnection::connected, this, [this, probe, where] {
+    connect(probe, &TcpConnection::connected, this, [this, probe, where, host, port, passOver] {
         // The daemon greets every client at once.
-        connect(probe->device(), &QIODevice::readyRead, this, [this, where] {
+        connect(probe->device(), &QIODevice::readyRead, this, [this, where, host, port, passOver] {
+            const QString distrust = GpsdOwner::distrust(port, HostAddress::isLoopback(host));
+            if (!distrust.isEmpty()) {
+                passOver(distrust);
+                return;
+            }
             dropProbe();
             use(LocationSources::openerFor(QStringLiteral("gpsd:") + gpsd_, 1.0),
                 {LocationSourceInfo::Kind::Gpsd, gpsd_}, where);
@@ -115,6 +123,7 @@ void AutoPositionSource::use(const LocationManager::SourceOpener& opener, const 
     inner->setPreferredPositioningMethods(preferredPositioningMethods());
     connect(inner, &QGeoPositionInfoSource::positionUpdated, this, &QGeoPositionInfoSource::positionUpdated);
     connect(inner, &QGeoPositionInfoSource::errorOccurred, this, &QGeoPositionInfoSource::errorOccurred);
+    connectSatellites(inner, this, SIGNAL(satellitesChanged(int, int)));
     emit chosen(info);
     if (running_)
         inner->startUpdates();

@@ -37,6 +37,8 @@ public slots:
 
 signals:
     void chosen(const LocationSourceInfo& source);
+    // The chosen source's, where it counts them.
+    void satellitesChanged(int inView, int used);
 
 private:
     void probeGpsd();

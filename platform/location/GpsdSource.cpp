@@ -145,6 +145,13 @@ void GpsdPositionSource::readReports()
             fail_(stringWithFormat("gpsd at %@:%@ closed the connection", host_, QString::fromLatin1(port_)));
             return;
         }
+        if (data_->set & SATELLITE_SET) {
+            const SatelliteCount count = SatelliteCount::of(data_->satellites_visible, data_->satellites_used);
+            if (count != satellites_) {
+                satellites_ = count;
+                emit satellitesChanged(count.inView, count.used);
+            }
+        }
         const gps_fix_t& fix = data_->fix;
         if (!(data_->set & LATLON_SET) || fix.mode < MODE_2D || !std::isfinite(fix.latitude)
             || !std::isfinite(fix.longitude))

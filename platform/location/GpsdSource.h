@@ -3,6 +3,7 @@
 // the altitude above mean sea level.
 
 #include "platform/location/LocationManager.h"
+#include "platform/location/SatelliteCount.h"
 
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
@@ -30,6 +31,10 @@ public slots:
     void stopUpdates() override;
     void requestUpdate(int timeout = 0) override;
 
+signals:
+    // From the daemon's sky reports.
+    void satellitesChanged(int inView, int used);
+
 private:
     // Reports read per wake-up, and the pause when a wake-up found that many waiting: a
     // receiver sends a few a second, a flood cannot keep the window from its events.
@@ -49,4 +54,5 @@ private:
     QSocketNotifier* notifier_ = nullptr;
     QPointer<TcpConnection> probe_;
     QGeoPositionInfo last_;
+    SatelliteCount satellites_;
 };

@@ -154,6 +154,7 @@ void LocationManager::openSource(quint64 generation)
     source_ = source;
     source->setPreferredPositioningMethods(LocationSources::methodsForAccuracy(desiredAccuracy_));
     connect(source, &QGeoPositionInfoSource::positionUpdated, this, &LocationManager::handlePosition);
+    connectSatellites(source, this, SLOT(setSatellites(int, int)));
     connect(source, &QGeoPositionInfoSource::errorOccurred, this, [reportFailure](QGeoPositionInfoSource::Error error) {
         // A missing fix for a while is not a failure of the source; the others are.
         if (error != QGeoPositionInfoSource::UpdateTimeoutError && error != QGeoPositionInfoSource::NoError)
@@ -201,8 +202,21 @@ void LocationManager::setActiveSource(const LocationSourceInfo& source)
     emit activeSourceChanged(source);
 }
 
+void LocationManager::setSatellites(int inView, int used)
+{
+    const SatelliteCount count = SatelliteCount::of(inView, used);
+    if (satellites_ == count)
+        return;
+    satellites_ = count;
+    emit satellitesChanged();
+}
+
 void LocationManager::closeSource()
 {
+    if (satellites_) {
+        satellites_.reset();
+        emit satellitesChanged();
+    }
     if (QGeoPositionInfoSource* s = source_.data()) {
         source_.clear();
         s->disconnect(this);

@@ -16,6 +16,7 @@
 // the log; there is no fallback to another source once one is in use.
 
 #include "platform/location/Location.h"
+#include "platform/location/SatelliteCount.h"
 
 #include <QObject>
 #include <QPointer>
@@ -118,6 +119,9 @@ public:
     void startUpdatingLocation();
     void stopUpdatingLocation();
     bool isUpdating() const { return updating_; }
+    // The satellites the source sees and uses, where it says (not GeoClue); cleared when
+    // the source closes.
+    std::optional<SatelliteCount> satellites() const { return satellites_; }
     // The last location delivered, if any.
     std::optional<Location> location() const { return lastDelivered_; }
 
@@ -131,6 +135,10 @@ signals:
     void statusChanged(LocationStatus status);
     // The source in use changed (`auto` made its choice).
     void activeSourceChanged(const LocationSourceInfo& source);
+    void satellitesChanged();
+
+private slots:
+    void setSatellites(int inView, int used);
 
 private:
     void fail(const QString& cause, bool accessDenied = false);
@@ -153,4 +161,5 @@ private:
     LocationStatus status_ = LocationStatus::Stopped;
     int notAnsweringMs_ = 20000;
     QTimer* answerTimer_ = nullptr;
+    std::optional<SatelliteCount> satellites_;
 };

@@ -97,7 +97,7 @@ QByteArray restamped(const QByteArray& line, const QDateTime& when)
 
 QNmeaPositionInfoSource* nmeaSource(QObject* parent)
 {
-    auto* source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, parent);
+    auto* source = new NmeaPositionSource(parent);
     // Turns HDOP into metres for the horizontal accuracy.
     source->setUserEquivalentRangeError(5.0);
     return source;
@@ -304,7 +304,7 @@ std::optional<Location> toLocation(const QGeoPositionInfo& info)
         const double h = info.attribute(QGeoPositionInfo::HorizontalAccuracy);
         location.horizontalAccuracy = std::isfinite(h) ? h : -1;
     } else {
-        location.horizontalAccuracy = 0;
+        location.horizontalAccuracy = -1; // unknown: a source that gives none is not exact
     }
     if (!std::isfinite(location.verticalAccuracy))
         location.verticalAccuracy = -1;
@@ -313,6 +313,20 @@ std::optional<Location> toLocation(const QGeoPositionInfo& info)
 }
 
 } // namespace LocationSources
+
+// --- NmeaPositionSource ---
+
+NmeaPositionSource::NmeaPositionSource(QObject* parent)
+    : QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, parent)
+{
+}
+
+bool NmeaPositionSource::parsePosInfoFromNmeaData(const char* data, int size, QGeoPositionInfo* posInfo, bool* hasFix)
+{
+    if (satellites_.feed(data, size))
+        emit satellitesChanged(satellites_.count().inView, satellites_.count().used);
+    return QNmeaPositionInfoSource::parsePosInfoFromNmeaData(data, size, posInfo, hasFix);
+}
 
 // --- NmeaReplayDevice ---
 

@@ -4,11 +4,13 @@
 
 #include "platform/foundation/FileDescriptor.h"
 #include "platform/location/LocationManager.h"
+#include "platform/location/SatelliteCount.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QGeoPositionInfoSource>
 #include <QIODevice>
+#include <QNmeaPositionInfoSource>
 #include <QList>
 #include <QTimer>
 #include <memory>
@@ -36,6 +38,22 @@ QString describe(QGeoPositionInfoSource::Error error);
 std::optional<Location> toLocation(const QGeoPositionInfo& info);
 
 } // namespace LocationSources
+
+// Qt's NMEA parser, which also counts the satellites of GSV and GSA sentences.
+class NmeaPositionSource : public QNmeaPositionInfoSource {
+    Q_OBJECT
+public:
+    explicit NmeaPositionSource(QObject* parent = nullptr);
+
+signals:
+    void satellitesChanged(int inView, int used);
+
+protected:
+    bool parsePosInfoFromNmeaData(const char* data, int size, QGeoPositionInfo* posInfo, bool* hasFix) override;
+
+private:
+    NmeaSatelliteCounter satellites_;
+};
 
 // Hands out the lines of an NMEA recording at the pace its time stamps give, divided by
 // `speed`, and starts again at the end. Lines of one fix (the same time stamp) come

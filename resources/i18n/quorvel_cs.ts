@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>Potřebuji pomoc! Moje poloha je [], poblíž {}.</translation>
+        <translation>Potřebuji pomoc! Moje poloha je [], poblíž {}. Mapa: &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -337,6 +337,58 @@ Mapová data: © přispěvatelé OpenStreetMap, dostupná pod licencí Open Data
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Ukázková poloha: nejste tady</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Souřadnice</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Místo</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Odkaz na mapu</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>přesnost neznámá</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>před %1 min</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>před %1 h</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>Odeslat tuto polohu?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>Tato poloha je přesná jen na %1: může jít o odhad podle Wi-Fi nebo sítě, ne o polohu ze satelitů.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>Tato poloha byla určena %1; už tam možná nejste.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Přesto odeslat</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>Čekám na polohu: satelitů v dohledu %1, použito %2</translation>
     </message>
 </context>
 </TS>

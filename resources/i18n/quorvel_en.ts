@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>I need help! My position is [], near {}.</translation>
+        <translation>I need help! My position is [], near {}. Map: &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -337,6 +337,58 @@ Map data: © OpenStreetMap contributors, available under the Open Database Licen
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Demo position: not where you are</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Coordinates</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Place</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Map link</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>accuracy unknown</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>%1 min ago</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>%1 h ago</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>Send this position?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>This position is only accurate to %1: it may be a guess from Wi-Fi or the network, not a satellite fix.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>This position was fixed %1; you may no longer be there.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Send anyway</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>Waiting for a fix: %1 satellites in view, %2 used</translation>
     </message>
 </context>
 </TS>

@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>¡Necesito ayuda! Mi posición es [], cerca de {}.</translation>
+        <translation>¡Necesito ayuda! Mi posición es [], cerca de {}. Mapa: &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -221,382 +221,6 @@ Datos del mapa: © colaboradores de OpenStreetMap, disponibles con la Open Datab
     <message id="SETTINGS_OPEN">
         <source>SETTINGS_OPEN</source>
         <translation>Ajustes</translation>
-    </message>
-    <message id="SETTINGS_SECTIONS">
-        <source>SETTINGS_SECTIONS</source>
-        <translation>Secciones</translation>
-    </message>
-    <message id="SETTINGS_LOCATION">
-        <source>SETTINGS_LOCATION</source>
-        <translation>Ubicación</translation>
-    </message>
-    <message id="SETTINGS_SMS">
-        <source>SETTINGS_SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message id="SETTINGS_MAIL">
-        <source>SETTINGS_MAIL</source>
-        <translation>Correo</translation>
-    </message>
-    <message id="SETTINGS_CONTACTS">
-        <source>SETTINGS_CONTACTS</source>
-        <translation>Contactos</translation>
-    </message>
-    <message id="SETTINGS_MAP">
-        <source>SETTINGS_MAP</source>
-        <translation>Mapa</translation>
-    </message>
-    <message id="SETTINGS_ERROR">
-        <source>SETTINGS_ERROR</source>
-        <translation>Problema</translation>
-    </message>
-    <message id="SETTINGS_STATUS">
-        <source>SETTINGS_STATUS</source>
-        <translation>Estado</translation>
-    </message>
-    <message id="SETTINGS_SOURCE">
-        <source>SETTINGS_SOURCE</source>
-        <translation>Fuente de posición</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_AUTO">
-        <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automática (la primera fuente que responda)</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GEOCLUE">
-        <source>SETTINGS_SOURCE_GEOCLUE</source>
-        <translation>GeoClue</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GPSD">
-        <source>SETTINGS_SOURCE_GPSD</source>
-        <translation>gpsd</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
-        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
-        <translation>Receptor NMEA en un puerto serie</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_TCP">
-        <source>SETTINGS_SOURCE_NMEA_TCP</source>
-        <translation>NMEA por la red</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_REPLAY">
-        <source>SETTINGS_SOURCE_REPLAY</source>
-        <translation>Un archivo NMEA grabado</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_DEMO">
-        <source>SETTINGS_SOURCE_DEMO</source>
-        <translation>Paseo de demostración (no es tu posición)</translation>
-    </message>
-    <message id="SETTINGS_HOST">
-        <source>SETTINGS_HOST</source>
-        <translation>Servidor</translation>
-    </message>
-    <message id="SETTINGS_PORT">
-        <source>SETTINGS_PORT</source>
-        <translation>Puerto</translation>
-    </message>
-    <message id="SETTINGS_PORT_DEFAULT">
-        <source>SETTINGS_PORT_DEFAULT</source>
-        <translation>El predeterminado según la seguridad</translation>
-    </message>
-    <message id="SETTINGS_DEVICE">
-        <source>SETTINGS_DEVICE</source>
-        <translation>Dispositivo</translation>
-    </message>
-    <message id="SETTINGS_REPLAY_FILE">
-        <source>SETTINGS_REPLAY_FILE</source>
-        <translation>Archivo NMEA</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_STATUS">
-        <source>SETTINGS_SOURCE_STATUS</source>
-        <translation>Lo que da ahora la fuente</translation>
-    </message>
-    <message id="SETTINGS_STATUS_WAITING">
-        <source>SETTINGS_STATUS_WAITING</source>
-        <translation>Esperando una posición…</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FIX">
-        <source>SETTINGS_STATUS_FIX</source>
-        <translation>Posición %.5f, %.5f</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FAILED">
-        <source>SETTINGS_STATUS_FAILED</source>
-        <translation>La fuente ha fallado: %@</translation>
-    </message>
-    <message id="SETTINGS_SMS_SENDER">
-        <source>SETTINGS_SMS_SENDER</source>
-        <translation>Enviar SMS mediante</translation>
-    </message>
-    <message id="SETTINGS_SMS_NONE">
-        <source>SETTINGS_SMS_NONE</source>
-        <translation>Nada (sin configurar)</translation>
-    </message>
-    <message id="SETTINGS_SMS_MODEM">
-        <source>SETTINGS_SMS_MODEM</source>
-        <translation>Un módem (ModemManager)</translation>
-    </message>
-    <message id="SETTINGS_SMS_KDECONNECT">
-        <source>SETTINGS_SMS_KDECONNECT</source>
-        <translation>Un teléfono vinculado (KDE Connect)</translation>
-    </message>
-    <message id="SETTINGS_MODEM">
-        <source>SETTINGS_MODEM</source>
-        <translation>Módem</translation>
-    </message>
-    <message id="SETTINGS_ANY_MODEM">
-        <source>SETTINGS_ANY_MODEM</source>
-        <translation>El primer módem que pueda enviar mensajes</translation>
-    </message>
-    <message id="SETTINGS_PHONE">
-        <source>SETTINGS_PHONE</source>
-        <translation>Teléfono</translation>
-    </message>
-    <message id="SETTINGS_ANY_PHONE">
-        <source>SETTINGS_ANY_PHONE</source>
-        <translation>El primer teléfono accesible</translation>
-    </message>
-    <message id="SETTINGS_REFRESH">
-        <source>SETTINGS_REFRESH</source>
-        <translation>Volver a buscar módems y teléfonos</translation>
-    </message>
-    <message id="SETTINGS_TEST_NUMBER">
-        <source>SETTINGS_TEST_NUMBER</source>
-        <translation>Número para un mensaje de prueba</translation>
-    </message>
-    <message id="SETTINGS_SEND_TEST">
-        <source>SETTINGS_SEND_TEST</source>
-        <translation>Enviar un mensaje de prueba</translation>
-    </message>
-    <message id="SETTINGS_SENDING_TEST">
-        <source>SETTINGS_SENDING_TEST</source>
-        <translation>Enviando el mensaje de prueba…</translation>
-    </message>
-    <message id="SETTINGS_TEST_TEXT">
-        <source>SETTINGS_TEST_TEXT</source>
-        <translation>Este es un mensaje de prueba de Quorvel.</translation>
-    </message>
-    <message id="SETTINGS_TEST_SENT">
-        <source>SETTINGS_TEST_SENT</source>
-        <translation>Se ha enviado el mensaje de prueba.</translation>
-    </message>
-    <message id="SETTINGS_TEST_FAILED">
-        <source>SETTINGS_TEST_FAILED</source>
-        <translation>No se ha enviado el mensaje de prueba: %@</translation>
-    </message>
-    <message id="SETTINGS_TRANSPORT">
-        <source>SETTINGS_TRANSPORT</source>
-        <translation>Enviar correo mediante</translation>
-    </message>
-    <message id="SETTINGS_MAIL_NONE">
-        <source>SETTINGS_MAIL_NONE</source>
-        <translation>Nada (sin configurar)</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SMTP">
-        <source>SETTINGS_MAIL_SMTP</source>
-        <translation>Un servidor SMTP</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SENDMAIL">
-        <source>SETTINGS_MAIL_SENDMAIL</source>
-        <translation>El sendmail de este equipo</translation>
-    </message>
-    <message id="SETTINGS_SERVER">
-        <source>SETTINGS_SERVER</source>
-        <translation>Servidor SMTP</translation>
-    </message>
-    <message id="SETTINGS_SECURITY">
-        <source>SETTINGS_SECURITY</source>
-        <translation>Seguridad</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_STARTTLS">
-        <source>SETTINGS_SECURITY_STARTTLS</source>
-        <translation>STARTTLS (puerto 587)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_TLS">
-        <source>SETTINGS_SECURITY_TLS</source>
-        <translation>TLS (puerto 465)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_NONE">
-        <source>SETTINGS_SECURITY_NONE</source>
-        <translation>Ninguna (solo un servidor en este equipo)</translation>
-    </message>
-    <message id="SETTINGS_USER">
-        <source>SETTINGS_USER</source>
-        <translation>Nombre de usuario</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD">
-        <source>SETTINGS_PASSWORD</source>
-        <translation>Contraseña</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_UNCHANGED">
-        <source>SETTINGS_PASSWORD_UNCHANGED</source>
-        <translation>Déjalo vacío para conservar la contraseña que tienes</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_IN_FILE">
-        <source>SETTINGS_PASSWORD_IN_FILE</source>
-        <translation>Esta contraseña está en device.ini; al guardar se mueve al depósito de claves.</translation>
-    </message>
-    <message id="SETTINGS_KEEP_IN_FILE">
-        <source>SETTINGS_KEEP_IN_FILE</source>
-        <translation>Conservar la contraseña en device.ini</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_ABSENT">
-        <source>SETTINGS_KEYRING_ABSENT</source>
-        <translation>no responde ningún depósito de claves (Secret Service)</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_LOCKED">
-        <source>SETTINGS_KEYRING_LOCKED</source>
-        <translation>el depósito de claves está bloqueado</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_FAILED">
-        <source>SETTINGS_KEYRING_FAILED</source>
-        <translation>No se ha podido guardar la contraseña en el depósito de claves: %@. No se ha guardado nada. Puedes conservarla en device.ini, pero cualquiera que pueda leer ese archivo podrá leer la contraseña.</translation>
-    </message>
-    <message id="SETTINGS_FROM">
-        <source>SETTINGS_FROM</source>
-        <translation>Dirección del remitente</translation>
-    </message>
-    <message id="SETTINGS_NAME">
-        <source>SETTINGS_NAME</source>
-        <translation>Nombre del remitente</translation>
-    </message>
-    <message id="SETTINGS_SENDMAIL">
-        <source>SETTINGS_SENDMAIL</source>
-        <translation>Programa sendmail</translation>
-    </message>
-    <message id="SETTINGS_CHECK_ACCOUNT">
-        <source>SETTINGS_CHECK_ACCOUNT</source>
-        <translation>Comprobar la cuenta</translation>
-    </message>
-    <message id="SETTINGS_CHECKING">
-        <source>SETTINGS_CHECKING</source>
-        <translation>Conectando con el servidor…</translation>
-    </message>
-    <message id="SETTINGS_CHECK_OK">
-        <source>SETTINGS_CHECK_OK</source>
-        <translation>El servidor ha aceptado el inicio de sesión. Ha respondido: %@</translation>
-    </message>
-    <message id="SETTINGS_CHECK_FAILED">
-        <source>SETTINGS_CHECK_FAILED</source>
-        <translation>La cuenta no funciona: %@</translation>
-    </message>
-    <message id="SETTINGS_USE_FOLDER">
-        <source>SETTINGS_USE_FOLDER</source>
-        <translation>Leer una carpeta de archivos vCard</translation>
-    </message>
-    <message id="SETTINGS_FOLDER">
-        <source>SETTINGS_FOLDER</source>
-        <translation>Carpeta vCard</translation>
-    </message>
-    <message id="SETTINGS_USE_KPEOPLE">
-        <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Libreta de direcciones de KPeople (Plasma)</translation>
-    </message>
-    <message id="SETTINGS_USE_EDS">
-        <source>SETTINGS_USE_EDS</source>
-        <translation>Evolution Data Server (GNOME, Phosh)</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS">
-        <source>SETTINGS_EDS_BOOKS</source>
-        <translation>Libretas de direcciones que leer</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS_STATUS">
-        <source>SETTINGS_EDS_BOOKS_STATUS</source>
-        <translation>Libretas de direcciones de Evolution Data Server</translation>
-    </message>
-    <message id="SETTINGS_EDS_LISTING">
-        <source>SETTINGS_EDS_LISTING</source>
-        <translation>Buscando las libretas de direcciones…</translation>
-    </message>
-    <message id="SETTINGS_EDS_ABSENT">
-        <source>SETTINGS_EDS_ABSENT</source>
-        <translation>Evolution Data Server no responde en este dispositivo, así que no se pueden listar sus libretas de direcciones. Se leen todas cuando está en marcha.</translation>
-    </message>
-    <message id="SETTINGS_EDS_NONE">
-        <source>SETTINGS_EDS_NONE</source>
-        <translation>Evolution Data Server no tiene libretas de direcciones activadas.</translation>
-    </message>
-    <message id="SETTINGS_TILE_SERVER">
-        <source>SETTINGS_TILE_SERVER</source>
-        <translation>Servidor de teselas</translation>
-    </message>
-    <message id="SETTINGS_TILE_CONTACT">
-        <source>SETTINGS_TILE_CONTACT</source>
-        <translation>Tu contacto para el servidor de teselas</translation>
-    </message>
-    <message id="SETTINGS_MBTILES">
-        <source>SETTINGS_MBTILES</source>
-        <translation>Archivo MBTiles para el mapa</translation>
-    </message>
-    <message id="SETTINGS_SATELLITE_MBTILES">
-        <source>SETTINGS_SATELLITE_MBTILES</source>
-        <translation>Archivo MBTiles para la vista de satélite</translation>
-    </message>
-    <message id="SETTINGS_ERR_PORT">
-        <source>SETTINGS_ERR_PORT</source>
-        <translation>Un puerto es un número del 1 al 65535.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST">
-        <source>SETTINGS_ERR_HOST</source>
-        <translation>Un nombre de servidor no puede contener espacios ni ninguno de / @ , ; " ' &lt; &gt; \.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST_EMPTY">
-        <source>SETTINGS_ERR_HOST_EMPTY</source>
-        <translation>Escribe un nombre de servidor o una dirección.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FROM">
-        <source>SETTINGS_ERR_FROM</source>
-        <translation>Una dirección necesita un nombre, una "@" y un dominio, sin espacios.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE">
-        <source>SETTINGS_ERR_FILE</source>
-        <translation>No existe el archivo %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE_EMPTY">
-        <source>SETTINGS_ERR_FILE_EMPTY</source>
-        <translation>Escribe la ruta del archivo.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FOLDER">
-        <source>SETTINGS_ERR_FOLDER</source>
-        <translation>No existe la carpeta %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_PROGRAM">
-        <source>SETTINGS_ERR_PROGRAM</source>
-        <translation>%@ no es un programa de este equipo.</translation>
-    </message>
-    <message id="SETTINGS_ERR_NOT_LOOPBACK">
-        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
-        <translation>Sin cifrado solo se puede usar un servidor en este equipo.</translation>
-    </message>
-    <message id="SETTINGS_ERR_URL">
-        <source>SETTINGS_ERR_URL</source>
-        <translation>La dirección empieza por http:// o https:// y contiene {z}, {x} y {y}.</translation>
-    </message>
-    <message id="SETTINGS_ERR_CONTACT">
-        <source>SETTINGS_ERR_CONTACT</source>
-        <translation>Indica una dirección de correo o una página web (http:// o https://).</translation>
-    </message>
-    <message id="SETTINGS_ERR_NUMBER">
-        <source>SETTINGS_ERR_NUMBER</source>
-        <translation>Un número de teléfono contiene cifras, espacios, paréntesis, puntos, guiones y un + inicial.</translation>
-    </message>
-    <message id="SETTINGS_FIX_FIELDS">
-        <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Corrige los campos marcados para guardar: %@.</translation>
-    </message>
-    <message id="SETTINGS_SAVING">
-        <source>SETTINGS_SAVING</source>
-        <translation>Guardando…</translation>
-    </message>
-    <message id="SETTINGS_WRITE_FAILED">
-        <source>SETTINGS_WRITE_FAILED</source>
-        <translation>No se ha podido escribir %@; no se ha guardado nada.</translation>
-    </message>
-    <message id="SETTINGS_SAVE">
-        <source>SETTINGS_SAVE</source>
-        <translation>Guardar</translation>
-    </message>
-    <message id="SETTINGS_CANCEL">
-        <source>SETTINGS_CANCEL</source>
-        <translation>Cancelar</translation>
     </message>
     <message id="ACCESSIBLE_SELECT">
         <source>ACCESSIBLE_SELECT</source>
@@ -713,6 +337,58 @@ Datos del mapa: © colaboradores de OpenStreetMap, disponibles con la Open Datab
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Posición de demostración: no es donde estás</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Coordenadas</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Lugar</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Enlace al mapa</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>precisión desconocida</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>¿Enviar esta posición?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>Esta posición solo es precisa a %1: puede ser una estimación por wifi o por la red, no una posición por satélite.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>Esta posición se determinó %1; puede que ya no esté allí.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Enviar de todos modos</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>Esperando una posición: %1 satélites a la vista, %2 en uso</translation>
     </message>
 </context>
 </TS>

@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>J'ai besoin d'aide ! Ma position est [], près de {}.</translation>
+        <translation>J'ai besoin d'aide ! Ma position est [], près de {}. Carte : &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -221,382 +221,6 @@ Données cartographiques : © les contributeurs d'OpenStreetMap, disponibles so
     <message id="SETTINGS_OPEN">
         <source>SETTINGS_OPEN</source>
         <translation>Réglages</translation>
-    </message>
-    <message id="SETTINGS_SECTIONS">
-        <source>SETTINGS_SECTIONS</source>
-        <translation>Rubriques</translation>
-    </message>
-    <message id="SETTINGS_LOCATION">
-        <source>SETTINGS_LOCATION</source>
-        <translation>Localisation</translation>
-    </message>
-    <message id="SETTINGS_SMS">
-        <source>SETTINGS_SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message id="SETTINGS_MAIL">
-        <source>SETTINGS_MAIL</source>
-        <translation>E-mail</translation>
-    </message>
-    <message id="SETTINGS_CONTACTS">
-        <source>SETTINGS_CONTACTS</source>
-        <translation>Contacts</translation>
-    </message>
-    <message id="SETTINGS_MAP">
-        <source>SETTINGS_MAP</source>
-        <translation>Carte</translation>
-    </message>
-    <message id="SETTINGS_ERROR">
-        <source>SETTINGS_ERROR</source>
-        <translation>Problème</translation>
-    </message>
-    <message id="SETTINGS_STATUS">
-        <source>SETTINGS_STATUS</source>
-        <translation>État</translation>
-    </message>
-    <message id="SETTINGS_SOURCE">
-        <source>SETTINGS_SOURCE</source>
-        <translation>Source de position</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_AUTO">
-        <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automatique (la première source qui répond)</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GEOCLUE">
-        <source>SETTINGS_SOURCE_GEOCLUE</source>
-        <translation>GeoClue</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GPSD">
-        <source>SETTINGS_SOURCE_GPSD</source>
-        <translation>gpsd</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
-        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
-        <translation>Récepteur NMEA sur un port série</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_TCP">
-        <source>SETTINGS_SOURCE_NMEA_TCP</source>
-        <translation>NMEA par le réseau</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_REPLAY">
-        <source>SETTINGS_SOURCE_REPLAY</source>
-        <translation>Un fichier NMEA enregistré</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_DEMO">
-        <source>SETTINGS_SOURCE_DEMO</source>
-        <translation>Promenade de démonstration (pas votre position)</translation>
-    </message>
-    <message id="SETTINGS_HOST">
-        <source>SETTINGS_HOST</source>
-        <translation>Hôte</translation>
-    </message>
-    <message id="SETTINGS_PORT">
-        <source>SETTINGS_PORT</source>
-        <translation>Port</translation>
-    </message>
-    <message id="SETTINGS_PORT_DEFAULT">
-        <source>SETTINGS_PORT_DEFAULT</source>
-        <translation>Par défaut selon la sécurité</translation>
-    </message>
-    <message id="SETTINGS_DEVICE">
-        <source>SETTINGS_DEVICE</source>
-        <translation>Périphérique</translation>
-    </message>
-    <message id="SETTINGS_REPLAY_FILE">
-        <source>SETTINGS_REPLAY_FILE</source>
-        <translation>Fichier NMEA</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_STATUS">
-        <source>SETTINGS_SOURCE_STATUS</source>
-        <translation>Ce que la source donne maintenant</translation>
-    </message>
-    <message id="SETTINGS_STATUS_WAITING">
-        <source>SETTINGS_STATUS_WAITING</source>
-        <translation>En attente d'une position…</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FIX">
-        <source>SETTINGS_STATUS_FIX</source>
-        <translation>Position %.5f, %.5f</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FAILED">
-        <source>SETTINGS_STATUS_FAILED</source>
-        <translation>La source a échoué : %@</translation>
-    </message>
-    <message id="SETTINGS_SMS_SENDER">
-        <source>SETTINGS_SMS_SENDER</source>
-        <translation>Envoyer les SMS par</translation>
-    </message>
-    <message id="SETTINGS_SMS_NONE">
-        <source>SETTINGS_SMS_NONE</source>
-        <translation>Rien (non configuré)</translation>
-    </message>
-    <message id="SETTINGS_SMS_MODEM">
-        <source>SETTINGS_SMS_MODEM</source>
-        <translation>Un modem (ModemManager)</translation>
-    </message>
-    <message id="SETTINGS_SMS_KDECONNECT">
-        <source>SETTINGS_SMS_KDECONNECT</source>
-        <translation>Un téléphone associé (KDE Connect)</translation>
-    </message>
-    <message id="SETTINGS_MODEM">
-        <source>SETTINGS_MODEM</source>
-        <translation>Modem</translation>
-    </message>
-    <message id="SETTINGS_ANY_MODEM">
-        <source>SETTINGS_ANY_MODEM</source>
-        <translation>Le premier modem capable d'envoyer des messages</translation>
-    </message>
-    <message id="SETTINGS_PHONE">
-        <source>SETTINGS_PHONE</source>
-        <translation>Téléphone</translation>
-    </message>
-    <message id="SETTINGS_ANY_PHONE">
-        <source>SETTINGS_ANY_PHONE</source>
-        <translation>Le premier téléphone joignable</translation>
-    </message>
-    <message id="SETTINGS_REFRESH">
-        <source>SETTINGS_REFRESH</source>
-        <translation>Rechercher à nouveau modems et téléphones</translation>
-    </message>
-    <message id="SETTINGS_TEST_NUMBER">
-        <source>SETTINGS_TEST_NUMBER</source>
-        <translation>Numéro pour un message de test</translation>
-    </message>
-    <message id="SETTINGS_SEND_TEST">
-        <source>SETTINGS_SEND_TEST</source>
-        <translation>Envoyer un message de test</translation>
-    </message>
-    <message id="SETTINGS_SENDING_TEST">
-        <source>SETTINGS_SENDING_TEST</source>
-        <translation>Envoi du message de test…</translation>
-    </message>
-    <message id="SETTINGS_TEST_TEXT">
-        <source>SETTINGS_TEST_TEXT</source>
-        <translation>Ceci est un message de test de Quorvel.</translation>
-    </message>
-    <message id="SETTINGS_TEST_SENT">
-        <source>SETTINGS_TEST_SENT</source>
-        <translation>Le message de test a été envoyé.</translation>
-    </message>
-    <message id="SETTINGS_TEST_FAILED">
-        <source>SETTINGS_TEST_FAILED</source>
-        <translation>Le message de test n'a pas été envoyé : %@</translation>
-    </message>
-    <message id="SETTINGS_TRANSPORT">
-        <source>SETTINGS_TRANSPORT</source>
-        <translation>Envoyer les e-mails par</translation>
-    </message>
-    <message id="SETTINGS_MAIL_NONE">
-        <source>SETTINGS_MAIL_NONE</source>
-        <translation>Rien (non configuré)</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SMTP">
-        <source>SETTINGS_MAIL_SMTP</source>
-        <translation>Un serveur SMTP</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SENDMAIL">
-        <source>SETTINGS_MAIL_SENDMAIL</source>
-        <translation>Le sendmail de cet ordinateur</translation>
-    </message>
-    <message id="SETTINGS_SERVER">
-        <source>SETTINGS_SERVER</source>
-        <translation>Serveur SMTP</translation>
-    </message>
-    <message id="SETTINGS_SECURITY">
-        <source>SETTINGS_SECURITY</source>
-        <translation>Sécurité</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_STARTTLS">
-        <source>SETTINGS_SECURITY_STARTTLS</source>
-        <translation>STARTTLS (port 587)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_TLS">
-        <source>SETTINGS_SECURITY_TLS</source>
-        <translation>TLS (port 465)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_NONE">
-        <source>SETTINGS_SECURITY_NONE</source>
-        <translation>Aucune (serveur sur cette machine uniquement)</translation>
-    </message>
-    <message id="SETTINGS_USER">
-        <source>SETTINGS_USER</source>
-        <translation>Nom d'utilisateur</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD">
-        <source>SETTINGS_PASSWORD</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_UNCHANGED">
-        <source>SETTINGS_PASSWORD_UNCHANGED</source>
-        <translation>Laissez vide pour garder le mot de passe actuel</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_IN_FILE">
-        <source>SETTINGS_PASSWORD_IN_FILE</source>
-        <translation>Ce mot de passe est dans device.ini ; l'enregistrement le déplace dans le trousseau.</translation>
-    </message>
-    <message id="SETTINGS_KEEP_IN_FILE">
-        <source>SETTINGS_KEEP_IN_FILE</source>
-        <translation>Garder plutôt le mot de passe dans device.ini</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_ABSENT">
-        <source>SETTINGS_KEYRING_ABSENT</source>
-        <translation>aucun trousseau (Secret Service) ne répond</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_LOCKED">
-        <source>SETTINGS_KEYRING_LOCKED</source>
-        <translation>le trousseau est verrouillé</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_FAILED">
-        <source>SETTINGS_KEYRING_FAILED</source>
-        <translation>Le mot de passe n'a pas pu être placé dans le trousseau : %@. Rien n'a été enregistré. Vous pouvez le garder plutôt dans device.ini, mais toute personne qui peut lire ce fichier peut lire le mot de passe.</translation>
-    </message>
-    <message id="SETTINGS_FROM">
-        <source>SETTINGS_FROM</source>
-        <translation>Adresse de l'expéditeur</translation>
-    </message>
-    <message id="SETTINGS_NAME">
-        <source>SETTINGS_NAME</source>
-        <translation>Nom de l'expéditeur</translation>
-    </message>
-    <message id="SETTINGS_SENDMAIL">
-        <source>SETTINGS_SENDMAIL</source>
-        <translation>Programme sendmail</translation>
-    </message>
-    <message id="SETTINGS_CHECK_ACCOUNT">
-        <source>SETTINGS_CHECK_ACCOUNT</source>
-        <translation>Vérifier le compte</translation>
-    </message>
-    <message id="SETTINGS_CHECKING">
-        <source>SETTINGS_CHECKING</source>
-        <translation>Connexion au serveur…</translation>
-    </message>
-    <message id="SETTINGS_CHECK_OK">
-        <source>SETTINGS_CHECK_OK</source>
-        <translation>Le serveur a accepté la connexion. Il a répondu : %@</translation>
-    </message>
-    <message id="SETTINGS_CHECK_FAILED">
-        <source>SETTINGS_CHECK_FAILED</source>
-        <translation>Le compte ne fonctionne pas : %@</translation>
-    </message>
-    <message id="SETTINGS_USE_FOLDER">
-        <source>SETTINGS_USE_FOLDER</source>
-        <translation>Lire un dossier de fichiers vCard</translation>
-    </message>
-    <message id="SETTINGS_FOLDER">
-        <source>SETTINGS_FOLDER</source>
-        <translation>Dossier vCard</translation>
-    </message>
-    <message id="SETTINGS_USE_KPEOPLE">
-        <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Carnet d'adresses de KPeople (Plasma)</translation>
-    </message>
-    <message id="SETTINGS_USE_EDS">
-        <source>SETTINGS_USE_EDS</source>
-        <translation>Evolution Data Server (GNOME, Phosh)</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS">
-        <source>SETTINGS_EDS_BOOKS</source>
-        <translation>Carnets d'adresses à lire</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS_STATUS">
-        <source>SETTINGS_EDS_BOOKS_STATUS</source>
-        <translation>Carnets d'adresses d'Evolution Data Server</translation>
-    </message>
-    <message id="SETTINGS_EDS_LISTING">
-        <source>SETTINGS_EDS_LISTING</source>
-        <translation>Recherche des carnets d'adresses…</translation>
-    </message>
-    <message id="SETTINGS_EDS_ABSENT">
-        <source>SETTINGS_EDS_ABSENT</source>
-        <translation>Evolution Data Server ne répond pas sur cet appareil, ses carnets d'adresses ne peuvent donc pas être listés. Ils sont tous lus lorsqu'il fonctionne.</translation>
-    </message>
-    <message id="SETTINGS_EDS_NONE">
-        <source>SETTINGS_EDS_NONE</source>
-        <translation>Evolution Data Server n'a aucun carnet d'adresses activé.</translation>
-    </message>
-    <message id="SETTINGS_TILE_SERVER">
-        <source>SETTINGS_TILE_SERVER</source>
-        <translation>Serveur de tuiles</translation>
-    </message>
-    <message id="SETTINGS_TILE_CONTACT">
-        <source>SETTINGS_TILE_CONTACT</source>
-        <translation>Votre contact pour le serveur de tuiles</translation>
-    </message>
-    <message id="SETTINGS_MBTILES">
-        <source>SETTINGS_MBTILES</source>
-        <translation>Fichier MBTiles pour la carte</translation>
-    </message>
-    <message id="SETTINGS_SATELLITE_MBTILES">
-        <source>SETTINGS_SATELLITE_MBTILES</source>
-        <translation>Fichier MBTiles pour la vue satellite</translation>
-    </message>
-    <message id="SETTINGS_ERR_PORT">
-        <source>SETTINGS_ERR_PORT</source>
-        <translation>Un port est un nombre de 1 à 65535.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST">
-        <source>SETTINGS_ERR_HOST</source>
-        <translation>Un nom d'hôte ne peut contenir ni espaces ni aucun des caractères / @ , ; " ' &lt; &gt; \.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST_EMPTY">
-        <source>SETTINGS_ERR_HOST_EMPTY</source>
-        <translation>Saisissez un nom d'hôte ou une adresse.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FROM">
-        <source>SETTINGS_ERR_FROM</source>
-        <translation>Une adresse a besoin d'un nom, d'un « @ » et d'un domaine, sans espaces.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE">
-        <source>SETTINGS_ERR_FILE</source>
-        <translation>Il n'y a pas de fichier %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE_EMPTY">
-        <source>SETTINGS_ERR_FILE_EMPTY</source>
-        <translation>Saisissez le chemin du fichier.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FOLDER">
-        <source>SETTINGS_ERR_FOLDER</source>
-        <translation>Il n'y a pas de dossier %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_PROGRAM">
-        <source>SETTINGS_ERR_PROGRAM</source>
-        <translation>%@ n'est pas un programme de cette machine.</translation>
-    </message>
-    <message id="SETTINGS_ERR_NOT_LOOPBACK">
-        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
-        <translation>Sans chiffrement, seul un serveur sur cette machine peut être utilisé.</translation>
-    </message>
-    <message id="SETTINGS_ERR_URL">
-        <source>SETTINGS_ERR_URL</source>
-        <translation>L'adresse commence par http:// ou https:// et contient {z}, {x} et {y}.</translation>
-    </message>
-    <message id="SETTINGS_ERR_CONTACT">
-        <source>SETTINGS_ERR_CONTACT</source>
-        <translation>Indiquez une adresse e-mail ou une page web (http:// ou https://).</translation>
-    </message>
-    <message id="SETTINGS_ERR_NUMBER">
-        <source>SETTINGS_ERR_NUMBER</source>
-        <translation>Un numéro de téléphone contient des chiffres, des espaces, des parenthèses, des points, des tirets et un + au début.</translation>
-    </message>
-    <message id="SETTINGS_FIX_FIELDS">
-        <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Corrigez les champs marqués pour enregistrer : %@.</translation>
-    </message>
-    <message id="SETTINGS_SAVING">
-        <source>SETTINGS_SAVING</source>
-        <translation>Enregistrement…</translation>
-    </message>
-    <message id="SETTINGS_WRITE_FAILED">
-        <source>SETTINGS_WRITE_FAILED</source>
-        <translation>%@ n'a pas pu être écrit ; rien n'a été enregistré.</translation>
-    </message>
-    <message id="SETTINGS_SAVE">
-        <source>SETTINGS_SAVE</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message id="SETTINGS_CANCEL">
-        <source>SETTINGS_CANCEL</source>
-        <translation>Annuler</translation>
     </message>
     <message id="ACCESSIBLE_SELECT">
         <source>ACCESSIBLE_SELECT</source>
@@ -713,6 +337,58 @@ Données cartographiques : © les contributeurs d'OpenStreetMap, disponibles so
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Position de démonstration : pas là où vous êtes</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Coordonnées</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Lieu</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Lien de carte</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>précision inconnue</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>Envoyer cette position ?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>Cette position n&apos;est précise qu&apos;à %1 près : elle peut être estimée d&apos;après le Wi-Fi ou le réseau, et non par satellite.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>Cette position a été déterminée %1 ; vous n&apos;y êtes peut-être plus.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Envoyer quand même</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>En attente d&apos;une position : %1 satellites visibles, %2 utilisés</translation>
     </message>
 </context>
 </TS>

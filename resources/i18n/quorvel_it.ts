@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>Ho bisogno di aiuto! La mia posizione è [], vicino a {}.</translation>
+        <translation>Ho bisogno di aiuto! La mia posizione è [], vicino a {}. Mappa: &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -221,382 +221,6 @@ Dati della mappa: © collaboratori di OpenStreetMap, disponibili con licenza Ope
     <message id="SETTINGS_OPEN">
         <source>SETTINGS_OPEN</source>
         <translation>Impostazioni</translation>
-    </message>
-    <message id="SETTINGS_SECTIONS">
-        <source>SETTINGS_SECTIONS</source>
-        <translation>Sezioni</translation>
-    </message>
-    <message id="SETTINGS_LOCATION">
-        <source>SETTINGS_LOCATION</source>
-        <translation>Posizione</translation>
-    </message>
-    <message id="SETTINGS_SMS">
-        <source>SETTINGS_SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message id="SETTINGS_MAIL">
-        <source>SETTINGS_MAIL</source>
-        <translation>E-mail</translation>
-    </message>
-    <message id="SETTINGS_CONTACTS">
-        <source>SETTINGS_CONTACTS</source>
-        <translation>Contatti</translation>
-    </message>
-    <message id="SETTINGS_MAP">
-        <source>SETTINGS_MAP</source>
-        <translation>Mappa</translation>
-    </message>
-    <message id="SETTINGS_ERROR">
-        <source>SETTINGS_ERROR</source>
-        <translation>Problema</translation>
-    </message>
-    <message id="SETTINGS_STATUS">
-        <source>SETTINGS_STATUS</source>
-        <translation>Stato</translation>
-    </message>
-    <message id="SETTINGS_SOURCE">
-        <source>SETTINGS_SOURCE</source>
-        <translation>Sorgente della posizione</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_AUTO">
-        <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automatica (la prima sorgente che risponde)</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GEOCLUE">
-        <source>SETTINGS_SOURCE_GEOCLUE</source>
-        <translation>GeoClue</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GPSD">
-        <source>SETTINGS_SOURCE_GPSD</source>
-        <translation>gpsd</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
-        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
-        <translation>Ricevitore NMEA su una porta seriale</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_TCP">
-        <source>SETTINGS_SOURCE_NMEA_TCP</source>
-        <translation>NMEA via rete</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_REPLAY">
-        <source>SETTINGS_SOURCE_REPLAY</source>
-        <translation>Un file NMEA registrato</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_DEMO">
-        <source>SETTINGS_SOURCE_DEMO</source>
-        <translation>Passeggiata dimostrativa (non la tua posizione)</translation>
-    </message>
-    <message id="SETTINGS_HOST">
-        <source>SETTINGS_HOST</source>
-        <translation>Host</translation>
-    </message>
-    <message id="SETTINGS_PORT">
-        <source>SETTINGS_PORT</source>
-        <translation>Porta</translation>
-    </message>
-    <message id="SETTINGS_PORT_DEFAULT">
-        <source>SETTINGS_PORT_DEFAULT</source>
-        <translation>Predefinita per la sicurezza scelta</translation>
-    </message>
-    <message id="SETTINGS_DEVICE">
-        <source>SETTINGS_DEVICE</source>
-        <translation>Dispositivo</translation>
-    </message>
-    <message id="SETTINGS_REPLAY_FILE">
-        <source>SETTINGS_REPLAY_FILE</source>
-        <translation>File NMEA</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_STATUS">
-        <source>SETTINGS_SOURCE_STATUS</source>
-        <translation>Cosa fornisce ora la sorgente</translation>
-    </message>
-    <message id="SETTINGS_STATUS_WAITING">
-        <source>SETTINGS_STATUS_WAITING</source>
-        <translation>In attesa di una posizione…</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FIX">
-        <source>SETTINGS_STATUS_FIX</source>
-        <translation>Posizione %.5f, %.5f</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FAILED">
-        <source>SETTINGS_STATUS_FAILED</source>
-        <translation>La sorgente non funziona: %@</translation>
-    </message>
-    <message id="SETTINGS_SMS_SENDER">
-        <source>SETTINGS_SMS_SENDER</source>
-        <translation>Invia gli SMS tramite</translation>
-    </message>
-    <message id="SETTINGS_SMS_NONE">
-        <source>SETTINGS_SMS_NONE</source>
-        <translation>Niente (non configurato)</translation>
-    </message>
-    <message id="SETTINGS_SMS_MODEM">
-        <source>SETTINGS_SMS_MODEM</source>
-        <translation>Un modem (ModemManager)</translation>
-    </message>
-    <message id="SETTINGS_SMS_KDECONNECT">
-        <source>SETTINGS_SMS_KDECONNECT</source>
-        <translation>Un telefono associato (KDE Connect)</translation>
-    </message>
-    <message id="SETTINGS_MODEM">
-        <source>SETTINGS_MODEM</source>
-        <translation>Modem</translation>
-    </message>
-    <message id="SETTINGS_ANY_MODEM">
-        <source>SETTINGS_ANY_MODEM</source>
-        <translation>Il primo modem in grado di inviare messaggi</translation>
-    </message>
-    <message id="SETTINGS_PHONE">
-        <source>SETTINGS_PHONE</source>
-        <translation>Telefono</translation>
-    </message>
-    <message id="SETTINGS_ANY_PHONE">
-        <source>SETTINGS_ANY_PHONE</source>
-        <translation>Il primo telefono raggiungibile</translation>
-    </message>
-    <message id="SETTINGS_REFRESH">
-        <source>SETTINGS_REFRESH</source>
-        <translation>Cerca di nuovo modem e telefoni</translation>
-    </message>
-    <message id="SETTINGS_TEST_NUMBER">
-        <source>SETTINGS_TEST_NUMBER</source>
-        <translation>Numero per un messaggio di prova</translation>
-    </message>
-    <message id="SETTINGS_SEND_TEST">
-        <source>SETTINGS_SEND_TEST</source>
-        <translation>Invia un messaggio di prova</translation>
-    </message>
-    <message id="SETTINGS_SENDING_TEST">
-        <source>SETTINGS_SENDING_TEST</source>
-        <translation>Invio del messaggio di prova…</translation>
-    </message>
-    <message id="SETTINGS_TEST_TEXT">
-        <source>SETTINGS_TEST_TEXT</source>
-        <translation>Questo è un messaggio di prova di Quorvel.</translation>
-    </message>
-    <message id="SETTINGS_TEST_SENT">
-        <source>SETTINGS_TEST_SENT</source>
-        <translation>Il messaggio di prova è stato inviato.</translation>
-    </message>
-    <message id="SETTINGS_TEST_FAILED">
-        <source>SETTINGS_TEST_FAILED</source>
-        <translation>Il messaggio di prova non è stato inviato: %@</translation>
-    </message>
-    <message id="SETTINGS_TRANSPORT">
-        <source>SETTINGS_TRANSPORT</source>
-        <translation>Invia le e-mail tramite</translation>
-    </message>
-    <message id="SETTINGS_MAIL_NONE">
-        <source>SETTINGS_MAIL_NONE</source>
-        <translation>Niente (non configurato)</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SMTP">
-        <source>SETTINGS_MAIL_SMTP</source>
-        <translation>Un server SMTP</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SENDMAIL">
-        <source>SETTINGS_MAIL_SENDMAIL</source>
-        <translation>Il sendmail di questo computer</translation>
-    </message>
-    <message id="SETTINGS_SERVER">
-        <source>SETTINGS_SERVER</source>
-        <translation>Server SMTP</translation>
-    </message>
-    <message id="SETTINGS_SECURITY">
-        <source>SETTINGS_SECURITY</source>
-        <translation>Sicurezza</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_STARTTLS">
-        <source>SETTINGS_SECURITY_STARTTLS</source>
-        <translation>STARTTLS (porta 587)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_TLS">
-        <source>SETTINGS_SECURITY_TLS</source>
-        <translation>TLS (porta 465)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_NONE">
-        <source>SETTINGS_SECURITY_NONE</source>
-        <translation>Nessuna (solo un server su questa macchina)</translation>
-    </message>
-    <message id="SETTINGS_USER">
-        <source>SETTINGS_USER</source>
-        <translation>Nome utente</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD">
-        <source>SETTINGS_PASSWORD</source>
-        <translation>Password</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_UNCHANGED">
-        <source>SETTINGS_PASSWORD_UNCHANGED</source>
-        <translation>Lascia vuoto per mantenere la password attuale</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_IN_FILE">
-        <source>SETTINGS_PASSWORD_IN_FILE</source>
-        <translation>Questa password è in device.ini; salvando viene spostata nel portachiavi.</translation>
-    </message>
-    <message id="SETTINGS_KEEP_IN_FILE">
-        <source>SETTINGS_KEEP_IN_FILE</source>
-        <translation>Mantieni invece la password in device.ini</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_ABSENT">
-        <source>SETTINGS_KEYRING_ABSENT</source>
-        <translation>nessun portachiavi (Secret Service) risponde</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_LOCKED">
-        <source>SETTINGS_KEYRING_LOCKED</source>
-        <translation>il portachiavi è bloccato</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_FAILED">
-        <source>SETTINGS_KEYRING_FAILED</source>
-        <translation>Non è stato possibile mettere la password nel portachiavi: %@. Non è stato salvato nulla. Puoi mantenerla invece in device.ini, ma chiunque possa leggere quel file può leggere la password.</translation>
-    </message>
-    <message id="SETTINGS_FROM">
-        <source>SETTINGS_FROM</source>
-        <translation>Indirizzo del mittente</translation>
-    </message>
-    <message id="SETTINGS_NAME">
-        <source>SETTINGS_NAME</source>
-        <translation>Nome del mittente</translation>
-    </message>
-    <message id="SETTINGS_SENDMAIL">
-        <source>SETTINGS_SENDMAIL</source>
-        <translation>Programma sendmail</translation>
-    </message>
-    <message id="SETTINGS_CHECK_ACCOUNT">
-        <source>SETTINGS_CHECK_ACCOUNT</source>
-        <translation>Verifica l'account</translation>
-    </message>
-    <message id="SETTINGS_CHECKING">
-        <source>SETTINGS_CHECKING</source>
-        <translation>Connessione al server…</translation>
-    </message>
-    <message id="SETTINGS_CHECK_OK">
-        <source>SETTINGS_CHECK_OK</source>
-        <translation>Il server ha accettato l'accesso. Ha risposto: %@</translation>
-    </message>
-    <message id="SETTINGS_CHECK_FAILED">
-        <source>SETTINGS_CHECK_FAILED</source>
-        <translation>L'account non funziona: %@</translation>
-    </message>
-    <message id="SETTINGS_USE_FOLDER">
-        <source>SETTINGS_USE_FOLDER</source>
-        <translation>Leggi una cartella di file vCard</translation>
-    </message>
-    <message id="SETTINGS_FOLDER">
-        <source>SETTINGS_FOLDER</source>
-        <translation>Cartella vCard</translation>
-    </message>
-    <message id="SETTINGS_USE_KPEOPLE">
-        <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Rubrica di KPeople (Plasma)</translation>
-    </message>
-    <message id="SETTINGS_USE_EDS">
-        <source>SETTINGS_USE_EDS</source>
-        <translation>Evolution Data Server (GNOME, Phosh)</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS">
-        <source>SETTINGS_EDS_BOOKS</source>
-        <translation>Rubriche da leggere</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS_STATUS">
-        <source>SETTINGS_EDS_BOOKS_STATUS</source>
-        <translation>Rubriche di Evolution Data Server</translation>
-    </message>
-    <message id="SETTINGS_EDS_LISTING">
-        <source>SETTINGS_EDS_LISTING</source>
-        <translation>Ricerca delle rubriche…</translation>
-    </message>
-    <message id="SETTINGS_EDS_ABSENT">
-        <source>SETTINGS_EDS_ABSENT</source>
-        <translation>Evolution Data Server non risponde su questo dispositivo, quindi non è possibile elencarne le rubriche. Vengono lette tutte quando è in esecuzione.</translation>
-    </message>
-    <message id="SETTINGS_EDS_NONE">
-        <source>SETTINGS_EDS_NONE</source>
-        <translation>Evolution Data Server non ha rubriche attivate.</translation>
-    </message>
-    <message id="SETTINGS_TILE_SERVER">
-        <source>SETTINGS_TILE_SERVER</source>
-        <translation>Server delle tessere</translation>
-    </message>
-    <message id="SETTINGS_TILE_CONTACT">
-        <source>SETTINGS_TILE_CONTACT</source>
-        <translation>Il tuo contatto per il server delle tessere</translation>
-    </message>
-    <message id="SETTINGS_MBTILES">
-        <source>SETTINGS_MBTILES</source>
-        <translation>File MBTiles per la mappa</translation>
-    </message>
-    <message id="SETTINGS_SATELLITE_MBTILES">
-        <source>SETTINGS_SATELLITE_MBTILES</source>
-        <translation>File MBTiles per la vista satellitare</translation>
-    </message>
-    <message id="SETTINGS_ERR_PORT">
-        <source>SETTINGS_ERR_PORT</source>
-        <translation>Una porta è un numero da 1 a 65535.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST">
-        <source>SETTINGS_ERR_HOST</source>
-        <translation>Un nome host non può contenere spazi né alcuno di / @ , ; " ' &lt; &gt; \.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST_EMPTY">
-        <source>SETTINGS_ERR_HOST_EMPTY</source>
-        <translation>Inserisci un nome host o un indirizzo.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FROM">
-        <source>SETTINGS_ERR_FROM</source>
-        <translation>Un indirizzo richiede un nome, una "@" e un dominio, senza spazi.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE">
-        <source>SETTINGS_ERR_FILE</source>
-        <translation>Il file %@ non esiste.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE_EMPTY">
-        <source>SETTINGS_ERR_FILE_EMPTY</source>
-        <translation>Inserisci il percorso del file.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FOLDER">
-        <source>SETTINGS_ERR_FOLDER</source>
-        <translation>La cartella %@ non esiste.</translation>
-    </message>
-    <message id="SETTINGS_ERR_PROGRAM">
-        <source>SETTINGS_ERR_PROGRAM</source>
-        <translation>%@ non è un programma di questa macchina.</translation>
-    </message>
-    <message id="SETTINGS_ERR_NOT_LOOPBACK">
-        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
-        <translation>Senza cifratura si può usare solo un server su questa macchina.</translation>
-    </message>
-    <message id="SETTINGS_ERR_URL">
-        <source>SETTINGS_ERR_URL</source>
-        <translation>L'indirizzo inizia con http:// o https:// e contiene {z}, {x} e {y}.</translation>
-    </message>
-    <message id="SETTINGS_ERR_CONTACT">
-        <source>SETTINGS_ERR_CONTACT</source>
-        <translation>Indica un indirizzo e-mail o una pagina web (http:// o https://).</translation>
-    </message>
-    <message id="SETTINGS_ERR_NUMBER">
-        <source>SETTINGS_ERR_NUMBER</source>
-        <translation>Un numero di telefono contiene cifre, spazi, parentesi, punti, trattini e un + iniziale.</translation>
-    </message>
-    <message id="SETTINGS_FIX_FIELDS">
-        <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Correggi i campi segnati per salvare: %@.</translation>
-    </message>
-    <message id="SETTINGS_SAVING">
-        <source>SETTINGS_SAVING</source>
-        <translation>Salvataggio…</translation>
-    </message>
-    <message id="SETTINGS_WRITE_FAILED">
-        <source>SETTINGS_WRITE_FAILED</source>
-        <translation>Non è stato possibile scrivere %@; non è stato salvato nulla.</translation>
-    </message>
-    <message id="SETTINGS_SAVE">
-        <source>SETTINGS_SAVE</source>
-        <translation>Salva</translation>
-    </message>
-    <message id="SETTINGS_CANCEL">
-        <source>SETTINGS_CANCEL</source>
-        <translation>Annulla</translation>
     </message>
     <message id="ACCESSIBLE_SELECT">
         <source>ACCESSIBLE_SELECT</source>
@@ -713,6 +337,58 @@ Dati della mappa: © collaboratori di OpenStreetMap, disponibili con licenza Ope
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Posizione dimostrativa: non dove sei</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Coordinate</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Luogo</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Link alla mappa</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>precisione sconosciuta</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>%1 min fa</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>%1 h fa</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>Inviare questa posizione?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>Questa posizione è precisa solo entro %1: può essere una stima dal Wi-Fi o dalla rete, non una posizione da satellite.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>Questa posizione è stata determinata %1; forse non sei più lì.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Invia comunque</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>In attesa di una posizione: %1 satelliti in vista, %2 usati</translation>
     </message>
 </context>
 </TS>

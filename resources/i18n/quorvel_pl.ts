@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>Potrzebuję pomocy! Moja pozycja to [], w pobliżu miejscowości {}.</translation>
+        <translation>Potrzebuję pomocy! Moja pozycja to [], w pobliżu miejscowości {}. Mapa: &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -221,382 +221,6 @@ Dane mapy: © współtwórcy OpenStreetMap, dostępne na licencji Open Database 
     <message id="SETTINGS_OPEN">
         <source>SETTINGS_OPEN</source>
         <translation>Ustawienia</translation>
-    </message>
-    <message id="SETTINGS_SECTIONS">
-        <source>SETTINGS_SECTIONS</source>
-        <translation>Sekcje</translation>
-    </message>
-    <message id="SETTINGS_LOCATION">
-        <source>SETTINGS_LOCATION</source>
-        <translation>Położenie</translation>
-    </message>
-    <message id="SETTINGS_SMS">
-        <source>SETTINGS_SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message id="SETTINGS_MAIL">
-        <source>SETTINGS_MAIL</source>
-        <translation>E-mail</translation>
-    </message>
-    <message id="SETTINGS_CONTACTS">
-        <source>SETTINGS_CONTACTS</source>
-        <translation>Kontakty</translation>
-    </message>
-    <message id="SETTINGS_MAP">
-        <source>SETTINGS_MAP</source>
-        <translation>Mapa</translation>
-    </message>
-    <message id="SETTINGS_ERROR">
-        <source>SETTINGS_ERROR</source>
-        <translation>Problem</translation>
-    </message>
-    <message id="SETTINGS_STATUS">
-        <source>SETTINGS_STATUS</source>
-        <translation>Stan</translation>
-    </message>
-    <message id="SETTINGS_SOURCE">
-        <source>SETTINGS_SOURCE</source>
-        <translation>Źródło pozycji</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_AUTO">
-        <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automatycznie (pierwsze źródło, które odpowie)</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GEOCLUE">
-        <source>SETTINGS_SOURCE_GEOCLUE</source>
-        <translation>GeoClue</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GPSD">
-        <source>SETTINGS_SOURCE_GPSD</source>
-        <translation>gpsd</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
-        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
-        <translation>Odbiornik NMEA na porcie szeregowym</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_TCP">
-        <source>SETTINGS_SOURCE_NMEA_TCP</source>
-        <translation>NMEA przez sieć</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_REPLAY">
-        <source>SETTINGS_SOURCE_REPLAY</source>
-        <translation>Nagrany plik NMEA</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_DEMO">
-        <source>SETTINGS_SOURCE_DEMO</source>
-        <translation>Spacer demonstracyjny (nie twoja pozycja)</translation>
-    </message>
-    <message id="SETTINGS_HOST">
-        <source>SETTINGS_HOST</source>
-        <translation>Host</translation>
-    </message>
-    <message id="SETTINGS_PORT">
-        <source>SETTINGS_PORT</source>
-        <translation>Port</translation>
-    </message>
-    <message id="SETTINGS_PORT_DEFAULT">
-        <source>SETTINGS_PORT_DEFAULT</source>
-        <translation>Domyślny dla zabezpieczeń</translation>
-    </message>
-    <message id="SETTINGS_DEVICE">
-        <source>SETTINGS_DEVICE</source>
-        <translation>Urządzenie</translation>
-    </message>
-    <message id="SETTINGS_REPLAY_FILE">
-        <source>SETTINGS_REPLAY_FILE</source>
-        <translation>Plik NMEA</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_STATUS">
-        <source>SETTINGS_SOURCE_STATUS</source>
-        <translation>Co teraz podaje źródło</translation>
-    </message>
-    <message id="SETTINGS_STATUS_WAITING">
-        <source>SETTINGS_STATUS_WAITING</source>
-        <translation>Oczekiwanie na pozycję…</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FIX">
-        <source>SETTINGS_STATUS_FIX</source>
-        <translation>Pozycja %.5f, %.5f</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FAILED">
-        <source>SETTINGS_STATUS_FAILED</source>
-        <translation>Źródło zawiodło: %@</translation>
-    </message>
-    <message id="SETTINGS_SMS_SENDER">
-        <source>SETTINGS_SMS_SENDER</source>
-        <translation>Wysyłaj SMS-y przez</translation>
-    </message>
-    <message id="SETTINGS_SMS_NONE">
-        <source>SETTINGS_SMS_NONE</source>
-        <translation>Nic (nie skonfigurowano)</translation>
-    </message>
-    <message id="SETTINGS_SMS_MODEM">
-        <source>SETTINGS_SMS_MODEM</source>
-        <translation>Modem (ModemManager)</translation>
-    </message>
-    <message id="SETTINGS_SMS_KDECONNECT">
-        <source>SETTINGS_SMS_KDECONNECT</source>
-        <translation>Sparowany telefon (KDE Connect)</translation>
-    </message>
-    <message id="SETTINGS_MODEM">
-        <source>SETTINGS_MODEM</source>
-        <translation>Modem</translation>
-    </message>
-    <message id="SETTINGS_ANY_MODEM">
-        <source>SETTINGS_ANY_MODEM</source>
-        <translation>Pierwszy modem, który może wysyłać wiadomości</translation>
-    </message>
-    <message id="SETTINGS_PHONE">
-        <source>SETTINGS_PHONE</source>
-        <translation>Telefon</translation>
-    </message>
-    <message id="SETTINGS_ANY_PHONE">
-        <source>SETTINGS_ANY_PHONE</source>
-        <translation>Pierwszy osiągalny telefon</translation>
-    </message>
-    <message id="SETTINGS_REFRESH">
-        <source>SETTINGS_REFRESH</source>
-        <translation>Wyszukaj ponownie modemy i telefony</translation>
-    </message>
-    <message id="SETTINGS_TEST_NUMBER">
-        <source>SETTINGS_TEST_NUMBER</source>
-        <translation>Numer dla wiadomości testowej</translation>
-    </message>
-    <message id="SETTINGS_SEND_TEST">
-        <source>SETTINGS_SEND_TEST</source>
-        <translation>Wyślij wiadomość testową</translation>
-    </message>
-    <message id="SETTINGS_SENDING_TEST">
-        <source>SETTINGS_SENDING_TEST</source>
-        <translation>Wysyłanie wiadomości testowej…</translation>
-    </message>
-    <message id="SETTINGS_TEST_TEXT">
-        <source>SETTINGS_TEST_TEXT</source>
-        <translation>To jest wiadomość testowa z Quorvel.</translation>
-    </message>
-    <message id="SETTINGS_TEST_SENT">
-        <source>SETTINGS_TEST_SENT</source>
-        <translation>Wiadomość testowa została wysłana.</translation>
-    </message>
-    <message id="SETTINGS_TEST_FAILED">
-        <source>SETTINGS_TEST_FAILED</source>
-        <translation>Wiadomość testowa nie została wysłana: %@</translation>
-    </message>
-    <message id="SETTINGS_TRANSPORT">
-        <source>SETTINGS_TRANSPORT</source>
-        <translation>Wysyłaj e-maile przez</translation>
-    </message>
-    <message id="SETTINGS_MAIL_NONE">
-        <source>SETTINGS_MAIL_NONE</source>
-        <translation>Nic (nie skonfigurowano)</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SMTP">
-        <source>SETTINGS_MAIL_SMTP</source>
-        <translation>Serwer SMTP</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SENDMAIL">
-        <source>SETTINGS_MAIL_SENDMAIL</source>
-        <translation>sendmail tego komputera</translation>
-    </message>
-    <message id="SETTINGS_SERVER">
-        <source>SETTINGS_SERVER</source>
-        <translation>Serwer SMTP</translation>
-    </message>
-    <message id="SETTINGS_SECURITY">
-        <source>SETTINGS_SECURITY</source>
-        <translation>Zabezpieczenia</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_STARTTLS">
-        <source>SETTINGS_SECURITY_STARTTLS</source>
-        <translation>STARTTLS (port 587)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_TLS">
-        <source>SETTINGS_SECURITY_TLS</source>
-        <translation>TLS (port 465)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_NONE">
-        <source>SETTINGS_SECURITY_NONE</source>
-        <translation>Brak (tylko serwer na tym komputerze)</translation>
-    </message>
-    <message id="SETTINGS_USER">
-        <source>SETTINGS_USER</source>
-        <translation>Nazwa użytkownika</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD">
-        <source>SETTINGS_PASSWORD</source>
-        <translation>Hasło</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_UNCHANGED">
-        <source>SETTINGS_PASSWORD_UNCHANGED</source>
-        <translation>Pozostaw puste, aby zachować obecne hasło</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_IN_FILE">
-        <source>SETTINGS_PASSWORD_IN_FILE</source>
-        <translation>To hasło jest w pliku device.ini; zapisanie przeniesie je do bazy kluczy.</translation>
-    </message>
-    <message id="SETTINGS_KEEP_IN_FILE">
-        <source>SETTINGS_KEEP_IN_FILE</source>
-        <translation>Zamiast tego zachowaj hasło w device.ini</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_ABSENT">
-        <source>SETTINGS_KEYRING_ABSENT</source>
-        <translation>żadna baza kluczy (Secret Service) nie odpowiada</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_LOCKED">
-        <source>SETTINGS_KEYRING_LOCKED</source>
-        <translation>baza kluczy jest zablokowana</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_FAILED">
-        <source>SETTINGS_KEYRING_FAILED</source>
-        <translation>Nie udało się umieścić hasła w bazie kluczy: %@. Nic nie zostało zapisane. Możesz zamiast tego zachować je w device.ini, ale każdy, kto może czytać ten plik, może przeczytać hasło.</translation>
-    </message>
-    <message id="SETTINGS_FROM">
-        <source>SETTINGS_FROM</source>
-        <translation>Adres nadawcy</translation>
-    </message>
-    <message id="SETTINGS_NAME">
-        <source>SETTINGS_NAME</source>
-        <translation>Nazwa nadawcy</translation>
-    </message>
-    <message id="SETTINGS_SENDMAIL">
-        <source>SETTINGS_SENDMAIL</source>
-        <translation>Program sendmail</translation>
-    </message>
-    <message id="SETTINGS_CHECK_ACCOUNT">
-        <source>SETTINGS_CHECK_ACCOUNT</source>
-        <translation>Sprawdź konto</translation>
-    </message>
-    <message id="SETTINGS_CHECKING">
-        <source>SETTINGS_CHECKING</source>
-        <translation>Łączenie z serwerem…</translation>
-    </message>
-    <message id="SETTINGS_CHECK_OK">
-        <source>SETTINGS_CHECK_OK</source>
-        <translation>Serwer przyjął logowanie. Odpowiedział: %@</translation>
-    </message>
-    <message id="SETTINGS_CHECK_FAILED">
-        <source>SETTINGS_CHECK_FAILED</source>
-        <translation>Konto nie działa: %@</translation>
-    </message>
-    <message id="SETTINGS_USE_FOLDER">
-        <source>SETTINGS_USE_FOLDER</source>
-        <translation>Czytaj folder z plikami vCard</translation>
-    </message>
-    <message id="SETTINGS_FOLDER">
-        <source>SETTINGS_FOLDER</source>
-        <translation>Folder vCard</translation>
-    </message>
-    <message id="SETTINGS_USE_KPEOPLE">
-        <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Książka adresowa KPeople (Plasma)</translation>
-    </message>
-    <message id="SETTINGS_USE_EDS">
-        <source>SETTINGS_USE_EDS</source>
-        <translation>Evolution Data Server (GNOME, Phosh)</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS">
-        <source>SETTINGS_EDS_BOOKS</source>
-        <translation>Książki adresowe do odczytu</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS_STATUS">
-        <source>SETTINGS_EDS_BOOKS_STATUS</source>
-        <translation>Książki adresowe Evolution Data Server</translation>
-    </message>
-    <message id="SETTINGS_EDS_LISTING">
-        <source>SETTINGS_EDS_LISTING</source>
-        <translation>Wyszukiwanie książek adresowych…</translation>
-    </message>
-    <message id="SETTINGS_EDS_ABSENT">
-        <source>SETTINGS_EDS_ABSENT</source>
-        <translation>Evolution Data Server nie odpowiada na tym urządzeniu, więc nie można wyświetlić jego książek adresowych. Gdy działa, odczytywane są wszystkie.</translation>
-    </message>
-    <message id="SETTINGS_EDS_NONE">
-        <source>SETTINGS_EDS_NONE</source>
-        <translation>Evolution Data Server nie ma włączonych książek adresowych.</translation>
-    </message>
-    <message id="SETTINGS_TILE_SERVER">
-        <source>SETTINGS_TILE_SERVER</source>
-        <translation>Serwer kafelków</translation>
-    </message>
-    <message id="SETTINGS_TILE_CONTACT">
-        <source>SETTINGS_TILE_CONTACT</source>
-        <translation>Twój kontakt dla serwera kafelków</translation>
-    </message>
-    <message id="SETTINGS_MBTILES">
-        <source>SETTINGS_MBTILES</source>
-        <translation>Plik MBTiles dla mapy</translation>
-    </message>
-    <message id="SETTINGS_SATELLITE_MBTILES">
-        <source>SETTINGS_SATELLITE_MBTILES</source>
-        <translation>Plik MBTiles dla widoku satelitarnego</translation>
-    </message>
-    <message id="SETTINGS_ERR_PORT">
-        <source>SETTINGS_ERR_PORT</source>
-        <translation>Port to liczba od 1 do 65535.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST">
-        <source>SETTINGS_ERR_HOST</source>
-        <translation>Nazwa hosta nie może zawierać spacji ani żadnego ze znaków / @ , ; " ' &lt; &gt; \.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST_EMPTY">
-        <source>SETTINGS_ERR_HOST_EMPTY</source>
-        <translation>Wpisz nazwę hosta lub adres.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FROM">
-        <source>SETTINGS_ERR_FROM</source>
-        <translation>Adres wymaga nazwy, znaku "@" i domeny, bez spacji.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE">
-        <source>SETTINGS_ERR_FILE</source>
-        <translation>Nie ma pliku %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE_EMPTY">
-        <source>SETTINGS_ERR_FILE_EMPTY</source>
-        <translation>Wpisz ścieżkę pliku.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FOLDER">
-        <source>SETTINGS_ERR_FOLDER</source>
-        <translation>Nie ma folderu %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_PROGRAM">
-        <source>SETTINGS_ERR_PROGRAM</source>
-        <translation>%@ nie jest programem na tym komputerze.</translation>
-    </message>
-    <message id="SETTINGS_ERR_NOT_LOOPBACK">
-        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
-        <translation>Bez szyfrowania można użyć tylko serwera na tym komputerze.</translation>
-    </message>
-    <message id="SETTINGS_ERR_URL">
-        <source>SETTINGS_ERR_URL</source>
-        <translation>Adres zaczyna się od http:// lub https:// i zawiera {z}, {x} i {y}.</translation>
-    </message>
-    <message id="SETTINGS_ERR_CONTACT">
-        <source>SETTINGS_ERR_CONTACT</source>
-        <translation>Podaj adres e-mail lub stronę internetową (http:// lub https://).</translation>
-    </message>
-    <message id="SETTINGS_ERR_NUMBER">
-        <source>SETTINGS_ERR_NUMBER</source>
-        <translation>Numer telefonu zawiera cyfry, spacje, nawiasy, kropki, myślniki i + na początku.</translation>
-    </message>
-    <message id="SETTINGS_FIX_FIELDS">
-        <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Aby zapisać, popraw zaznaczone pola: %@.</translation>
-    </message>
-    <message id="SETTINGS_SAVING">
-        <source>SETTINGS_SAVING</source>
-        <translation>Zapisywanie…</translation>
-    </message>
-    <message id="SETTINGS_WRITE_FAILED">
-        <source>SETTINGS_WRITE_FAILED</source>
-        <translation>Nie udało się zapisać %@; nic nie zostało zapisane.</translation>
-    </message>
-    <message id="SETTINGS_SAVE">
-        <source>SETTINGS_SAVE</source>
-        <translation>Zapisz</translation>
-    </message>
-    <message id="SETTINGS_CANCEL">
-        <source>SETTINGS_CANCEL</source>
-        <translation>Anuluj</translation>
     </message>
     <message id="ACCESSIBLE_SELECT">
         <source>ACCESSIBLE_SELECT</source>
@@ -713,6 +337,58 @@ Dane mapy: © współtwórcy OpenStreetMap, dostępne na licencji Open Database 
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Pozycja demonstracyjna: nie twoje położenie</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Współrzędne</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Miejsce</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Link do mapy</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>dokładność nieznana</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>%1 min temu</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>%1 godz. temu</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>Wysłać tę pozycję?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>Ta pozycja jest dokładna tylko do %1: może to być przybliżenie z Wi-Fi lub sieci, a nie pozycja z satelitów.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>Ta pozycja została ustalona %1; być może już cię tam nie ma.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Wyślij mimo to</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>Czekam na pozycję: satelity w zasięgu: %1, używane: %2</translation>
     </message>
 </context>
 </TS>

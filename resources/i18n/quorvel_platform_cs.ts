@@ -297,6 +297,22 @@
 <context>
     <name>MapSection</name>
     <message>
+        <source>Plus code</source>
+        <translation>Plus kód</translation>
+    </message>
+    <message>
+        <source>geo: link (opens a map app)</source>
+        <translation>Odkaz geo: (otevře mapovou aplikaci)</translation>
+    </message>
+    <message>
+        <source>OpenStreetMap link</source>
+        <translation>Odkaz na OpenStreetMap</translation>
+    </message>
+    <message>
+        <source>Link in messages</source>
+        <translation>Odkaz ve zprávách</translation>
+    </message>
+    <message>
         <source>Tile server</source>
         <translation>Server dlaždic</translation>
     </message>

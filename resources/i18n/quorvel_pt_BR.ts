@@ -129,7 +129,7 @@
     </message>
     <message id="MessageDefaultTemplate3">
         <source>MessageDefaultTemplate3</source>
-        <translation>Preciso de ajuda! Minha posição é [], perto de {}.</translation>
+        <translation>Preciso de ajuda! Minha posição é [], perto de {}. Mapa: &lt;&gt;</translation>
     </message>
     <message id="TEMPLATES_NAVBAR_TITLE">
         <source>TEMPLATES_NAVBAR_TITLE</source>
@@ -221,382 +221,6 @@ Dados do mapa: © colaboradores do OpenStreetMap, disponíveis sob a Open Databa
     <message id="SETTINGS_OPEN">
         <source>SETTINGS_OPEN</source>
         <translation>Configurações</translation>
-    </message>
-    <message id="SETTINGS_SECTIONS">
-        <source>SETTINGS_SECTIONS</source>
-        <translation>Seções</translation>
-    </message>
-    <message id="SETTINGS_LOCATION">
-        <source>SETTINGS_LOCATION</source>
-        <translation>Localização</translation>
-    </message>
-    <message id="SETTINGS_SMS">
-        <source>SETTINGS_SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message id="SETTINGS_MAIL">
-        <source>SETTINGS_MAIL</source>
-        <translation>E-mail</translation>
-    </message>
-    <message id="SETTINGS_CONTACTS">
-        <source>SETTINGS_CONTACTS</source>
-        <translation>Contatos</translation>
-    </message>
-    <message id="SETTINGS_MAP">
-        <source>SETTINGS_MAP</source>
-        <translation>Mapa</translation>
-    </message>
-    <message id="SETTINGS_ERROR">
-        <source>SETTINGS_ERROR</source>
-        <translation>Problema</translation>
-    </message>
-    <message id="SETTINGS_STATUS">
-        <source>SETTINGS_STATUS</source>
-        <translation>Estado</translation>
-    </message>
-    <message id="SETTINGS_SOURCE">
-        <source>SETTINGS_SOURCE</source>
-        <translation>Fonte de posição</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_AUTO">
-        <source>SETTINGS_SOURCE_AUTO</source>
-        <translation>Automática (a primeira fonte que responder)</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GEOCLUE">
-        <source>SETTINGS_SOURCE_GEOCLUE</source>
-        <translation>GeoClue</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_GPSD">
-        <source>SETTINGS_SOURCE_GPSD</source>
-        <translation>gpsd</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_DEVICE">
-        <source>SETTINGS_SOURCE_NMEA_DEVICE</source>
-        <translation>Receptor NMEA em uma porta serial</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_NMEA_TCP">
-        <source>SETTINGS_SOURCE_NMEA_TCP</source>
-        <translation>NMEA pela rede</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_REPLAY">
-        <source>SETTINGS_SOURCE_REPLAY</source>
-        <translation>Um arquivo NMEA gravado</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_DEMO">
-        <source>SETTINGS_SOURCE_DEMO</source>
-        <translation>Passeio de demonstração (não é sua posição)</translation>
-    </message>
-    <message id="SETTINGS_HOST">
-        <source>SETTINGS_HOST</source>
-        <translation>Host</translation>
-    </message>
-    <message id="SETTINGS_PORT">
-        <source>SETTINGS_PORT</source>
-        <translation>Porta</translation>
-    </message>
-    <message id="SETTINGS_PORT_DEFAULT">
-        <source>SETTINGS_PORT_DEFAULT</source>
-        <translation>Padrão da segurança escolhida</translation>
-    </message>
-    <message id="SETTINGS_DEVICE">
-        <source>SETTINGS_DEVICE</source>
-        <translation>Dispositivo</translation>
-    </message>
-    <message id="SETTINGS_REPLAY_FILE">
-        <source>SETTINGS_REPLAY_FILE</source>
-        <translation>Arquivo NMEA</translation>
-    </message>
-    <message id="SETTINGS_SOURCE_STATUS">
-        <source>SETTINGS_SOURCE_STATUS</source>
-        <translation>O que a fonte fornece agora</translation>
-    </message>
-    <message id="SETTINGS_STATUS_WAITING">
-        <source>SETTINGS_STATUS_WAITING</source>
-        <translation>Aguardando uma posição…</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FIX">
-        <source>SETTINGS_STATUS_FIX</source>
-        <translation>Posição %.5f, %.5f</translation>
-    </message>
-    <message id="SETTINGS_STATUS_FAILED">
-        <source>SETTINGS_STATUS_FAILED</source>
-        <translation>A fonte falhou: %@</translation>
-    </message>
-    <message id="SETTINGS_SMS_SENDER">
-        <source>SETTINGS_SMS_SENDER</source>
-        <translation>Enviar SMS por</translation>
-    </message>
-    <message id="SETTINGS_SMS_NONE">
-        <source>SETTINGS_SMS_NONE</source>
-        <translation>Nada (não configurado)</translation>
-    </message>
-    <message id="SETTINGS_SMS_MODEM">
-        <source>SETTINGS_SMS_MODEM</source>
-        <translation>Um modem (ModemManager)</translation>
-    </message>
-    <message id="SETTINGS_SMS_KDECONNECT">
-        <source>SETTINGS_SMS_KDECONNECT</source>
-        <translation>Um telefone pareado (KDE Connect)</translation>
-    </message>
-    <message id="SETTINGS_MODEM">
-        <source>SETTINGS_MODEM</source>
-        <translation>Modem</translation>
-    </message>
-    <message id="SETTINGS_ANY_MODEM">
-        <source>SETTINGS_ANY_MODEM</source>
-        <translation>O primeiro modem que puder enviar mensagens</translation>
-    </message>
-    <message id="SETTINGS_PHONE">
-        <source>SETTINGS_PHONE</source>
-        <translation>Telefone</translation>
-    </message>
-    <message id="SETTINGS_ANY_PHONE">
-        <source>SETTINGS_ANY_PHONE</source>
-        <translation>O primeiro telefone acessível</translation>
-    </message>
-    <message id="SETTINGS_REFRESH">
-        <source>SETTINGS_REFRESH</source>
-        <translation>Procurar modems e telefones de novo</translation>
-    </message>
-    <message id="SETTINGS_TEST_NUMBER">
-        <source>SETTINGS_TEST_NUMBER</source>
-        <translation>Número para uma mensagem de teste</translation>
-    </message>
-    <message id="SETTINGS_SEND_TEST">
-        <source>SETTINGS_SEND_TEST</source>
-        <translation>Enviar uma mensagem de teste</translation>
-    </message>
-    <message id="SETTINGS_SENDING_TEST">
-        <source>SETTINGS_SENDING_TEST</source>
-        <translation>Enviando a mensagem de teste…</translation>
-    </message>
-    <message id="SETTINGS_TEST_TEXT">
-        <source>SETTINGS_TEST_TEXT</source>
-        <translation>Esta é uma mensagem de teste do Quorvel.</translation>
-    </message>
-    <message id="SETTINGS_TEST_SENT">
-        <source>SETTINGS_TEST_SENT</source>
-        <translation>A mensagem de teste foi enviada.</translation>
-    </message>
-    <message id="SETTINGS_TEST_FAILED">
-        <source>SETTINGS_TEST_FAILED</source>
-        <translation>A mensagem de teste não foi enviada: %@</translation>
-    </message>
-    <message id="SETTINGS_TRANSPORT">
-        <source>SETTINGS_TRANSPORT</source>
-        <translation>Enviar e-mail por</translation>
-    </message>
-    <message id="SETTINGS_MAIL_NONE">
-        <source>SETTINGS_MAIL_NONE</source>
-        <translation>Nada (não configurado)</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SMTP">
-        <source>SETTINGS_MAIL_SMTP</source>
-        <translation>Um servidor SMTP</translation>
-    </message>
-    <message id="SETTINGS_MAIL_SENDMAIL">
-        <source>SETTINGS_MAIL_SENDMAIL</source>
-        <translation>O sendmail deste computador</translation>
-    </message>
-    <message id="SETTINGS_SERVER">
-        <source>SETTINGS_SERVER</source>
-        <translation>Servidor SMTP</translation>
-    </message>
-    <message id="SETTINGS_SECURITY">
-        <source>SETTINGS_SECURITY</source>
-        <translation>Segurança</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_STARTTLS">
-        <source>SETTINGS_SECURITY_STARTTLS</source>
-        <translation>STARTTLS (porta 587)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_TLS">
-        <source>SETTINGS_SECURITY_TLS</source>
-        <translation>TLS (porta 465)</translation>
-    </message>
-    <message id="SETTINGS_SECURITY_NONE">
-        <source>SETTINGS_SECURITY_NONE</source>
-        <translation>Nenhuma (só um servidor nesta máquina)</translation>
-    </message>
-    <message id="SETTINGS_USER">
-        <source>SETTINGS_USER</source>
-        <translation>Nome de usuário</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD">
-        <source>SETTINGS_PASSWORD</source>
-        <translation>Senha</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_UNCHANGED">
-        <source>SETTINGS_PASSWORD_UNCHANGED</source>
-        <translation>Deixe vazio para manter a senha atual</translation>
-    </message>
-    <message id="SETTINGS_PASSWORD_IN_FILE">
-        <source>SETTINGS_PASSWORD_IN_FILE</source>
-        <translation>Esta senha está no device.ini; ao salvar, ela vai para o chaveiro.</translation>
-    </message>
-    <message id="SETTINGS_KEEP_IN_FILE">
-        <source>SETTINGS_KEEP_IN_FILE</source>
-        <translation>Manter a senha no device.ini</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_ABSENT">
-        <source>SETTINGS_KEYRING_ABSENT</source>
-        <translation>nenhum chaveiro (Secret Service) responde</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_LOCKED">
-        <source>SETTINGS_KEYRING_LOCKED</source>
-        <translation>o chaveiro está bloqueado</translation>
-    </message>
-    <message id="SETTINGS_KEYRING_FAILED">
-        <source>SETTINGS_KEYRING_FAILED</source>
-        <translation>Não foi possível guardar a senha no chaveiro: %@. Nada foi salvo. Você pode mantê-la no device.ini, mas quem puder ler esse arquivo poderá ler a senha.</translation>
-    </message>
-    <message id="SETTINGS_FROM">
-        <source>SETTINGS_FROM</source>
-        <translation>Endereço do remetente</translation>
-    </message>
-    <message id="SETTINGS_NAME">
-        <source>SETTINGS_NAME</source>
-        <translation>Nome do remetente</translation>
-    </message>
-    <message id="SETTINGS_SENDMAIL">
-        <source>SETTINGS_SENDMAIL</source>
-        <translation>Programa sendmail</translation>
-    </message>
-    <message id="SETTINGS_CHECK_ACCOUNT">
-        <source>SETTINGS_CHECK_ACCOUNT</source>
-        <translation>Verificar a conta</translation>
-    </message>
-    <message id="SETTINGS_CHECKING">
-        <source>SETTINGS_CHECKING</source>
-        <translation>Conectando ao servidor…</translation>
-    </message>
-    <message id="SETTINGS_CHECK_OK">
-        <source>SETTINGS_CHECK_OK</source>
-        <translation>O servidor aceitou o login. Ele respondeu: %@</translation>
-    </message>
-    <message id="SETTINGS_CHECK_FAILED">
-        <source>SETTINGS_CHECK_FAILED</source>
-        <translation>A conta não funciona: %@</translation>
-    </message>
-    <message id="SETTINGS_USE_FOLDER">
-        <source>SETTINGS_USE_FOLDER</source>
-        <translation>Ler uma pasta de arquivos vCard</translation>
-    </message>
-    <message id="SETTINGS_FOLDER">
-        <source>SETTINGS_FOLDER</source>
-        <translation>Pasta vCard</translation>
-    </message>
-    <message id="SETTINGS_USE_KPEOPLE">
-        <source>SETTINGS_USE_KPEOPLE</source>
-        <translation>Catálogo de endereços do KPeople (Plasma)</translation>
-    </message>
-    <message id="SETTINGS_USE_EDS">
-        <source>SETTINGS_USE_EDS</source>
-        <translation>Evolution Data Server (GNOME, Phosh)</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS">
-        <source>SETTINGS_EDS_BOOKS</source>
-        <translation>Catálogos de endereços a ler</translation>
-    </message>
-    <message id="SETTINGS_EDS_BOOKS_STATUS">
-        <source>SETTINGS_EDS_BOOKS_STATUS</source>
-        <translation>Catálogos de endereços do Evolution Data Server</translation>
-    </message>
-    <message id="SETTINGS_EDS_LISTING">
-        <source>SETTINGS_EDS_LISTING</source>
-        <translation>Procurando os catálogos de endereços…</translation>
-    </message>
-    <message id="SETTINGS_EDS_ABSENT">
-        <source>SETTINGS_EDS_ABSENT</source>
-        <translation>O Evolution Data Server não responde neste dispositivo, então seus catálogos de endereços não podem ser listados. Todos são lidos quando ele está em execução.</translation>
-    </message>
-    <message id="SETTINGS_EDS_NONE">
-        <source>SETTINGS_EDS_NONE</source>
-        <translation>O Evolution Data Server não tem catálogos de endereços ativados.</translation>
-    </message>
-    <message id="SETTINGS_TILE_SERVER">
-        <source>SETTINGS_TILE_SERVER</source>
-        <translation>Servidor de blocos</translation>
-    </message>
-    <message id="SETTINGS_TILE_CONTACT">
-        <source>SETTINGS_TILE_CONTACT</source>
-        <translation>Seu contato para o servidor de blocos</translation>
-    </message>
-    <message id="SETTINGS_MBTILES">
-        <source>SETTINGS_MBTILES</source>
-        <translation>Arquivo MBTiles para o mapa</translation>
-    </message>
-    <message id="SETTINGS_SATELLITE_MBTILES">
-        <source>SETTINGS_SATELLITE_MBTILES</source>
-        <translation>Arquivo MBTiles para a vista de satélite</translation>
-    </message>
-    <message id="SETTINGS_ERR_PORT">
-        <source>SETTINGS_ERR_PORT</source>
-        <translation>Uma porta é um número de 1 a 65535.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST">
-        <source>SETTINGS_ERR_HOST</source>
-        <translation>Um nome de host não pode conter espaços nem nenhum de / @ , ; " ' &lt; &gt; \.</translation>
-    </message>
-    <message id="SETTINGS_ERR_HOST_EMPTY">
-        <source>SETTINGS_ERR_HOST_EMPTY</source>
-        <translation>Digite um nome de host ou um endereço.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FROM">
-        <source>SETTINGS_ERR_FROM</source>
-        <translation>Um endereço precisa de um nome, um "@" e um domínio, sem espaços.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE">
-        <source>SETTINGS_ERR_FILE</source>
-        <translation>Não existe o arquivo %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FILE_EMPTY">
-        <source>SETTINGS_ERR_FILE_EMPTY</source>
-        <translation>Digite o caminho do arquivo.</translation>
-    </message>
-    <message id="SETTINGS_ERR_FOLDER">
-        <source>SETTINGS_ERR_FOLDER</source>
-        <translation>Não existe a pasta %@.</translation>
-    </message>
-    <message id="SETTINGS_ERR_PROGRAM">
-        <source>SETTINGS_ERR_PROGRAM</source>
-        <translation>%@ não é um programa desta máquina.</translation>
-    </message>
-    <message id="SETTINGS_ERR_NOT_LOOPBACK">
-        <source>SETTINGS_ERR_NOT_LOOPBACK</source>
-        <translation>Sem criptografia, só é possível usar um servidor nesta máquina.</translation>
-    </message>
-    <message id="SETTINGS_ERR_URL">
-        <source>SETTINGS_ERR_URL</source>
-        <translation>O endereço começa com http:// ou https:// e contém {z}, {x} e {y}.</translation>
-    </message>
-    <message id="SETTINGS_ERR_CONTACT">
-        <source>SETTINGS_ERR_CONTACT</source>
-        <translation>Informe um endereço de e-mail ou uma página web (http:// ou https://).</translation>
-    </message>
-    <message id="SETTINGS_ERR_NUMBER">
-        <source>SETTINGS_ERR_NUMBER</source>
-        <translation>Um número de telefone contém dígitos, espaços, parênteses, pontos, hifens e um + no início.</translation>
-    </message>
-    <message id="SETTINGS_FIX_FIELDS">
-        <source>SETTINGS_FIX_FIELDS</source>
-        <translation>Corrija os campos marcados para salvar: %@.</translation>
-    </message>
-    <message id="SETTINGS_SAVING">
-        <source>SETTINGS_SAVING</source>
-        <translation>Salvando…</translation>
-    </message>
-    <message id="SETTINGS_WRITE_FAILED">
-        <source>SETTINGS_WRITE_FAILED</source>
-        <translation>Não foi possível gravar %@; nada foi salvo.</translation>
-    </message>
-    <message id="SETTINGS_SAVE">
-        <source>SETTINGS_SAVE</source>
-        <translation>Salvar</translation>
-    </message>
-    <message id="SETTINGS_CANCEL">
-        <source>SETTINGS_CANCEL</source>
-        <translation>Cancelar</translation>
     </message>
     <message id="ACCESSIBLE_SELECT">
         <source>ACCESSIBLE_SELECT</source>
@@ -713,6 +337,58 @@ Dados do mapa: © colaboradores do OpenStreetMap, disponíveis sob a Open Databa
     <message id="DemoPin">
         <source>DemoPin</source>
         <translation>Posição de demonstração: não é onde você está</translation>
+    </message>
+    <message id="InsertCoordinates">
+        <source>InsertCoordinates</source>
+        <translation>+ Coordenadas</translation>
+    </message>
+    <message id="InsertLocality">
+        <source>InsertLocality</source>
+        <translation>+ Local</translation>
+    </message>
+    <message id="InsertLink">
+        <source>InsertLink</source>
+        <translation>+ Link do mapa</translation>
+    </message>
+    <message id="AccuracyMetres">
+        <source>AccuracyMetres</source>
+        <translation>±%1 m</translation>
+    </message>
+    <message id="AccuracyKilometres">
+        <source>AccuracyKilometres</source>
+        <translation>±%1 km</translation>
+    </message>
+    <message id="AccuracyUnknown">
+        <source>AccuracyUnknown</source>
+        <translation>precisão desconhecida</translation>
+    </message>
+    <message id="FixAgeMinutes">
+        <source>FixAgeMinutes</source>
+        <translation>há %1 min</translation>
+    </message>
+    <message id="FixAgeHours">
+        <source>FixAgeHours</source>
+        <translation>há %1 h</translation>
+    </message>
+    <message id="CheckSendTitle">
+        <source>CheckSendTitle</source>
+        <translation>Enviar esta posição?</translation>
+    </message>
+    <message id="CoarseSendMessage">
+        <source>CoarseSendMessage</source>
+        <translation>Esta posição tem precisão de apenas %1: pode ser uma estimativa pelo Wi-Fi ou pela rede, não uma posição por satélite.</translation>
+    </message>
+    <message id="StaleSendMessage">
+        <source>StaleSendMessage</source>
+        <translation>Esta posição foi determinada %1; talvez você não esteja mais lá.</translation>
+    </message>
+    <message id="CheckSendYes">
+        <source>CheckSendYes</source>
+        <translation>Enviar mesmo assim</translation>
+    </message>
+    <message id="StatusWaitingSatellites">
+        <source>StatusWaitingSatellites</source>
+        <translation>Aguardando uma posição: %1 satélites à vista, %2 em uso</translation>
     </message>
 </context>
 </TS>

@@ -322,15 +322,16 @@ void tst_Catalogue::translationsKeepTheirPlaceholders_data()
     // Texts that may read as in English: names, units and words the language took over.
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("sameAsEnglish");
-    const QStringList names{"QUORVEL", "QUORVEL_NAVBAR_TITLE", "SETTINGS_SOURCE_GEOCLUE", "SETTINGS_SOURCE_GPSD",
-                            "SETTINGS_USE_EDS", "SETTINGS_MODEM"};
-    QTest::newRow("Czech") << "cs" << names + QStringList{"SETTINGS_MAIL", "SETTINGS_PORT", "SETTINGS_SECURITY_STARTTLS", "SETTINGS_SECURITY_TLS"};
-    QTest::newRow("German") << "de" << names + QStringList{"QUORVEL_TABBAR_TITLE", "SETTINGS_ERROR", "SETTINGS_HOST", "SETTINGS_PORT", "SETTINGS_STATUS", "SETTINGS_STATUS_FIX", "VERSION"};
-    QTest::newRow("French") << "fr" << names + QStringList{"AMSL", "LATITUDE", "LONGITUDE", "QUORVEL_TABBAR_TITLE", "SETTINGS_CONTACTS", "SETTINGS_MAIL", "SETTINGS_PORT", "SETTINGS_SECURITY_STARTTLS", "SETTINGS_SECURITY_TLS", "SETTINGS_STATUS_FIX", "VERSION", "Message", "Contacts"};
+    const QStringList names{"QUORVEL", "QUORVEL_NAVBAR_TITLE", "GeoClue", "gpsd",
+                            "Evolution Data Server (GNOME, Phosh)", "Modem",
+                            "AccuracyMetres", "AccuracyKilometres"};
+    QTest::newRow("Czech") << "cs" << names + QStringList{"E-mail", "Port", "STARTTLS (port 587)", "TLS (port 465)"};
+    QTest::newRow("German") << "de" << names + QStringList{"QUORVEL_TABBAR_TITLE", "Problem", "Host", "Port", "Status", "Position %.5f, %.5f", "VERSION"};
+    QTest::newRow("French") << "fr" << names + QStringList{"AMSL", "LATITUDE", "LONGITUDE", "QUORVEL_TABBAR_TITLE", "Contacts", "E-mail", "Port", "STARTTLS (port 587)", "TLS (port 465)", "Position %.5f, %.5f", "VERSION", "Message", "Contacts"};
     QTest::newRow("Spanish") << "es" << names + QStringList{"Error"};
-    QTest::newRow("Italian") << "it" << names + QStringList{"SETTINGS_HOST", "SETTINGS_MAIL", "SETTINGS_PASSWORD"};
-    QTest::newRow("Polish") << "pl" << names + QStringList{"SETTINGS_ERROR", "SETTINGS_HOST", "SETTINGS_MAIL", "SETTINGS_PORT", "SETTINGS_SECURITY_STARTTLS", "SETTINGS_SECURITY_TLS"};
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << names + QStringList{"AMSL", "LATITUDE", "LONGITUDE", "SETTINGS_HOST", "SETTINGS_MAIL"};
+    QTest::newRow("Italian") << "it" << names + QStringList{"Host", "E-mail", "Password"};
+    QTest::newRow("Polish") << "pl" << names + QStringList{"Problem", "Host", "E-mail", "Port", "STARTTLS (port 587)", "TLS (port 465)"};
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << names + QStringList{"AMSL", "LATITUDE", "LONGITUDE", "Host", "E-mail"};
 }
 
 // A translation that loses or adds a placeholder fills a message wrongly or not at all, and

@@ -82,6 +82,20 @@ inline QByteArray walkNorth(int count)
     return out;
 }
 
+// A receiver's first seconds: the sky in view, two satellites used, and no fix yet.
+inline QByteArray skyWithoutFix(int seconds)
+{
+    QByteArray out;
+    for (int i = 0; i < seconds; ++i) {
+        const QByteArray t = QByteArray::number(95900 + i).append(".00");
+        out += nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45");
+        out += nmea("GPGSV,2,2,07,18,30,156,40,24,50,059,42,25,12,290,37");
+        out += nmea("GPGSA,A,1,01,02,,,,,,,,,,,9.9,9.9,9.9");
+        out += nmea("GPRMC," + t + ",V,,,,,,,140526,,,N");
+    }
+    return out;
+}
+
 inline quint16 freePort()
 {
     QTcpServer s;
@@ -107,7 +121,8 @@ inline bool waitForPort(quint16 port, int ms)
 class GpsFake {
 public:
     ~GpsFake() { kill(); }
-    bool start(int fixes, QString* why)
+    // `skySeconds` of sky without a fix come first.
+    bool start(int fixes, QString* why, int skySeconds = 0)
     {
         const QString gpsfake = QStandardPaths::findExecutable(QStringLiteral("gpsfake"));
         if (gpsfake.isEmpty()) {
@@ -118,7 +133,7 @@ public:
         QFile f(logPath);
         if (!f.open(QIODevice::WriteOnly))
             return false;
-        f.write(walkNorth(fixes));
+        f.write(skyWithoutFix(skySeconds) + walkNorth(fixes));
         f.close();
         port = freePort();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -31,6 +31,7 @@ public:
 };
 
 class FakePositionSource : public QGeoPositionInfoSource {
+    Q_OBJECT
 public:
     explicit FakePositionSource(int* starts, int* stops, QObject* parent)
         : QGeoPositionInfoSource(parent), starts_(starts), stops_(stops)
@@ -45,6 +46,11 @@ public:
     void requestUpdate(int) override {}
     // Reports an error as a real source would.
     void say(Error error) { emit errorOccurred(error); }
+    // Reports the sky as a receiver would.
+    void sky(int inView, int used) { emit satellitesChanged(inView, used); }
+
+signals:
+    void satellitesChanged(int inView, int used);
 
 private:
     int* starts_;

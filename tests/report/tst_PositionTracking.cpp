@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 class tst_PositionTracking : public QObject {
     Q_OBJECT
 private slots:
@@ -47,6 +50,8 @@ private slots:
     void answerAfterTheScreenIsGone();
     void sourceLines_data();
     void sourceLines();
+    void fixQualityLine_data();
+    void fixQualityLine();
 
 private:
     std::unique_ptr<ReportHarness> h;
@@ -440,6 +445,20 @@ void tst_PositionTracking::sourceLines_data()
     QTest::newRow("demo labelled with fixes") << QStringLiteral("demo") << QStringLiteral("fix") << QString() << true << 0;
     QTest::newRow("own recording is no demo") << QStringLiteral("replay:/home/jana/walk.nmea") << QStringLiteral("fix")
                                               << QString() << false << 0;
+    const QString sky = localizedText("StatusWaitingSatellites");
+    QTest::newRow("satellites while waiting") << QStringLiteral("gpsd:10.0.0.2:2947") << QStringLiteral("sky:7:2")
+                                              << sky.arg(7).arg(2) << false << 0;
+    QTest::newRow("satellites follow the sky") << QStringLiteral("nmea:/dev/ttyUSB0") << QStringLiteral("sky:3:0 sky:9:4")
+                                               << sky.arg(9).arg(4) << false << 0;
+    QTest::newRow("satellites while not answering") << QStringLiteral("nmea:/dev/ttyUSB0") << QStringLiteral("sky:5:1 wait")
+                                                    << sky.arg(5).arg(1) << false << 0;
+    QTest::newRow("satellite counts out of range") << QStringLiteral("nmea:/dev/ttyUSB0") << QStringLiteral("sky:300:-4")
+                                                   << sky.arg(255).arg(0) << false << 0;
+    QTest::newRow("satellites gone with the fix") << QStringLiteral("nmea:/dev/ttyUSB0") << QStringLiteral("sky:8:5 fix")
+                                                  << QString() << false << 0;
+    QTest::newRow("failure says so, not the sky") << QStringLiteral("nmea:/dev/ttyUSB0") << QStringLiteral("sky:8:5 close")
+                                                  << localizedText("StatusFailed").arg(QStringLiteral("receiver /dev/ttyUSB0"))
+                                                  << false << 1;
     StringTable::load(QString());
 }
 
@@ -469,6 +488,8 @@ void tst_PositionTracking::sourceLines()
             harness.fakes.lastSource->say(QGeoPositionInfoSource::AccessError);
         else if (step == QLatin1String("close"))
             harness.fakes.lastSource->say(QGeoPositionInfoSource::ClosedError);
+        else if (step.startsWith(QLatin1String("sky:")))
+            harness.fakes.lastSource->sky(step.section(u':', 1, 1).toInt(), step.section(u':', 2, 2).toInt());
         QCoreApplication::processEvents();
     }
     QTRY_COMPARE(s->statusLabel->text(), status);
@@ -482,6 +503,51 @@ void tst_PositionTracking::sourceLines()
     QCOMPARE(s->demoLabel->text(), localizedText("DemoPosition"));
     QTest::qWait(50);
     QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), alerts);
+}
+
+void tst_PositionTracking::fixQualityLine_data()
+{
+    QTest::addColumn<double>("accuracy"); // NaN: the source gives none
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("line");
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("metres, rounded up") << 7.2 << 0 << "en" << "±8 m";
+    QTest::newRow("no accuracy is unknown") << none << 0 << "en" << "accuracy unknown";
+    QTest::newRow("negative accuracy is unknown") << -5.0 << 0 << "en" << "accuracy unknown";
+    QTest::newRow("infinite accuracy is unknown") << std::numeric_limits<double>::infinity() << 0 << "en"
+                                                  << "accuracy unknown";
+    QTest::newRow("a minute old shows its age") << 8.0 << 125 << "en" << "±8 m · 2 min ago";
+    QTest::newRow("under a minute shows none") << 8.0 << 50 << "en" << "±8 m";
+    QTest::newRow("exactly 1 km is not coarse") << 1000.0 << 0 << "en" << "±1.0 km";
+    QTest::newRow("coarse is marked") << 3150.0 << 0 << "en" << "⚠ ±3.2 km";
+    QTest::newRow("stale is marked") << 5.0 << 305 << "en" << "⚠ ±5 m · 5 min ago";
+    QTest::newRow("hours") << 5.0 << 7300 << "en" << "⚠ ±5 m · 2 h ago";
+    QTest::newRow("a fix from the future is current") << 5.0 << -600 << "en" << "±5 m";
+    QTest::newRow("Czech") << 12.0 << 180 << "cs" << "±12 m · před 3 min";
+}
+
+void tst_PositionTracking::fixQualityLine()
+{
+    QFETCH(double, accuracy);
+    QFETCH(int, ageSeconds);
+    QFETCH(QString, language);
+    QFETCH(QString, line);
+    QVERIFY(StringTable::load(language));
+    auto restore = qScopeGuard([] { StringTable::load(QString()); });
+    QGeoPositionInfo info(QGeoCoordinate(50.0875, 14.4213, 200), QDateTime::currentDateTimeUtc().addSecs(-ageSeconds));
+    if (!std::isnan(accuracy))
+        info.setAttribute(QGeoPositionInfo::HorizontalAccuracy, accuracy);
+    QLabel* label = h->screen->fixQualityLabel;
+    QVERIFY(!label->isVisible());
+    h->screen->locationManager->handlePosition(info);
+    QCOMPARE(label->text(), line);
+    QVERIFY(label->isVisible());
+    // Screen readers get the same words.
+    QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(a11y);
+    QCOMPARE(a11y->text(QAccessible::Name), QStringLiteral("Position accuracy"));
+    QCOMPARE(a11y->text(QAccessible::Description), line);
 }
 
 void tst_PositionTracking::localityIsNeverMarkup()

@@ -18,6 +18,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +60,7 @@ private slots:
     void geoClueThatHangsThenAnswersLate();
     void geoClueGoingAwayIsAFailure();
     void gpsdWhenGeoClueIsAbsent();
+    void gpsdOfAnotherUserIsPassedOver();
     void demoWithItsLabelWhenNeitherAnswers();
     void explicitGeoClueNeverFallsBack();
 
@@ -251,6 +256,34 @@ void tst_ReportAutoSource::gpsdWhenGeoClueIsAbsent()
     QVERIFY(h.screen->lastLatitude >= 50.0875 - 1e-6 && h.screen->lastLatitude < 50.0935);
     QVERIFY(!h.screen->demoLabel->isVisible());
     QVERIFY(!h.screen->statusLabel->isVisible());
+}
+
+void tst_ReportAutoSource::gpsdOfAnotherUserIsPassedOver()
+{
+    // Another local user's fake daemon on the port, greeting as gpsd does. Run as root, the
+    // test makes its socket as nobody; otherwise its own is already another user's.
+    QTcpServer fake;
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();
+    QVERIFY(::seteuid(owner) == 0);
+    const bool listening = fake.listen(QHostAddress::LocalHost);
+    QVERIFY(::seteuid(::getuid()) == 0);
+    QVERIFY(listening);
+    connect(&fake, &QTcpServer::newConnection, &fake, [&fake] {
+        while (QTcpSocket* s = fake.nextPendingConnection())
+            s->write("{\"class\":\"VERSION\",\"release\":\"3.22\",\"proto_major\":3,\"proto_minor\":14}\r\n");
+    });
+    writeDeviceSettings({{QStringLiteral("auto-gpsd"), QStringLiteral("127.0.0.1:%1").arg(fake.serverPort())},
+                         {QStringLiteral("replay-speed"), 50}});
+    LogCapture log;
+    ReportHarness h(realServices());
+    h.show();
+    QTRY_VERIFY_WITH_TIMEOUT(h.screen->locationManager->isDemo(), 10000);
+    QCOMPARE(log.lines().filter(QStringLiteral("LocationManager: auto:")),
+             QStringList{QStringLiteral("LocationManager: auto: using the demo walk (passed over GeoClue: not on the "
+                                        "system bus; gpsd at 127.0.0.1:%1: its socket belongs to user %2, not root or "
+                                        "gpsd (choose source=gpsd to use it))")
+                             .arg(fake.serverPort())
+                             .arg(owner)});
 }
 
 void tst_ReportAutoSource::demoWithItsLabelWhenNeitherAnswers()

@@ -42,6 +42,7 @@ private slots:
     void bundledTrackDrivesTheScreen();
     void replayFileDrivesTheScreen();
     void brokenSourceIsReportedWithoutFallback();
+    void gpsdSatellitesWhileWaiting();
     void gpsdFixesThenDeath();
 };
 
@@ -149,6 +150,24 @@ void tst_ReportLiveSources::brokenSourceIsReportedWithoutFallback()
     QCOMPARE(h.screen->lastLatitude, 0.0);
     QVERIFY(!h.screen->demoLabel->isVisible());
     QCOMPARE(h.screen->statusLabel->text(), localizedText("StatusFailed").arg(localizedText("SourceReplay").arg(QStringLiteral("walk.nmea"))));
+}
+
+void tst_ReportLiveSources::gpsdSatellitesWhileWaiting()
+{
+    GpsFake fake;
+    QString why;
+    QVERIFY2(fake.start(30, &why, 60), qPrintable(why));
+    writeDeviceSettings({{QStringLiteral("source"), QStringLiteral("gpsd:127.0.0.1:%1").arg(fake.port)}});
+    ReportHarness h(realServices());
+    QStringList lines;
+    h.show();
+    connect(h.screen->locationManager.get(), &LocationManager::satellitesChanged, this,
+            [&] { lines.append(h.screen->statusLabel->text()); });
+    QTRY_VERIFY_WITH_TIMEOUT(h.screen->lastLatitude != 0.0, 30000);
+    // Before the fix the line counted the sky; with fixes it is gone.
+    const QString sky = localizedText("StatusWaitingSatellites").arg(7).arg(2);
+    QVERIFY2(lines.contains(sky), qPrintable(lines.join(u'|')));
+    QVERIFY(!h.screen->statusLabel->isVisible());
 }
 
 void tst_ReportLiveSources::gpsdFixesThenDeath()

@@ -30,6 +30,8 @@ private slots:
     void secondFillReplacesTheFirst();
     void fillLogsTheTextBeforeIt();
     void hugeMessagesStayLinearAndIntact();
+    void linkPlaceholder_data();
+    void linkPlaceholder();
 
     void loadSettingsChoosesTheText_data();
     void loadSettingsChoosesTheText();
@@ -176,6 +178,52 @@ void tst_MessageComposition::hugeMessagesStayLinearAndIntact()
     QCOMPARE(Placeholders::fillLocality(opened, "L"), opened);
     const QString closedAtEnd = QString(1 << 20, QLatin1Char('[')) + QStringLiteral("]");
     QCOMPARE(Placeholders::fillCoordinates(closedAtEnd, "A", "B"), QStringLiteral("[A B]"));
+
+    QString links;
+    for (int i = 0; i < 10000; ++i)
+        links += QStringLiteral("<old %1> ").arg(i) + QString(90, QLatin1Char('.'));
+    const QString linked = Placeholders::fillLink(links, QStringLiteral("geo:1,2"));
+    QCOMPARE(linked.count(QStringLiteral("<geo:1,2>")), 10000);
+    QCOMPARE(Placeholders::removeMarkers(linked, QStringLiteral("geo:1,2")).count(u'<'), 0);
+    const QString angles = QString(1 << 20, QLatin1Char('<'));
+    QCOMPARE(Placeholders::fillLink(angles, QStringLiteral("geo:1,2")), angles);
+}
+
+void tst_MessageComposition::linkPlaceholder_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fix");
+    QTest::addColumn<QString>("expected");
+    const QString link = QStringLiteral("<https://www.openstreetmap.org/?mlat=50.08746&mlon=14.42125#map=17/50.08746/14.42125>");
+    QTest::newRow("filled") << "Map: <>" << true << "Map: " + link;
+    QTest::newRow("beside the other kinds") << "[] {} <>" << true << "[X Y] {L} " + link;
+    QTest::newRow("typed inside is overwritten, twice") << "<old> and <>" << true << link + " and " + link;
+    QTest::newRow("no fix yet leaves it") << "Map: <>" << false << "Map: <>";
+    QTest::newRow("unclosed on its line is text") << "a < b\n>" << true << "a < b\n>";
+    QTest::newRow("closing before opening") << "> <" << true << "> <";
+    QTest::newRow("inside brackets goes with them") << "[a <> b]" << true << "[X Y]";
+    QTest::newRow("brackets inside it are overwritten") << "<[x]>" << true << link;
+    QTest::newRow("no link placeholder, unchanged") << "x > y" << true << "x > y";
+}
+
+void tst_MessageComposition::linkPlaceholder()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fix);
+    QFETCH(QString, expected);
+    if (fix) {
+        Location location;
+        location.coordinate = {50.087462, 14.421254};
+        location.horizontalAccuracy = 8;
+        screen_->lastLocation = location;
+    }
+    screen_->Message->setText(text);
+    screen_->updateMessageTextWithCoordinates(QStringList{QStringLiteral("X"), QStringLiteral("Y")}, QStringLiteral("L"));
+    QCOMPARE(screen_->Message->text(), expected);
+    // Found again by the next fill, and emptied when stored.
+    screen_->updateMessageTextWithCoordinates(QStringList{QStringLiteral("X"), QStringLiteral("Y")}, QStringLiteral("L"));
+    QCOMPARE(screen_->Message->text(), expected);
+    QCOMPARE(Placeholders::empty(screen_->Message->text()).contains(QLatin1String("openstreetmap")), false);
 }
 
 struct StoreSetup {
@@ -283,6 +331,7 @@ void tst_MessageComposition::storeLastUsedMessage_data()
                                           << std::optional<QString>("At [] near {}.");
     QTest::newRow("first default removes") << "I am at [N 1 E 2] near {X}." << std::optional<QString>();
     QTest::newRow("second default removes") << "Please pick me up here: [] ({Y})." << std::optional<QString>();
+    QTest::newRow("a filled link is emptied") << "Map: <geo:50.1,14.4;u=8> [A B]" << std::optional<QString>("Map: <> []");
     QTest::newRow("third default is stored") << "I need help! My position is [A B], near {C}."
                                              << std::optional<QString>("I need help! My position is [], near {}.");
     QTest::newRow("markers only") << "[x]{y}][" << std::optional<QString>("[]{}][");

@@ -1,6 +1,7 @@
 // The report screen's sending and contact picking, with fake senders for the outcome rules
 // and with the real composers over a loopback SMTP server and a stand-in modem.
 
+#include "coords/MapLink.h"
 #include "report/QuorvelFirstViewController.h"
 #include "platform/ui/AlertView.h"
 #include "platform/foundation/LocalizedText.h"
@@ -14,6 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <cmath>
 
 using namespace Harness;
 
@@ -110,6 +115,8 @@ private slots:
             << 1 << "a (b) <c> [d]\n{e}  f" << "a (b) <c> d\ne  f" << "jana@example.org";
         QTest::newRow("blanks and line breaks at the ends stay") << 0 << "  [x] {y}\n\n" << "  x y\n\n" << "+420 123";
         QTest::newRow("markers in the recipient are not the message's") << 0 << "[x]" << "x" << "[+420] {123}";
+        QTest::newRow("an empty link placeholder goes, typed angles stay") << 0 << "<> a < b >\n<c" << " a < b >\n<c"
+                                                                          << "+420 123";
     }
 
     void markersAreRemovedBeforeSending()
@@ -138,6 +145,120 @@ private slots:
         QCOMPARE(recipientField->text(), recipient);
         if (kind == 1)
             QCOMPARE(presented<MailComposeViewController>()->subject(), localizedText("EmailSubject"));
+    }
+
+    void linkInTheSentMessageOpensTheFix_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("OpenStreetMap") << int(MapLink::Kind::OpenStreetMap);
+        QTest::newRow("geo URI") << int(MapLink::Kind::Geo);
+        QTest::newRow("plus code") << int(MapLink::Kind::PlusCode);
+    }
+
+    void linkInTheSentMessageOpensTheFix()
+    {
+        QFETCH(int, kind);
+        QVERIFY(MapLink::choose(MapLink::Kind(kind)));
+        auto restore = qScopeGuard([] { MapLink::choose(MapLink::Kind::OpenStreetMap); });
+        const double latitude = -33.868812;
+        const double longitude = 151.209274;
+        Location fix;
+        fix.coordinate = {latitude, longitude};
+        fix.horizontalAccuracy = 6.5;
+        fix.timestamp = QDateTime::currentDateTimeUtc();
+        screen->Message->setText(QStringLiteral("Help! [] <> (3 < 4)"));
+        screen->locationManagerDidUpdateToLocation(nullptr, fix, std::nullopt);
+        screen->phoneNumber->setText(QStringLiteral("+420 123"));
+        screen->sendSMS(screen->sendButton);
+        auto* composer = presented<MessageComposeViewController>();
+        QVERIFY(composer);
+        const QString body = composer->findChild<QPlainTextEdit*>(QStringLiteral("body"))->toPlainText();
+        QVERIFY2(body.endsWith(QLatin1String(" (3 < 4)")), qPrintable(body));
+        const QString link = body.section(u' ', -4, -4);
+        QVERIFY2(!link.contains(u'<') && !link.contains(u'>'), qPrintable(body));
+        // The link read back as the recipient's phone would, pointing at the fix.
+        double lat = 0;
+        double lon = 0;
+        double tolerance = 1e-5;
+        if (kind == int(MapLink::Kind::OpenStreetMap)) {
+            const QUrlQuery query{QUrl(link)};
+            lat = query.queryItemValue(QStringLiteral("mlat")).toDouble();
+            lon = query.queryItemValue(QStringLiteral("mlon")).toDouble();
+        } else if (kind == int(MapLink::Kind::Geo)) {
+            QVERIFY(link.startsWith(QLatin1String("geo:")));
+            const QStringList parts = link.mid(4).split(u';');
+            lat = parts.value(0).section(u',', 0, 0).toDouble();
+            lon = parts.value(0).section(u',', 1, 1).toDouble();
+            QCOMPARE(parts.value(1), QStringLiteral("u=7"));
+        } else {
+            // The south-west corner of the code's cell, decoded digit by digit.
+            const QString digits = QString(link).remove(u'+');
+            QCOMPARE(digits.size(), 10);
+            const QString alphabet = QStringLiteral("23456789CFGHJMPQRVWX");
+            double step = 20;
+            lat = -90;
+            lon = -180;
+            for (int i = 0; i < 10; i += 2, step /= 20) {
+                lat += alphabet.indexOf(digits.at(i)) * step;
+                lon += alphabet.indexOf(digits.at(i + 1)) * step;
+            }
+            lat += step * 10; // the cell's centre, half of 1/8000 degree
+            lon += step * 10;
+            tolerance = 0.000125;
+        }
+        QVERIFY2(std::abs(lat - latitude) < tolerance && std::abs(lon - longitude) < tolerance, qPrintable(link));
+    }
+
+    void doubtfulPositionAsksFirst_data()
+    {
+        QTest::addColumn<double>("accuracy");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<QString>("question"); // empty: sent at once
+        const QString coarse = localizedText("CoarseSendMessage");
+        const QString stale = localizedText("StaleSendMessage");
+        QTest::newRow("a good fix is sent at once") << 8.0 << 10 << QString();
+        QTest::newRow("unknown accuracy is not coarse") << -1.0 << 0 << QString();
+        QTest::newRow("exactly 1 km is not coarse") << 1000.0 << 0 << QString();
+        QTest::newRow("under 5 min is not stale") << 8.0 << 290 << QString();
+        QTest::newRow("a Wi-Fi guess asks, naming its accuracy")
+            << 2400.0 << 0 << coarse.arg(localizedText("AccuracyKilometres").arg(QStringLiteral("2.4")));
+        QTest::newRow("an old fix asks, naming its age")
+            << 8.0 << 610 << stale.arg(localizedText("FixAgeMinutes").arg(10));
+        QTest::newRow("coarse and old names the accuracy")
+            << 40000.0 << 4000 << coarse.arg(localizedText("AccuracyKilometres").arg(40));
+    }
+
+    void doubtfulPositionAsksFirst()
+    {
+        QFETCH(double, accuracy);
+        QFETCH(int, ageSeconds);
+        QFETCH(QString, question);
+        Location fix;
+        fix.coordinate = {50.0875, 14.4213};
+        fix.horizontalAccuracy = accuracy;
+        fix.timestamp = QDateTime::currentDateTimeUtc().addSecs(-ageSeconds);
+        screen->lastLocation = fix;
+        screen->Message->setText(QStringLiteral("Help [x]"));
+        screen->phoneNumber->setText(QStringLiteral("+420 123"));
+        screen->sendSMS(screen->sendButton);
+        if (question.isEmpty()) {
+            QVERIFY(presented<MessageComposeViewController>());
+            QVERIFY(AlertPresenter::shared().visibleAlerts().isEmpty());
+            return;
+        }
+        QVERIFY(!presented<MessageComposeViewController>());
+        QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), 1);
+        AlertView* ask = AlertPresenter::shared().topAlert();
+        QCOMPARE(ask->title(), localizedText("CheckSendTitle"));
+        QCOMPARE(ask->message(), question);
+        QCOMPARE(ask->buttonTitles(), (QStringList{localizedText("DemoSendNo"), localizedText("CheckSendYes")}));
+        screen->sendSMS(screen->sendButton); // asked once, not twice
+        QCOMPARE(AlertPresenter::shared().visibleAlerts().size(), 1);
+        ask->clickButtonAtIndex(0);
+        QVERIFY(!presented<MessageComposeViewController>());
+        screen->sendSMS(screen->sendButton);
+        AlertPresenter::shared().topAlert()->clickButtonAtIndex(1);
+        QVERIFY(presented<MessageComposeViewController>());
     }
 
     void otherMessageKindOnlyLogs()

@@ -10,7 +10,9 @@
 #include "templates/TemplatesTableViewController.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 
 namespace {
 
@@ -198,6 +200,32 @@ private slots:
         QCOMPARE(e.screen.messageTemplate->text(), big + QStringLiteral("abc"));
         e.save();
         QCOMPARE(storedTemplates().value(0), big + QStringLiteral("abc"));
+    }
+
+    void placeholderButtonsInsertAtTheCursor_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("coordinates") << "insertCoordinatesButton" << "At [] now";
+        QTest::newRow("locality") << "insertLocalityButton" << "At {} now";
+        QTest::newRow("link") << "insertLinkButton" << "At <> now";
+    }
+    void placeholderButtonsInsertAtTheCursor()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, expected);
+        Editor e(QStringLiteral("NO"), QStringLiteral("At  now"));
+        QTextCursor c = e.screen.messageTemplate->textCursor();
+        c.setPosition(3);
+        e.screen.messageTemplate->setTextCursor(c);
+        auto* b = e.screen.findChild<QPushButton*>(button);
+        QVERIFY(b);
+        QVERIFY(!b->text().isEmpty() && !b->accessibleName().isEmpty());
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(e.screen.messageTemplate->text(), expected);
+        // Typing goes on after it.
+        QVERIFY(e.screen.messageTemplate->hasFocus() || !e.screen.isActiveWindow());
+        QCOMPARE(e.screen.messageTemplate->textCursor().position(), 5);
     }
 
     void touchesOutsideCloseKeyboard_data()

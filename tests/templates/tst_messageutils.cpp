@@ -36,7 +36,7 @@ void tst_MessageUtils::firstStartCreatesTheDefaults()
                           QStringLiteral("TemplatesArray does not exist. Creating one..."),
                           QStringLiteral("Loading TemplatesArray after setting..."),
                           QStringLiteral("TemplatesArray: (\n    \"I am at [] near {}.\",\n    \"Please pick me up here: [] ({}).\",\n"
-                                         "    \"I need help! My position is [], near {}.\"\n)")}));
+                                         "    \"I need help! My position is [], near {}. Map: <>\"\n)")}));
     // Flushed: a second reader of the file sees them.
     UserDefaults other(UserDefaults::standardPath());
     QCOMPARE(other.stringArrayForKey(SettingsKeys::TemplatesArray), defaults);

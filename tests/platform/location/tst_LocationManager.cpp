@@ -6,12 +6,16 @@
 #include "platform/location/LocationManager.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/location/LocationSources.h"
+#include "platform/location/GpsdOwner.h"
+#include "platform/location/SatelliteCount.h"
 
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QGeoPositionInfo>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -94,6 +98,11 @@ private slots:
     void floodsKeepTheEventLoopGoing_data();
     void floodsKeepTheEventLoopGoing();
     void overlongLinesAreDropped();
+    void satelliteCounts_data();
+    void satelliteCounts();
+    void replayCountsSatellitesBeforeItsFix();
+    void gpsdOwners_data();
+    void gpsdOwners();
 };
 
 void tst_LocationManager::initTestCase()
@@ -653,6 +662,130 @@ void tst_LocationManager::overlongLinesAreDropped()
     QTRY_VERIFY(!recorder.locations.isEmpty());
     QCOMPARE(recorder.locations.first().coordinate.latitude, 50.0 + 7.0 / 60.0);
     ::close(master);
+}
+
+
+namespace {
+
+// A sentence with its checksum.
+QByteArray nmea(const QByteArray& body)
+{
+    char sum = 0;
+    for (char c : body)
+        sum ^= c;
+    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).rightJustified(2, '0').toUpper();
+}
+
+} // namespace
+
+void tst_LocationManager::satelliteCounts_data()
+{
+    QTest::addColumn<QByteArrayList>("sentences");
+    QTest::addColumn<int>("inView");
+    QTest::addColumn<int>("used");
+    const QByteArray gsv = nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45");
+    const QByteArray gsa = nmea("GPGSA,A,3,01,02,,,,,,,,,,,2.5,1.3,2.1");
+    QTest::newRow("GSV then GSA") << QByteArrayList{gsv, gsa} << 7 << 2;
+    QTest::newRow("constellations add up")
+        << QByteArrayList{gsv, nmea("GLGSV,1,1,04,65,40,083,46,66,17,308,41,,,,,,,,"), gsa,
+                          nmea("GNGSA,A,3,65,66,67,,,,,,,,,,2.5,1.3,2.1,2")}
+        << 11 << 5;
+    QTest::newRow("a later GSV replaces the count") << QByteArrayList{gsv, nmea("GPGSV,1,1,03,01,40,083,46,,,,,,,,,,,,")}
+                                                    << 3 << 0;
+    QTest::newRow("more than 255 is 255") << QByteArrayList{nmea("GPGSV,1,1,9999,01,40,083,46")} << 255 << 0;
+    QTest::newRow("negative is 0") << QByteArrayList{nmea("GPGSV,1,1,-7,01,40,083,46")} << 0 << 0;
+    QTest::newRow("garbage counts nothing")
+        << QByteArrayList{"$GPGSV,1,1,seven", "GPGSV,1,1,07", "$", "$GPGSA,A,3", nmea("g1GSV,1,1,07")} << 0 << 0;
+}
+
+void tst_LocationManager::satelliteCounts()
+{
+    QFETCH(QByteArrayList, sentences);
+    QFETCH(int, inView);
+    QFETCH(int, used);
+    NmeaSatelliteCounter counter;
+    for (const QByteArray& sentence : sentences)
+        counter.feed(sentence.constData(), sentence.size());
+    QCOMPARE(counter.count(), (SatelliteCount{inView, used}));
+}
+
+void tst_LocationManager::replayCountsSatellitesBeforeItsFix()
+{
+    // A receiver's first minute: the sky, and no fix yet.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sky.nmea"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int second = 0; second < 3; ++second) {
+        const QByteArray time = QByteArray::number(120000 + second) + ".00";
+        file.write(nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45") + "\r\n");
+        file.write(nmea("GPGSA,A,1,01,02,,,,,,,,,,,2.5,1.3,2.1") + "\r\n");
+        file.write(nmea("GPRMC," + time + ",V,,,,,,,101226,,,N") + "\r\n");
+    }
+    file.close();
+    auto manager = LocationManager::forSource(QStringLiteral("replay:") + path, 10.0);
+    Recorder recorder;
+    manager->setDelegate(&recorder);
+    QSignalSpy changed(manager.get(), &LocationManager::satellitesChanged);
+    manager->startUpdatingLocation();
+    QTRY_VERIFY(manager->satellites().has_value());
+    QCOMPARE(*manager->satellites(), (SatelliteCount{7, 2}));
+    QCOMPARE(manager->status(), LocationStatus::Waiting);
+    QVERIFY(recorder.locations.isEmpty());
+    manager->stopUpdatingLocation();
+    // Cleared with the source, and said so.
+    QVERIFY(!manager->satellites().has_value());
+    QVERIFY(changed.size() >= 2);
+}
+
+void tst_LocationManager::gpsdOwners_data()
+{
+    QTest::addColumn<QByteArray>("tcp");
+    QTest::addColumn<QByteArray>("tcp6");
+    QTest::addColumn<bool>("loopback");
+    QTest::addColumn<QString>("distrust"); // the start of it; empty when trusted
+    const QByteArray head = "  sl  local_address rem_address   st tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode\n";
+    auto row = [](const char* local, const char* state, int uid) {
+        return QByteArray("   0: ") + local + " 00000000:0000 " + state + " 00000000:00000000 00:00000000 00000000  "
+               + QByteArray::number(uid) + "        0 12345 1 0000000000000000 100 0 0 10 0\n";
+    };
+    // Port 2947 is 0B83.
+    QTest::newRow("root on loopback") << head + row("0100007F:0B83", "0A", 0) << head << true << QString();
+    QTest::newRow("root on every address, both tables")
+        << head + row("00000000:0B83", "0A", 0) << head + row("00000000000000000000000000000000:0B83", "0A", 0) << true
+        << QString();
+    QTest::newRow("another user") << head + row("0100007F:0B83", "0A", 1000) << head << true
+                                  << QStringLiteral("its socket belongs to user 1000");
+    QTest::newRow("another user beside root, on tcp6")
+        << head + row("0100007F:0B83", "0A", 0) << head + row("00000000000000000000000001000000:0B83", "0A", 1001) << true
+        << QStringLiteral("its socket belongs to user 1001");
+    QTest::newRow("a connection, not a listener, is not the daemon")
+        << head + row("0100007F:0B83", "01", 1000) + row("0100007F:0B83", "0A", 0) << head << true << QString();
+    QTest::newRow("another port is not looked at") << head + row("0100007F:0B84", "0A", 1000) << head << true
+                                                    << QStringLiteral("no listening socket");
+    QTest::newRow("nobody listening") << head << head << true << QStringLiteral("no listening socket");
+    QTest::newRow("mangled lines are skipped") << head + "garbage\n   1: 0100007F:ZZZZ 00 0A x y z w\n" << head << true
+                                               << QStringLiteral("no listening socket");
+    QTest::newRow("another machine cannot be looked at") << head << head << false << QString();
+}
+
+void tst_LocationManager::gpsdOwners()
+{
+    QFETCH(QByteArray, tcp);
+    QFETCH(QByteArray, tcp6);
+    QFETCH(bool, loopback);
+    QFETCH(QString, distrust);
+    QTemporaryDir proc;
+    for (const auto& [name, text] : {std::pair{QStringLiteral("tcp"), tcp}, std::pair{QStringLiteral("tcp6"), tcp6}}) {
+        QFile f(proc.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    const QString why = GpsdOwner::distrust(2947, loopback, proc.path());
+    if (distrust.isEmpty())
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    else
+        QVERIFY2(why.startsWith(distrust), qPrintable(why));
 }
 
 QTEST_MAIN(tst_LocationManager)
