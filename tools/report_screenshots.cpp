@@ -4,6 +4,7 @@
 // line while a source gives no fix. Run from the source folder:
 //   build/report_screenshots docs
 //   build/report_screenshots docs waiting
+// QUORVEL_SCREENSHOT_LANGUAGE=de takes them in that language (English when unset).
 
 #include "app/QuorvelAppDelegate.h"
 #include "report/QuorvelFirstViewController.h"
@@ -34,7 +35,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);
-    StringTable::load(QStringLiteral("en"));
+    const QString language = qEnvironmentVariable("QUORVEL_SCREENSHOT_LANGUAGE", QStringLiteral("en"));
+    if (!StringTable::load(language))
+        qFatal("No string table for %s", qPrintable(language));
+    StringTable::loadQtTexts(QLocale(language));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const bool waiting = argc > 2 && QByteArray(argv[2]) == "waiting";
     QDir().mkpath(out);
