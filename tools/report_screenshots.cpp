@@ -8,6 +8,7 @@
 //   build/report_screenshots docs waiting
 //   build/report_screenshots docs satellites
 //   build/report_screenshots docs quality
+// QUORVEL_SCREENSHOT_LANGUAGE=de takes them in that language (English when unset).
 
 #include "app/QuorvelAppDelegate.h"
 #include "report/QuorvelFirstViewController.h"
@@ -39,7 +40,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);
-    StringTable::load(QStringLiteral("en"));
+    const QString language = qEnvironmentVariable("QUORVEL_SCREENSHOT_LANGUAGE", QStringLiteral("en"));
+    if (!StringTable::load(language))
+        qFatal("No string table for %s", qPrintable(language));
+    StringTable::loadQtTexts(QLocale(language));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const QByteArray mode = argc > 2 ? QByteArray(argv[2]) : QByteArray();
     const bool waiting = mode == "waiting";

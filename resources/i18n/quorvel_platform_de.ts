@@ -759,4 +759,11 @@ vCard-Dateien in %1 erscheinen hier.</translation>
             <translation>Löschen</translation>
         </message>
     </context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+</context>
 </TS>

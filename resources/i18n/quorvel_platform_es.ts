@@ -759,4 +759,11 @@ Aquí aparecen los archivos vCard de %1.</translation>
             <translation>Eliminar</translation>
         </message>
     </context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
 </TS>

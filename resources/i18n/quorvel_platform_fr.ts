@@ -759,4 +759,11 @@ Les fichiers vCard de %1 apparaissent ici.</translation>
             <translation>Supprimer</translation>
         </message>
     </context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
 </TS>

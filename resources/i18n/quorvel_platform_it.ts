@@ -759,4 +759,11 @@ Qui compaiono i file vCard in %1.</translation>
             <translation>Elimina</translation>
         </message>
     </context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+</context>
 </TS>

@@ -759,4 +759,11 @@ Tutaj pojawiają się pliki vCard z %1.</translation>
             <translation>Usuń</translation>
         </message>
     </context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+</context>
 </TS>

@@ -759,4 +759,11 @@ Os arquivos vCard em %1 aparecem aqui.</translation>
             <translation>Excluir</translation>
         </message>
     </context>
+<context>
+    <name>ReportScreen</name>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
 </TS>

@@ -233,15 +233,24 @@ private slots:
         if (folder.isEmpty())
             QSKIP("QUORVEL_SCREENSHOTS not set");
         QDir().mkpath(folder);
-        StringTable::load(QStringLiteral("en"));
+        // QUORVEL_SCREENSHOT_LANGUAGE=de: the list in that language, with its default templates.
+        const QString language = qEnvironmentVariable("QUORVEL_SCREENSHOT_LANGUAGE", QStringLiteral("en"));
+        QVERIFY(StringTable::load(language));
         QStringList templates = kFive;
         templates.append(QStringLiteral("A very long template that goes on and on: ").repeated(200));
+        if (language != QLatin1String("en"))
+            templates = {localizedText("MessageDefaultTemplate1"), localizedText("MessageDefaultTemplate2"),
+                         localizedText("MessageDefaultTemplate3")};
         store(templates, 2);
         Running r;
         QVERIFY(QTest::qWaitForWindowExposed(r.delegate.window()));
         r.tabs->setSelectedIndex(1);
         QTest::qWait(400);
         QVERIFY(r.delegate.window()->grab().save(folder + QStringLiteral("/templates-list.png")));
+        if (language != QLatin1String("en")) {
+            StringTable::load(QString());
+            return;
+        }
 
         TableViewCell* cell = r.list()->templatesTable->cellForRowAtIndexPath({0, 4});
         QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(30, 10));
