@@ -65,6 +65,8 @@ LocationManager::LocationManager(QString sourceName, SourceOpener opener, QObjec
 LocationManager::~LocationManager()
 {
     managers().removeOne(this);
+    // Nothing is told from a destructor: the receivers may be going away with it.
+    satellites_.reset();
     closeSource();
 }
 

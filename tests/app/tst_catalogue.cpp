@@ -145,6 +145,7 @@ void tst_Catalogue::codeLooksUpOnlyCataloguedKeys()
         {"Sending.cpp", "messageKey", R"(showAlert\([^;,]*,\s*"([^"]*)\")"},
         {"DeviceSettingsDialog.cpp", "key", R"(\bphrase\(\s*"([^"]*)\")"},
         {"PositionTracking.cpp", "key", R"(withName\(\s*"([^"]*)\")"},
+        {"FixQuality.cpp", "key", R"(withNumber\(\s*"([^"]*)\")"},
     };
     QList<QRegularExpression> lookups{QRegularExpression(QStringLiteral(R"(localizedText\(\s*"([^"]*)\")"))};
     for (const Forwarder& f : forwarders)

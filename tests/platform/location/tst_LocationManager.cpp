@@ -665,19 +665,6 @@ void tst_LocationManager::overlongLinesAreDropped()
 }
 
 
-namespace {
-
-// A sentence with its checksum.
-QByteArray nmea(const QByteArray& body)
-{
-    char sum = 0;
-    for (char c : body)
-        sum ^= c;
-    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).rightJustified(2, '0').toUpper();
-}
-
-} // namespace
-
 void tst_LocationManager::satelliteCounts_data()
 {
     QTest::addColumn<QByteArrayList>("sentences");
@@ -718,9 +705,9 @@ void tst_LocationManager::replayCountsSatellitesBeforeItsFix()
     QVERIFY(file.open(QIODevice::WriteOnly));
     for (int second = 0; second < 3; ++second) {
         const QByteArray time = QByteArray::number(120000 + second) + ".00";
-        file.write(nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45") + "\r\n");
-        file.write(nmea("GPGSA,A,1,01,02,,,,,,,,,,,2.5,1.3,2.1") + "\r\n");
-        file.write(nmea("GPRMC," + time + ",V,,,,,,,101226,,,N") + "\r\n");
+        file.write(nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45"));
+        file.write(nmea("GPGSA,A,1,01,02,,,,,,,,,,,2.5,1.3,2.1"));
+        file.write(nmea("GPRMC," + time + ",V,,,,,,,101226,,,N"));
     }
     file.close();
     auto manager = LocationManager::forSource(QStringLiteral("replay:") + path, 10.0);
