@@ -216,11 +216,11 @@ private slots:
     }
 
     // Its place index found beside it, and its position from gpsd through the network and
-    // gpsd modules of the multiarch folder.
+    // gpsd modules of the multiarch folder (the build folder is gone by now).
     void unpackedProgramRunsWithGpsd()
     {
-        const QByteArray tpv = R"({"class":"TPV","device":"/dev/fake","mode":3,"time":"2026-05-14T10:00:00.000Z",)"
-                               R"("lat":50.0870,"lon":14.4208,"altMSL":200.0,"eph":5.0})"
+        // No time: the fix is taken as new, whenever the test runs.
+        const QByteArray tpv = R"({"class":"TPV","device":"/dev/fake","mode":3,"lat":50.0870,"lon":14.4208,"altMSL":200.0,"eph":5.0})"
                                "\n";
         FloodServer gpsd(R"({"class":"VERSION","release":"3.22","proto_major":3,"proto_minor":14})"
                          "\n",
@@ -234,11 +234,10 @@ private slots:
         ini.write(QStringLiteral("[location]\nsource=gpsd:127.0.0.1:%1\n").arg(gpsd.port()).toUtf8());
         ini.close();
         app.start({});
+        const QString fix = app.waitForLine(QStringLiteral("did update to location: <([^>]*)>"));
+        QVERIFY2(fix == QLatin1String("+50.08700000,+14.42080000"), app.log().constData());
         const QString index = app.waitForLine(QStringLiteral("Place index (.*): \\d+ places$"));
         QVERIFY2(index == root_ + QStringLiteral("/usr/share/quorvel/quorvel-places.bin"), app.log().constData());
-        const QString locality = app.waitForLine(kFilledLocality);
-        QVERIFY2(!locality.isEmpty(), app.log().constData());
-        QVERIFY(gpsd.connections() > 0);
         QVERIFY2(!app.log().contains("cannot be loaded"), app.log().constData());
         QCOMPARE(app.stop(), 0);
     }
