@@ -61,6 +61,10 @@ MessageComposeViewController::MessageComposeViewController(std::unique_ptr<SmsSe
     recipientList_->setWordWrap(true);
     form->addRow(QString(), recipientList_);
     buildFrame(form, false);
+    connect(recipientsField_, &QLineEdit::textEdited, this, [this] {
+        cut_ = false;
+        updateButtons();
+    });
     connect(recipientsField_, &QLineEdit::textChanged, this, &MessageComposeViewController::updateButtons);
     connect(bodyField_, &QPlainTextEdit::textChanged, this, &MessageComposeViewController::updateButtons);
     resize(340, 420);
@@ -74,7 +78,10 @@ MessageComposeViewController::~MessageComposeViewController()
 
 void MessageComposeViewController::setRecipients(const QStringList& recipients)
 {
-    recipientsField_->setText(recipients.join(QStringLiteral(", ")));
+    const QString text = recipients.join(QStringLiteral(", "));
+    // The field keeps only so much; what it cuts off could leave a different number.
+    cut_ = text.size() > recipientsField_->maxLength();
+    recipientsField_->setText(text);
 }
 
 void MessageComposeViewController::setBody(const QString& body)
@@ -109,6 +116,8 @@ QString quoted(const QString& value)
 
 QString MessageComposeViewController::recipientsProblem() const
 {
+    if (cut_)
+        return tr("The recipients were longer than %1 characters and were cut.").arg(recipientsField_->maxLength());
     for (const QString& number : recipients())
         if (const QString why = PhoneNumber::problem(number); !why.isEmpty())
             return tr("%1 cannot be sent to: %2").arg(quoted(number), why);

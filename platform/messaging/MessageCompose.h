@@ -75,6 +75,7 @@ private:
     MessageComposeViewControllerDelegate* delegate_ = nullptr;
     QLineEdit* recipientsField_ = nullptr;
     QLabel* recipientList_ = nullptr; // each recipient in full, one per line
+    bool cut_ = false;                // set longer than the field holds, until edited
     QStringList pending_;
     QString text_;
     int sentCount_ = 0;

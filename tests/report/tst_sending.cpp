@@ -400,7 +400,8 @@ private slots:
         sms->succeed = succeed;
         mail->succeed = succeed;
         screen->MessageSegment->setSelectedSegmentIndex(kind);
-        screen->phoneNumber->setText(QStringLiteral("someone@example.org"));
+        // The SMS composer sends only to what is a phone number.
+        screen->phoneNumber->setText(kind == 0 ? QStringLiteral("+420 601 123 456") : QStringLiteral("someone@example.org"));
         screen->Message->setText(QStringLiteral("Here [1 2]"));
         screen->sendSMS(nullptr);
         QDialog* composer = screen->presentedViewController();

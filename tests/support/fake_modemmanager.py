@@ -6,7 +6,7 @@ Usage: fake_modemmanager.py BUS_ADDRESS MODE RECORD_FILE
 MODE: "ok" (messages are sent), "fail-create" (Create fails), "fail-send" (Send fails),
 "no-modem" (no modem with the Messaging interface), "stuck" (Send returns but the message
 never reaches the sent state), "list-error" (the modem list is an error), "list-silent" (the
-modem list never comes), "list-huge" (20,000 modems before the real one), "list-SIG" (the
+modem list never comes), "list-huge" (20,000 modems after the real one), "list-SIG" (the
 modem list comes as D-Bus signature SIG: "a{sv}", "s", "a{oa{sv}}" or "" for nothing),
 "create-wrong" (Create answers a string), "state-wrong" (the state is a string).
 Every call is appended to RECORD_FILE as one JSON line.
@@ -56,9 +56,6 @@ class Manager(dbus.service.Object):
             reply(*WRONG_LISTS[MODE]())
             return
         objects = {}
-        if MODE == "list-huge":
-            for i in range(20000):
-                objects["/org/freedesktop/ModemManager1/Modem/x%d" % i] = {MESSAGING: {}}
         if MODE == "no-modem":
             objects[MODEM_PATH] = {MM + ".Modem": {"Manufacturer": "Test"}}
         else:
@@ -66,6 +63,9 @@ class Manager(dbus.service.Object):
                 MM + ".Modem": {"Manufacturer": "Test"},
                 MESSAGING: {"Messages": dbus.Array([], signature="o")},
             }
+        if MODE == "list-huge":
+            for i in range(20000):
+                objects["/org/freedesktop/ModemManager1/Modem/x%d" % i] = {MESSAGING: {}}
         reply(dbus.Dictionary(objects, signature="oa{sa{sv}}"))
 
 

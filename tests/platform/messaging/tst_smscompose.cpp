@@ -255,7 +255,9 @@ private slots:
             << "x" << true << "+1 900 555 0199\n+420 601 123 456";
         QTest::newRow("right-to-left override") << QStringList{QString::fromUtf8("+420 601\u202e123")} << "x" << false
                                                 << "U+202E";
-        QTest::newRow("100,000 digits") << QStringList{QString(100000, u'7')} << "x" << false << "100000 digits";
+        QTest::newRow("100,000 digits: cut by the field, refused") << QStringList{QString(100000, u'7')} << "x" << false
+                                                                    << "were cut";
+        QTest::newRow("sixteen digits") << QStringList{"+420 601 123 456 7890"} << "x" << false << "16 digits";
         QTest::newRow("one bad among good ones") << QStringList{"112", "call me"} << "x" << false << "U+0063";
     }
 
