@@ -8,7 +8,7 @@
 #include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/foundation/Log.h"
 #include "platform/ui/ActionSheet.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TabBarController.h"

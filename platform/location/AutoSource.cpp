@@ -65,6 +65,8 @@ void AutoPositionSource::probeGpsd()
     QString error;
     const std::optional<HostPort> at = parseHostPort(gpsd_, LocationSources::kGpsdPort, &error);
     const QString where = QStringLiteral("gpsd at ") + gpsd_;
+    const QString host = at ? at->host : QString();
+    const quint16 port = at ? at->port : 0;
     auto passOver = [this, where](const QString& why) {
         dropProbe();
         passedOver_.append(where + QStringLiteral(": ") + why);
