@@ -70,6 +70,8 @@ void AutoPositionSource::probeGpsd()
         passedOver_.append(where + QStringLiteral(": ") + why);
         use(demo_, {LocationSourceInfo::Kind::Demo, {}}, QStringLiteral("the demo walk"));
     };
+    const QString host = at ? at->host : QString();
+    const quint16 port = at ? at->port : 0;
     probe_ = new TcpConnection(this);
     TcpConnection* probe = probe_.data();
     QTimer::singleShot(kGpsdAnswerMs, probe, [passOver] { passOver(QStringLiteral("no answer within 3 s")); });
