@@ -6,6 +6,7 @@
 
 #include <QHostAddress>
 #include <QList>
+#include <QSignalBlocker>
 #include <QTcpSocket>
 
 #include <algorithm>
@@ -40,6 +41,46 @@ bool isWrittenOut(const QByteArray& text)
 }
 
 } // namespace
+
+// The connection callers hold: a QTcpSocket whose signals it passes on.
+class QtTcpConnection final : public TcpConnection {
+public:
+    explicit QtTcpConnection(QObject* parent) : TcpConnection(parent)
+    {
+        QObject::connect(&socket_, &QAbstractSocket::connected, this, &TcpConnection::connected);
+        QObject::connect(&socket_, &QIODevice::readyRead, this, &TcpConnection::readyRead);
+        QObject::connect(&socket_, &QAbstractSocket::errorOccurred, this,
+                         [this](QAbstractSocket::SocketError) { emit failed(socket_.errorString()); });
+        QObject::connect(&socket_, &QAbstractSocket::disconnected, this, &TcpConnection::closed);
+    }
+    ~QtTcpConnection() override { abort(); }
+
+    void connectToHost(const QString& host, quint16 port, qint64 readBufferSize) override
+    {
+        abort();
+        socket_.setReadBufferSize(readBufferSize > 0 ? readBufferSize : 0);
+        // Started from the event loop: Qt may report some failures inside connectToHost,
+        // and callers are promised none before this call returns.
+        const quint64 attempt = attempt_;
+        QMetaObject::invokeMethod(this, [this, attempt, host, port] {
+            if (attempt == attempt_)
+                socket_.connectToHost(host, port, QIODevice::ReadOnly);
+        }, Qt::QueuedConnection);
+    }
+
+    QByteArray read(qint64 maximum) override { return socket_.read(maximum); }
+
+    void abort() override
+    {
+        ++attempt_;
+        const QSignalBlocker quiet(socket_);
+        socket_.abort();
+    }
+
+private:
+    QTcpSocket socket_;
+    quint64 attempt_ = 0;
+};
 
 class NetworkPlugin : public QObject, public QuorvelModule, public TcpModule, public HostAddressModule {
     Q_OBJECT
@@ -82,25 +123,7 @@ public:
         return mapped ? QHostAddress(v4mapped).isLoopback() : address.isLoopback();
     }
 
-    QIODevice* connect(const QString& host, quint16 port, qint64 readBufferSize, QObject* context,
-                       TcpEvents events) override
-    {
-        auto* socket = new QTcpSocket(context);
-        if (readBufferSize > 0)
-            socket->setReadBufferSize(readBufferSize);
-        QObject::connect(socket, &QAbstractSocket::connected, context, events.connected);
-        QObject::connect(socket, &QAbstractSocket::errorOccurred, context,
-                         [socket, failed = events.failed](QAbstractSocket::SocketError) { failed(socket->errorString()); });
-        QObject::connect(socket, &QAbstractSocket::disconnected, context, events.closed);
-        socket->connectToHost(host, port, QIODevice::ReadOnly);
-        return socket;
-    }
-
-    void abort(QIODevice* socket) override
-    {
-        if (auto* tcp = qobject_cast<QAbstractSocket*>(socket))
-            tcp->abort();
-    }
+    TcpConnection* createConnection(QObject* parent) override { return new QtTcpConnection(parent); }
 };
 
 #include "NetworkModule.moc"

@@ -49,7 +49,7 @@ void GpsdPositionSource::startUpdates()
     // libgps connects blocking; an unreachable host would freeze the screen for the
     // whole TCP time-out. A connection made without blocking first tells whether the
     // daemon is there, and only then does libgps connect.
-    probe_ = new TcpConnection(this);
+    probe_ = TcpConnection::create(this);
     auto* probe = probe_.data();
     auto done = [probe] {
         probe->disconnect();
