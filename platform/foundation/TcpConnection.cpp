@@ -5,48 +5,33 @@
 
 namespace {
 
-// The network module, or nullptr with `error` saying why.
-TcpModule* networkModule(QString* error)
-{
-    return Modules::get<TcpModule>(QStringLiteral("network"), error);
-}
+// Stands in for the module's connection when the module cannot be loaded.
+class UnavailableConnection final : public TcpConnection {
+public:
+    UnavailableConnection(QString why, QObject* parent) : TcpConnection(parent), why_(std::move(why)) {}
+
+    void connectToHost(const QString&, quint16, qint64) override
+    {
+        const quint64 attempt = ++attempt_;
+        QMetaObject::invokeMethod(this, [this, attempt] {
+            if (attempt == attempt_)
+                emit failed(why_);
+        }, Qt::QueuedConnection);
+    }
+    QByteArray read(qint64) override { return {}; }
+    void abort() override { ++attempt_; }
+
+private:
+    QString why_;
+    quint64 attempt_ = 0;
+};
 
 } // namespace
 
-TcpConnection::TcpConnection(QObject* parent) : QObject(parent) {}
-
-TcpConnection::~TcpConnection()
+TcpConnection* TcpConnection::create(QObject* parent)
 {
-    abort();
-}
-
-void TcpConnection::connectToHost(const QString& host, quint16 port, qint64 readBufferSize)
-{
-    abort();
     QString why;
-    TcpModule* module = networkModule(&why);
-    if (!module) {
-        QMetaObject::invokeMethod(this, [this, why] { emit failed(why); }, Qt::QueuedConnection);
-        return;
-    }
-    // The module connects these with this object as their context, so that abort() can
-    // silence them all by disconnecting the socket from it.
-    TcpEvents events;
-    events.connected = [this] { emit connected(); };
-    events.failed = [this](const QString& why) { emit failed(why); };
-    events.closed = [this] { emit closed(); };
-    device_ = module->connect(host, port, readBufferSize, this, std::move(events));
-}
-
-void TcpConnection::abort()
-{
-    QIODevice* socket = device_.data();
-    if (!socket)
-        return;
-    device_.clear();
-    socket->disconnect(this);
-    QString why;
-    if (TcpModule* module = networkModule(&why))
-        module->abort(socket);
-    socket->deleteLater();
+    if (TcpModule* module = Modules::get<TcpModule>(QStringLiteral("network"), &why))
+        return module->createConnection(parent);
+    return new UnavailableConnection(why, parent);
 }

@@ -1,54 +1,43 @@
 #pragma once
-// A TCP connection made without blocking, through the network module: Qt's network library
-// and the resolver, proxy and Kerberos libraries it brings are loaded at the first
-// connection rather than at every start.
+// A TCP connection made without blocking, by the network module: Qt's network library and
+// the resolver, proxy and Kerberos libraries it brings are loaded at the first connection
+// rather than at every start. Only this object crosses the module's boundary.
 
-#include <QIODevice>
+#include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QtPlugin>
-#include <functional>
-
-// What the module reports of a connection; delivered in the connection's thread.
-struct TcpEvents {
-    std::function<void()> connected;
-    std::function<void(const QString& why)> failed; // refused, unreachable, reset, time-out
-    std::function<void()> closed;                   // the peer ended the connection
-};
 
 class TcpConnection : public QObject {
     Q_OBJECT
 public:
-    explicit TcpConnection(QObject* parent = nullptr);
-    ~TcpConnection() override; // aborts
+    // The network module's connection, or, without the module, one whose every attempt
+    // fails saying why the module could not be loaded.
+    static TcpConnection* create(QObject* parent);
 
-    // Starts connecting; connected() or failed() follows, never inside this call. With
-    // `readBufferSize`, no more than that waits unread (the peer is held back instead).
-    void connectToHost(const QString& host, quint16 port, qint64 readBufferSize = 0);
-    // The stream (its readyRead and read); nullptr before connectToHost or without the module.
-    QIODevice* device() const { return device_.data(); }
+    // Starts connecting (ending any earlier connection); connected() or failed() follows,
+    // never inside this call. With `readBufferSize`, no more than that waits unread (the peer
+    // is held back instead).
+    virtual void connectToHost(const QString& host, quint16 port, qint64 readBufferSize = 0) = 0;
+    // At most `maximum` of the bytes that have arrived; empty when none wait.
+    virtual QByteArray read(qint64 maximum) = 0;
     // Ends the connection at once; no signal follows.
-    void abort();
+    virtual void abort() = 0;
 
 signals:
     void connected();
-    void failed(const QString& why);
-    void closed();
+    void readyRead();                 // bytes wait for read()
+    void failed(const QString& why);  // refused, unreachable, reset, time-out
+    void closed();                    // the peer ended the connection
 
-private:
-    QPointer<QIODevice> device_;
+protected:
+    using QObject::QObject;
 };
 
 // What the network module offers for TCP.
 class TcpModule {
 public:
     virtual ~TcpModule() = default;
-    // A socket of Qt's network library, a child of `context`, connecting; `events` are
-    // delivered with `context` as their receiver.
-    virtual QIODevice* connect(const QString& host, quint16 port, qint64 readBufferSize, QObject* context,
-                               TcpEvents events) = 0;
-    // Ends a socket connect() made at once, without any event.
-    virtual void abort(QIODevice* socket) = 0;
+    virtual TcpConnection* createConnection(QObject* parent) = 0;
 };
 Q_DECLARE_INTERFACE(TcpModule, "org.quorvel.TcpModule/1")

@@ -72,21 +72,19 @@ void AutoPositionSource::probeGpsd()
         passedOver_.append(where + QStringLiteral(": ") + why);
         use(demo_, {LocationSourceInfo::Kind::Demo, {}}, QStringLiteral("the demo walk"));
     };
-    probe_ = new TcpConnection(this);
+    probe_ = TcpConnection::create(this);
     TcpConnection* probe = probe_.data();
     QTimer::singleShot(kGpsdAnswerMs, probe, [passOver] { passOver(QStringLiteral("no answer within 3 s")); });
-    connect(probe, &TcpConnection::connected, this, [this, probe, where, host, port, passOver] {
-        // The daemon greets every client at once.
-        connect(probe->device(), &QIODevice::readyRead, this, [this, where, host, port, passOver] {
-            const QString distrust = GpsdOwner::distrust(port, HostAddress::isLoopback(host));
-            if (!distrust.isEmpty()) {
-                passOver(distrust);
-                return;
-            }
-            dropProbe();
-            use(LocationSources::openerFor(QStringLiteral("gpsd:") + gpsd_, 1.0),
-                {LocationSourceInfo::Kind::Gpsd, gpsd_}, where);
-        });
+    // The daemon greets every client at once.
+    connect(probe, &TcpConnection::readyRead, this, [this, where, host, port, passOver] {
+        const QString distrust = GpsdOwner::distrust(port, HostAddress::isLoopback(host));
+        if (!distrust.isEmpty()) {
+            passOver(distrust);
+            return;
+        }
+        dropProbe();
+        use(LocationSources::openerFor(QStringLiteral("gpsd:") + gpsd_, 1.0),
+            {LocationSourceInfo::Kind::Gpsd, gpsd_}, where);
     });
     connect(probe, &TcpConnection::failed, this, [passOver](QString why) {
         if (!why.isEmpty())
@@ -103,8 +101,6 @@ void AutoPositionSource::dropProbe()
 {
     if (TcpConnection* probe = probe_.data()) {
         probe_.clear();
-        if (QIODevice* device = probe->device())
-            device->disconnect(this);
         probe->disconnect(this);
         probe->abort();
         probe->deleteLater();

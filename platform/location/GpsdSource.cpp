@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <fcntl.h>
 #include <optional>
 
 namespace {
@@ -49,7 +50,7 @@ void GpsdPositionSource::startUpdates()
     // libgps connects blocking; an unreachable host would freeze the screen for the
     // whole TCP time-out. A connection made without blocking first tells whether the
     // daemon is there, and only then does libgps connect.
-    probe_ = new TcpConnection(this);
+    probe_ = TcpConnection::create(this);
     auto* probe = probe_.data();
     auto done = [probe] {
         probe->disconnect();
@@ -87,6 +88,9 @@ void GpsdPositionSource::openDaemon()
         return;
     }
     open_ = true;
+    // libgps opens its socket without close-on-exec; the programs that send messages must
+    // not inherit it.
+    ::fcntl(static_cast<int>(data_->gps_fd), F_SETFD, FD_CLOEXEC);
     if (gps_->stream(data_.get(), WATCH_ENABLE | WATCH_JSON, nullptr) < 0) {
         disconnectFromDaemon();
         fail_(stringWithFormat("gpsd at %@:%@ refused the watch", host_, QString::fromLatin1(port_)));

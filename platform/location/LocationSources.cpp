@@ -577,15 +577,14 @@ void CharacterDeviceReader::readAvailable()
 
 TcpNmeaReader::TcpNmeaReader(const QString& host, quint16 port, const LocationManager::FailureReporter& fail,
                              QObject* parent)
-    : NmeaFeedDevice(parent), socket_(new TcpConnection(this))
+    : NmeaFeedDevice(parent), socket_(TcpConnection::create(this))
 {
     const QString where = stringWithFormat("%@:%u", host, static_cast<unsigned>(port));
     connect(socket_, &TcpConnection::failed, this,
             [fail, where](const QString& why) { fail(stringWithFormat("%@: %@", where, why)); });
     connect(socket_, &TcpConnection::closed, this,
             [fail, where] { fail(stringWithFormat("%@ closed the connection", where)); });
-    connect(socket_, &TcpConnection::connected, this,
-            [this] { connect(socket_->device(), &QIODevice::readyRead, this, &TcpNmeaReader::readAvailable); });
+    connect(socket_, &TcpConnection::readyRead, this, &TcpNmeaReader::readAvailable);
     QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     // Qt stops reading from the connection while this much waits, so a server that sends
     // without end cannot grow the socket's own buffer.
@@ -605,16 +604,14 @@ void TcpNmeaReader::readAvailable()
 {
     if (paused_)
         return;
-    char buf[4096];
     bool got = false;
     qsizetype budget = kReadBudget;
     while (budget > 0) {
-        QIODevice* device = socket_->device();
-        const qint64 n = device ? device->read(buf, sizeof buf) : -1;
-        if (n <= 0)
+        const QByteArray chunk = socket_->read(4096);
+        if (chunk.isEmpty())
             break;
-        take(buf, qsizetype(n));
-        budget -= qsizetype(n);
+        take(chunk.constData(), chunk.size());
+        budget -= chunk.size();
         got = true;
     }
     if (got && canReadLine())

@@ -7,7 +7,7 @@
 #include "platform/foundation/LocalizedText.h"
 #include "platform/messaging/MailCompose.h"
 #include "platform/messaging/MessageCompose.h"
-#include "platform/ui/Application.h"
+#include "platform/lifecycle/Application.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/TableView.h"

@@ -37,6 +37,10 @@ private slots:
         QTest::newRow("blanks around") << " 127.0.0.1\t" << Family::IPv4 << true;
         QTest::newRow("something after a blank") << "127.0.0.1 x" << Family::None << false;
         QTest::newRow("hex in a quad: no literal, the resolver's loopback") << "127.0.0.0x1" << Family::None << true;
+        QTest::newRow("hex short form: the resolver's loopback") << "0x7f.1" << Family::None << true;
+        QTest::newRow("a name that starts like an address") << "127.0.0.1.example.org" << Family::None << false;
+        QTest::newRow("IPv6 with a scope is no literal") << "fe80::1%eth0" << Family::None << false;
+        QTest::newRow("IPv4-mapped short form") << "::ffff:127.1" << Family::None << false;
         QTest::newRow("empty") << "" << Family::None << false;
         QTest::newRow("not Latin-1") << QString::fromUtf8("127.0.0.\u0661") << Family::None << false;
     }

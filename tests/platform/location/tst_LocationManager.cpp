@@ -665,24 +665,37 @@ void tst_LocationManager::overlongLinesAreDropped()
 }
 
 
+namespace {
+
+// A sentence with its checksum.
+QByteArray sentence(const QByteArray& body)
+{
+    char sum = 0;
+    for (char c : body)
+        sum ^= c;
+    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).rightJustified(2, '0').toUpper();
+}
+
+} // namespace
+
 void tst_LocationManager::satelliteCounts_data()
 {
     QTest::addColumn<QByteArrayList>("sentences");
     QTest::addColumn<int>("inView");
     QTest::addColumn<int>("used");
-    const QByteArray gsv = nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45");
-    const QByteArray gsa = nmea("GPGSA,A,3,01,02,,,,,,,,,,,2.5,1.3,2.1");
+    const QByteArray gsv = sentence("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45");
+    const QByteArray gsa = sentence("GPGSA,A,3,01,02,,,,,,,,,,,2.5,1.3,2.1");
     QTest::newRow("GSV then GSA") << QByteArrayList{gsv, gsa} << 7 << 2;
     QTest::newRow("constellations add up")
-        << QByteArrayList{gsv, nmea("GLGSV,1,1,04,65,40,083,46,66,17,308,41,,,,,,,,"), gsa,
-                          nmea("GNGSA,A,3,65,66,67,,,,,,,,,,2.5,1.3,2.1,2")}
+        << QByteArrayList{gsv, sentence("GLGSV,1,1,04,65,40,083,46,66,17,308,41,,,,,,,,"), gsa,
+                          sentence("GNGSA,A,3,65,66,67,,,,,,,,,,2.5,1.3,2.1,2")}
         << 11 << 5;
-    QTest::newRow("a later GSV replaces the count") << QByteArrayList{gsv, nmea("GPGSV,1,1,03,01,40,083,46,,,,,,,,,,,,")}
+    QTest::newRow("a later GSV replaces the count") << QByteArrayList{gsv, sentence("GPGSV,1,1,03,01,40,083,46,,,,,,,,,,,,")}
                                                     << 3 << 0;
-    QTest::newRow("more than 255 is 255") << QByteArrayList{nmea("GPGSV,1,1,9999,01,40,083,46")} << 255 << 0;
-    QTest::newRow("negative is 0") << QByteArrayList{nmea("GPGSV,1,1,-7,01,40,083,46")} << 0 << 0;
+    QTest::newRow("more than 255 is 255") << QByteArrayList{sentence("GPGSV,1,1,9999,01,40,083,46")} << 255 << 0;
+    QTest::newRow("negative is 0") << QByteArrayList{sentence("GPGSV,1,1,-7,01,40,083,46")} << 0 << 0;
     QTest::newRow("garbage counts nothing")
-        << QByteArrayList{"$GPGSV,1,1,seven", "GPGSV,1,1,07", "$", "$GPGSA,A,3", nmea("g1GSV,1,1,07")} << 0 << 0;
+        << QByteArrayList{"$GPGSV,1,1,seven", "GPGSV,1,1,07", "$", "$GPGSA,A,3", sentence("g1GSV,1,1,07")} << 0 << 0;
 }
 
 void tst_LocationManager::satelliteCounts()
@@ -705,9 +718,9 @@ void tst_LocationManager::replayCountsSatellitesBeforeItsFix()
     QVERIFY(file.open(QIODevice::WriteOnly));
     for (int second = 0; second < 3; ++second) {
         const QByteArray time = QByteArray::number(120000 + second) + ".00";
-        file.write(nmea("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45"));
-        file.write(nmea("GPGSA,A,1,01,02,,,,,,,,,,,2.5,1.3,2.1"));
-        file.write(nmea("GPRMC," + time + ",V,,,,,,,101226,,,N"));
+        file.write(sentence("GPGSV,2,1,07,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45") + "\r\n");
+        file.write(sentence("GPGSA,A,1,01,02,,,,,,,,,,,2.5,1.3,2.1") + "\r\n");
+        file.write(sentence("GPRMC," + time + ",V,,,,,,,101226,,,N") + "\r\n");
     }
     file.close();
     auto manager = LocationManager::forSource(QStringLiteral("replay:") + path, 10.0);
