@@ -340,7 +340,7 @@ Dane mapy: © współtwórcy OpenStreetMap, dostępne na licencji Open Database 
     </message>
     <message id="InsertCoordinates">
         <source>InsertCoordinates</source>
-        <translation>+ Współrzędne</translation>
+        <translation>+ Pozycja</translation>
     </message>
     <message id="InsertLocality">
         <source>InsertLocality</source>
@@ -348,7 +348,7 @@ Dane mapy: © współtwórcy OpenStreetMap, dostępne na licencji Open Database 
     </message>
     <message id="InsertLink">
         <source>InsertLink</source>
-        <translation>+ Link do mapy</translation>
+        <translation>+ Mapa</translation>
     </message>
     <message id="AccuracyMetres">
         <source>AccuracyMetres</source>

@@ -344,6 +344,14 @@
 <context>
     <name>MessageComposeViewController</name>
     <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>Na %1 nelze poslat: %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>Příjemci byli delší než %1 znaků a byli zkráceni.</translation>
+    </message>
+    <message>
         <source>New Message</source>
         <translation>Nová zpráva</translation>
     </message>
@@ -441,6 +449,22 @@
 </context>
 <context>
     <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>jeho stav přišel jako „%1“</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>odpověď v nečekané podobě „%1“</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>ModemManager vypsal modemy v nečekané podobě (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>ModemManager nevypsal modemy: %1</translation>
+    </message>
     <message>
         <source>The modem did not confirm the message in time.</source>
         <translation>Modem zprávu včas nepotvrdil.</translation>
@@ -583,6 +607,26 @@ Zobrazí se zde soubory vCard ze složky %1.</translation>
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>Telefonní číslo má %1 znaků; použít lze nejvýš %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>Telefonní číslo má %1 číslic; telefonní číslo jich má nejvýš %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>Telefonní číslo nemá žádné číslice.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>Telefonní číslo obsahuje %1, což telefonní číslo obsahovat nemůže.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>Telefonní číslo je prázdné.</translation>
+    </message>
     <message>
         <source>No name</source>
         <translation>Bez jména</translation>

@@ -344,6 +344,14 @@
     </context>
     <context>
         <name>MessageComposeViewController</name>
+    <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>An %1 kann nicht gesendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>Die Empfänger waren länger als %1 Zeichen und wurden gekürzt.</translation>
+    </message>
         <message>
             <source>New Message</source>
             <translation>Neue Nachricht</translation>
@@ -442,6 +450,22 @@
     </context>
     <context>
         <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>sein Zustand kam als „%1“</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>eine Antwort in unerwarteter Form „%1“</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>ModemManager hat die Modems in unerwarteter Form aufgelistet (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>ModemManager hat die Modems nicht aufgelistet: %1</translation>
+    </message>
         <message>
             <source>The modem did not confirm the message in time.</source>
             <translation>Das Modem hat die Nachricht nicht rechtzeitig bestätigt.</translation>
@@ -584,6 +608,26 @@ vCard-Dateien in %1 erscheinen hier.</translation>
     </context>
     <context>
         <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>Die Telefonnummer ist %1 Zeichen lang; höchstens %2 können verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>Die Telefonnummer hat %1 Ziffern; eine Telefonnummer hat höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>Die Telefonnummer hat keine Ziffern.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>Die Telefonnummer enthält %1, was eine Telefonnummer nicht enthalten kann.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>Die Telefonnummer ist leer.</translation>
+    </message>
         <message>
             <source>No name</source>
             <translation>Ohne Namen</translation>

@@ -344,6 +344,14 @@
     </context>
     <context>
         <name>MessageComposeViewController</name>
+    <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>No se puede enviar a %1: %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>Los destinatarios superaban los %1 caracteres y se han cortado.</translation>
+    </message>
         <message>
             <source>New Message</source>
             <translation>Nuevo mensaje</translation>
@@ -442,6 +450,22 @@
     </context>
     <context>
         <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>su estado llegó como «%1»</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>una respuesta de forma inesperada «%1»</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>ModemManager ha listado los módems de una forma inesperada (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>ModemManager no ha listado los módems: %1</translation>
+    </message>
         <message>
             <source>The modem did not confirm the message in time.</source>
             <translation>El módem no ha confirmado el mensaje a tiempo.</translation>
@@ -584,6 +608,26 @@ Aquí aparecen los archivos vCard de %1.</translation>
     </context>
     <context>
         <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>El número de teléfono tiene %1 caracteres; se pueden usar como máximo %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>El número de teléfono tiene %1 dígitos; un número de teléfono tiene como máximo %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>El número de teléfono no tiene dígitos.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>El número de teléfono contiene %1, que un número de teléfono no puede contener.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>El número de teléfono está vacío.</translation>
+    </message>
         <message>
             <source>No name</source>
             <translation>Sin nombre</translation>

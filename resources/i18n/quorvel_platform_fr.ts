@@ -344,6 +344,14 @@
     </context>
     <context>
         <name>MessageComposeViewController</name>
+    <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>Impossible d'envoyer à %1 : %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>Les destinataires dépassaient %1 caractères et ont été coupés.</translation>
+    </message>
         <message>
             <source>New Message</source>
             <translation>Nouveau message</translation>
@@ -442,6 +450,22 @@
     </context>
     <context>
         <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>son état est arrivé sous la forme « %1 »</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>une réponse de forme inattendue « %1 »</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>ModemManager a listé les modems sous une forme inattendue (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>ModemManager n'a pas listé les modems : %1</translation>
+    </message>
         <message>
             <source>The modem did not confirm the message in time.</source>
             <translation>Le modem n'a pas confirmé le message à temps.</translation>
@@ -584,6 +608,26 @@ Les fichiers vCard de %1 apparaissent ici.</translation>
     </context>
     <context>
         <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>Le numéro de téléphone fait %1 caractères ; au plus %2 peuvent être utilisés.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>Le numéro de téléphone a %1 chiffres ; un numéro de téléphone en a au plus %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>Le numéro de téléphone ne contient aucun chiffre.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>Le numéro de téléphone contient %1, qu'un numéro de téléphone ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>Le numéro de téléphone est vide.</translation>
+    </message>
         <message>
             <source>No name</source>
             <translation>Sans nom</translation>

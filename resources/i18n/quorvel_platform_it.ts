@@ -344,6 +344,14 @@
     </context>
     <context>
         <name>MessageComposeViewController</name>
+    <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>Impossibile inviare a %1: %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>I destinatari superavano i %1 caratteri e sono stati tagliati.</translation>
+    </message>
         <message>
             <source>New Message</source>
             <translation>Nuovo messaggio</translation>
@@ -442,6 +450,22 @@
     </context>
     <context>
         <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>il suo stato è arrivato come «%1»</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>una risposta in forma inattesa «%1»</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>ModemManager ha elencato i modem in una forma inattesa (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>ModemManager non ha elencato i modem: %1</translation>
+    </message>
         <message>
             <source>The modem did not confirm the message in time.</source>
             <translation>Il modem non ha confermato il messaggio in tempo.</translation>
@@ -584,6 +608,26 @@ Qui compaiono i file vCard in %1.</translation>
     </context>
     <context>
         <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>Il numero di telefono è lungo %1 caratteri; se ne possono usare al massimo %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>Il numero di telefono ha %1 cifre; un numero di telefono ne ha al massimo %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>Il numero di telefono non ha cifre.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>Il numero di telefono contiene %1, che un numero di telefono non può contenere.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>Il numero di telefono è vuoto.</translation>
+    </message>
         <message>
             <source>No name</source>
             <translation>Senza nome</translation>

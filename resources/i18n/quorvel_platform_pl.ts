@@ -344,6 +344,14 @@
     </context>
     <context>
         <name>MessageComposeViewController</name>
+    <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>Nie można wysłać do %1: %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>Odbiorcy byli dłużsi niż %1 znaków i zostali obcięci.</translation>
+    </message>
         <message>
             <source>New Message</source>
             <translation>Nowa wiadomość</translation>
@@ -442,6 +450,22 @@
     </context>
     <context>
         <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>jego stan przyszedł jako „%1”</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>odpowiedź w nieoczekiwanej postaci „%1”</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>ModemManager podał listę modemów w nieoczekiwanej postaci (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>ModemManager nie podał listy modemów: %1</translation>
+    </message>
         <message>
             <source>The modem did not confirm the message in time.</source>
             <translation>Modem nie potwierdził wiadomości na czas.</translation>
@@ -584,6 +608,26 @@ Tutaj pojawiają się pliki vCard z %1.</translation>
     </context>
     <context>
         <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>Numer telefonu ma %1 znaków; można użyć najwyżej %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>Numer telefonu ma %1 cyfr; numer telefonu ma najwyżej %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>Numer telefonu nie zawiera cyfr.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>Numer telefonu zawiera %1, czego numer telefonu nie może zawierać.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>Numer telefonu jest pusty.</translation>
+    </message>
         <message>
             <source>No name</source>
             <translation>Bez nazwy</translation>

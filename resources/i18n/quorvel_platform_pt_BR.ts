@@ -344,6 +344,14 @@
     </context>
     <context>
         <name>MessageComposeViewController</name>
+    <message>
+        <source>%1 cannot be sent to: %2</source>
+        <translation>Não é possível enviar para %1: %2</translation>
+    </message>
+    <message>
+        <source>The recipients were longer than %1 characters and were cut.</source>
+        <translation>Os destinatários passavam de %1 caracteres e foram cortados.</translation>
+    </message>
         <message>
             <source>New Message</source>
             <translation>Nova mensagem</translation>
@@ -442,6 +450,22 @@
     </context>
     <context>
         <name>ModemManagerSender</name>
+    <message>
+        <source>its state came as &quot;%1&quot;</source>
+        <translation>o estado chegou como “%1”</translation>
+    </message>
+    <message>
+        <source>an answer of the unexpected form &quot;%1&quot;</source>
+        <translation>uma resposta de forma inesperada “%1”</translation>
+    </message>
+    <message>
+        <source>ModemManager listed the modems in an unexpected form (%1).</source>
+        <translation>O ModemManager listou os modems de uma forma inesperada (%1).</translation>
+    </message>
+    <message>
+        <source>ModemManager did not list the modems: %1</source>
+        <translation>O ModemManager não listou os modems: %1</translation>
+    </message>
         <message>
             <source>The modem did not confirm the message in time.</source>
             <translation>O modem não confirmou a mensagem a tempo.</translation>
@@ -584,6 +608,26 @@ Os arquivos vCard em %1 aparecem aqui.</translation>
     </context>
     <context>
         <name>QObject</name>
+    <message>
+        <source>The phone number is %1 characters long; at most %2 can be used.</source>
+        <translation>O número de telefone tem %1 caracteres; podem ser usados no máximo %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has %1 digits; a phone number has at most %2.</source>
+        <translation>O número de telefone tem %1 dígitos; um número de telefone tem no máximo %2.</translation>
+    </message>
+    <message>
+        <source>The phone number has no digits.</source>
+        <translation>O número de telefone não tem dígitos.</translation>
+    </message>
+    <message>
+        <source>The phone number holds %1, which a phone number cannot hold.</source>
+        <translation>O número de telefone contém %1, que um número de telefone não pode conter.</translation>
+    </message>
+    <message>
+        <source>The phone number is empty.</source>
+        <translation>O número de telefone está vazio.</translation>
+    </message>
         <message>
             <source>No name</source>
             <translation>Sem nome</translation>

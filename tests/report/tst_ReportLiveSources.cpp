@@ -140,10 +140,10 @@ void tst_ReportLiveSources::brokenSourceIsReportedWithoutFallback()
     AlertView* alert = AlertPresenter::shared().topAlert();
     QCOMPARE(alert->message(), localizedText("GettingLocationFailed"));
     const QString cause = QStringLiteral("location source replay:/nonexistent/walk.nmea failed: cannot open /nonexistent/walk.nmea");
-    QVERIFY(std::any_of(log.lines().begin(), log.lines().end(), [&](const QString& l) {
+    QVERIFY(std::ranges::any_of(log.lines(), [&](const QString& l) {
         return l.startsWith(QStringLiteral("LocationManager: ") + cause);
     }));
-    QVERIFY(std::any_of(log.lines().begin(), log.lines().end(), [&](const QString& l) {
+    QVERIFY(std::ranges::any_of(log.lines(), [&](const QString& l) {
         return l.startsWith(QStringLiteral("didFailWithError: ") + cause);
     }));
     QCOMPARE(h.screen->Latitude->text(), localizedText("LATITUDE"));

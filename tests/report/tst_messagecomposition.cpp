@@ -298,7 +298,7 @@ void tst_MessageComposition::loadSettingsSurvivesAMissingTemplate()
     LogCapture log;
     screen_->loadSettings();
     QCOMPARE(screen_->Message->text(), QStringLiteral("kept [] {}"));
-    const auto said = std::count_if(log.lines().begin(), log.lines().end(),
+    const auto said = std::ranges::count_if(log.lines(),
                                     [](const QString& l) { return l.startsWith(QLatin1String("FVC loadSettings: no template")); });
     QCOMPARE(said, 1);
     // The empty list is taken as it is, not replaced by the defaults.
