@@ -173,7 +173,7 @@ private slots:
             QFile f(lists.next());
             QVERIFY(f.open(QIODevice::ReadOnly));
             for (const QByteArray& line : f.readAll().split('\n'))
-                setUp << QString::fromUtf8(line.left(line.indexOf('#'))).trimmed();
+                setUp << QString::fromUtf8(line.split('#').first()).trimmed(); // a comment runs to the line's end
         }
         const QStringList wanted = list(field.captured(1).toUtf8());
         QVERIFY(wanted.size() > 10);
