@@ -4,6 +4,7 @@
 // the loopback SMTP server; the keyring locked or absent; "check the account" accepted and
 // refused; a test message through the modem stand-in; phone width, names and translations.
 
+#include "support/ScriptedSource.h"
 #include "platform/devicesettings/DeviceSettingsDialog.h"
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/foundation/Keyring.h"
@@ -82,19 +83,6 @@ void fillAccount(QWidget* d, quint16 port, const QString& password)
     type(d, "password", password);
     type(d, "from", QStringLiteral("jana@example.org"));
 }
-
-// A receiver that is open and quiet; the test hands its fixes to the manager.
-class QuietSource : public QGeoPositionInfoSource {
-public:
-    using QGeoPositionInfoSource::QGeoPositionInfoSource;
-    QGeoPositionInfo lastKnownPosition(bool = false) const override { return {}; }
-    PositioningMethods supportedPositioningMethods() const override { return AllPositioningMethods; }
-    int minimumUpdateInterval() const override { return 0; }
-    Error error() const override { return NoError; }
-    void startUpdates() override {}
-    void stopUpdates() override {}
-    void requestUpdate(int) override {}
-};
 
 } // namespace
 
@@ -425,7 +413,7 @@ private slots:
     {
         Harness::writeDeviceSettings({{"location/source", "nmea:/dev/null"}});
         auto running = std::make_unique<LocationManager>(QStringLiteral("nmea:/dev/null"), [](QObject* parent, const auto&) {
-            return new QuietSource(parent);
+            return new ScriptedSource(parent);
         });
         running->startUpdatingLocation();
         QCOMPARE(LocationManager::running(QStringLiteral("nmea:/dev/null")), running.get());

@@ -1,6 +1,7 @@
 // LocationManager over its real sources: replayed files, a pty as a serial receiver,
 // NMEA over TCP, and the failures of each.
 
+#include "support/ScriptedSource.h"
 #include "support/FloodServer.h"
 #include "support/TestSupport.h"
 #include "platform/location/LocationManager.h"
@@ -429,20 +430,6 @@ void tst_LocationManager::sourceInfoOfEachSetting()
 }
 
 namespace {
-
-// Says what the test tells it to, as a real source would.
-class ScriptedSource : public QGeoPositionInfoSource {
-public:
-    using QGeoPositionInfoSource::QGeoPositionInfoSource;
-    QGeoPositionInfo lastKnownPosition(bool = false) const override { return {}; }
-    PositioningMethods supportedPositioningMethods() const override { return AllPositioningMethods; }
-    int minimumUpdateInterval() const override { return 0; }
-    Error error() const override { return NoError; }
-    void startUpdates() override {}
-    void stopUpdates() override {}
-    void requestUpdate(int) override {}
-    void say(Error e) { emit errorOccurred(e); }
-};
 
 } // namespace
 
