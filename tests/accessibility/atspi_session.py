@@ -59,6 +59,8 @@ def _read_line(stream, what, timeout=20):
 class Session:
     """Xvfb, a session bus and the accessibility bus; `start_app` runs the application."""
 
+    screen = "480x800x24"
+
     def __init__(self):
         self.children = []
         self.home = tempfile.mkdtemp(prefix="quorvel-a11y-")
@@ -102,7 +104,7 @@ class Session:
         r, w = os.pipe()
         self.xvfb_log = os.path.join(self.home, "xvfb.log")
         with open(self.xvfb_log, "wb") as log:
-            self.xvfb = self._spawn([xvfb, "-displayfd", str(w), "-screen", "0", "480x800x24", "-nolisten", "tcp", "-noreset"],
+            self.xvfb = self._spawn([xvfb, "-displayfd", str(w), "-screen", "0", self.screen, "-nolisten", "tcp", "-noreset"],
                                     pass_fds=(w,), stdout=log, stderr=log)
         os.close(w)
         with os.fdopen(r, "rb", buffering=0) as displays:
@@ -161,10 +163,13 @@ class Session:
     def write_defaults(self, values):
         self.write_config("quorvel/defaults.json", json.dumps(values, ensure_ascii=False))
 
+    def app_environment(self):
+        return {"QT_QPA_PLATFORM": "xcb"}
+
     def start_app(self, program, args=()):
         env = dict(self.env)
+        env.update(self.app_environment())
         env.update({
-            "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "QT_ACCESSIBILITY": "1",
             "QUORVEL_NETWORK": "loopback",
