@@ -1,14 +1,16 @@
 #pragma once
 // The single instance's channel where no session bus runs: a Unix socket, readable and
 // writable by the user alone, on which a later start sends one line and waits for "ok".
-// Plain sockets rather than Qt's local sockets, which would bring the network library into
-// every start for a check that takes one system call when nobody listens.
+// A later start asks, and the first binds its socket, with plain system calls: Qt's local
+// sockets would bring the network library into every start for a check that takes one system
+// call when nobody listens. Once the first frame is on screen, Qt's local server (in the
+// network module) serves the socket; a start that asks before then waits in its queue.
+
+#include "platform/foundation/LocalLineService.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
-class QSocketNotifier;
 
 enum class InstanceAnswer {
     Answered,      // somebody listens and answered the line
@@ -35,12 +37,9 @@ public:
     // Listens at `path`, replacing a socket left there; false with the reason in `why`.
     bool listen(const QString& path, QString* why);
 
-    // The longest line a peer may send; a peer that sends more without ending it is cut off.
-    static constexpr int kMaximumLine = 1024;
-    // A peer that has not sent its line by then is cut off.
-    static constexpr int kPeerDeadlineMs = 2000;
-    // Peers served at once; further ones wait in the listen queue.
-    static constexpr int kMaximumPeers = 4;
+    static constexpr int kMaximumLine = LocalLines::kMaximumLine;
+    static constexpr int kPeerDeadlineMs = LocalLines::kPeerDeadlineMs;
+    static constexpr int kMaximumPeers = LocalLines::kMaximumPeers;
 
 signals:
     // A peer's line (without blanks around it); the peer is answered "ok" after the
@@ -48,12 +47,10 @@ signals:
     void lineReceived(const QByteArray& line);
 
 private:
-    void accept();
-    void peerGone();
+    void serve();
 
     QString path_;
     int fd_ = -1;
-    QSocketNotifier* notifier_ = nullptr;
-    int peers_ = 0;
-    bool waitingForDescriptors_ = false;
+    int copy_ = -1; // Qt's, until it is handed over
+    QObject* serving_ = nullptr;
 };
