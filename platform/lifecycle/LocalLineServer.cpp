@@ -1,12 +1,12 @@
 #include "platform/lifecycle/LocalLineServer.h"
 #include "platform/foundation/FileDescriptor.h"
-#include "platform/foundation/FirstFrame.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Modules.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSocketNotifier>
 
 #include <cerrno>
 #include <cstring>
@@ -191,12 +191,16 @@ bool LocalLineServer::listen(const QString& path, QString* why)
     }
     path_ = path;
     fd_ = socket.release();
-    FirstFrame::whenPainted(this, [this] { serve(); });
+    // Most runs never hear from a later start: the network library is loaded when one knocks.
+    knock_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(knock_, &QSocketNotifier::activated, this, &LocalLineServer::serve);
     return true;
 }
 
 void LocalLineServer::serve()
 {
+    knock_->setEnabled(false);
+    std::exchange(knock_, nullptr)->deleteLater();
     QString why;
     LocalLineModule* module = Modules::get<LocalLineModule>(QStringLiteral("network"), &why);
     if (!module) {

@@ -3,14 +3,16 @@
 // writable by the user alone, on which a later start sends one line and waits for "ok".
 // A later start asks, and the first binds its socket, with plain system calls: Qt's local
 // sockets would bring the network library into every start for a check that takes one system
-// call when nobody listens. Once the first frame is on screen, Qt's local server (in the
-// network module) serves the socket; a start that asks before then waits in its queue.
+// call when nobody listens. When a later start first knocks, Qt's local server (in the
+// network module) takes the socket over and serves it from then on.
 
 #include "platform/foundation/LocalLineService.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+
+class QSocketNotifier;
 
 enum class InstanceAnswer {
     Answered,      // somebody listens and answered the line
@@ -52,5 +54,6 @@ private:
     QString path_;
     int fd_ = -1;
     int copy_ = -1; // Qt's, until it is handed over
+    QSocketNotifier* knock_ = nullptr;
     QObject* serving_ = nullptr;
 };
