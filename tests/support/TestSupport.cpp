@@ -77,6 +77,15 @@ void storeTemplates(const std::optional<QStringList>& templates, std::optional<q
     d.synchronize();
 }
 
+void storeSelectedTemplate(const QString& text)
+{
+    resetStandardStore();
+    UserDefaults& d = UserDefaults::standardUserDefaults();
+    d.setStringArray({text}, SettingsKeys::TemplatesArray);
+    d.setString(MessageSource::Selected, SettingsKeys::Last);
+    d.synchronize();
+}
+
 #ifdef __SANITIZE_ADDRESS__
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif

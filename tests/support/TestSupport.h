@@ -33,6 +33,8 @@ void resetStandardStore();
 
 // A fresh store holding these templates and this selected index (each only when given), flushed.
 void storeTemplates(const std::optional<QStringList>& templates, std::optional<qint64> selected);
+// A fresh store holding this one template, which the report screen shows when it appears.
+void storeSelectedTemplate(const QString& text);
 
 // Heap in use by this process, in MB: under AddressSanitizer the bytes allocated and not
 // freed (its quarantine of freed blocks would swamp the resident size), else the resident
