@@ -65,6 +65,14 @@ static QStringList inheritedDescriptors(qint64 pid)
     return out;
 }
 
+// The application as the program builds it from the main layout, not yet launched.
+struct Launchable {
+    QuorvelAppDelegate delegate;
+    MainLayout layout = loadMainLayout();
+    std::unique_ptr<QWidget> window{layout.window};
+    Application app{&delegate, layout};
+};
+
 static void seedStore(const QString& last, const QString& lastUsed)
 {
     UserDefaults& store = UserDefaults::standardUserDefaults();
@@ -77,10 +85,8 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
 {
     // Whatever an earlier run left under "last", a launch starts from the last message.
     seedStore(QStringLiteral("selected"), QStringLiteral("Hello [] at {}"));
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    Launchable launchable;
+    auto& [delegate, layout, window, app] = launchable;
     QCOMPARE(layout.rootViewController->itemTitle(2), QStringLiteral("Map"));
     LogCapture log;
     app.launch();
@@ -104,10 +110,8 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
 
 void tst_Startup::reportScreenSetsTheTabTitles()
 {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    Launchable launchable;
+    auto& [delegate, layout, window, app] = launchable;
     // In Czech the looked-up titles differ from the layout's own, so only titles that the
     // report screen really set can match.
     QVERIFY(StringTable::load(QStringLiteral("cs")));
@@ -133,10 +137,8 @@ void tst_Startup::launchWriteOfLastIsNotFlushed()
 
 void tst_Startup::goingToTheBackgroundStoresTheMessage()
 {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    Launchable launchable;
+    auto& [delegate, layout, window, app] = launchable;
     app.launch();
     auto* report = qobject_cast<QuorvelFirstViewController*>(layout.rootViewController->selectedViewController());
     report->Message->setText(QStringLiteral("Custom [N 1 E 2] near {Town}"));
@@ -262,10 +264,8 @@ void tst_Startup::globalLookUsesOurImages()
 // Ctrl+, and the about screen's Settings button open the one device settings dialog.
 void tst_Startup::deviceSettingsFromTheKeyboardAndTheAboutScreen()
 {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    Launchable launchable;
+    auto& [delegate, layout, window, app] = launchable;
     app.launch();
     layout.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(layout.window));
