@@ -3,10 +3,12 @@
 #include "templates/SettingsKeys.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
 #include <QStandardPaths>
 
 LogCapture::LogCapture()
@@ -84,6 +86,19 @@ void storeSelectedTemplate(const QString& text)
     d.setStringArray({text}, SettingsKeys::TemplatesArray);
     d.setString(MessageSource::Selected, SettingsKeys::Last);
     d.synchronize();
+}
+
+std::optional<QString> firstLineOf(QProcess& process, int ms)
+{
+    if (!process.waitForStarted(5000))
+        return std::nullopt;
+    QElapsedTimer t;
+    t.start();
+    while (!process.canReadLine() && t.elapsed() < ms)
+        process.waitForReadyRead(200);
+    if (!process.canReadLine())
+        return std::nullopt;
+    return QString::fromUtf8(process.readLine()).trimmed();
 }
 
 #ifdef __SANITIZE_ADDRESS__

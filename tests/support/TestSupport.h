@@ -42,6 +42,12 @@ void storeSelectedTemplate(const QString& text);
 double heapMegabytes();
 
 class QLabel;
+class QProcess;
+
+// The first line (trimmed) that a program just started prints within `ms`: helper programs
+// print one (READY, an address) once they can be used. None when it did not start or printed
+// no whole line by then.
+std::optional<QString> firstLineOf(QProcess& process, int ms = 15000);
 
 // Text that draws as something else when it is taken for markup: a picture read from a file
 // in `folder` (300 pixels high) and a large green "Message delivered" heading.
