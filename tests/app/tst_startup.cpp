@@ -9,6 +9,7 @@
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
 #include "support/FloodServer.h"
+#include "support/MainWindowApp.h"
 #include "support/TestSupport.h"
 
 #include "platform/devicesettings/DeviceSettingsDialog.h"
@@ -65,14 +66,6 @@ static QStringList inheritedDescriptors(qint64 pid)
     return out;
 }
 
-// The application as the program builds it from the main layout, not yet launched.
-struct Launchable {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window{layout.window};
-    Application app{&delegate, layout};
-};
-
 static void seedStore(const QString& last, const QString& lastUsed)
 {
     UserDefaults& store = UserDefaults::standardUserDefaults();
@@ -85,7 +78,7 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
 {
     // Whatever an earlier run left under "last", a launch starts from the last message.
     seedStore(QStringLiteral("selected"), QStringLiteral("Hello [] at {}"));
-    Launchable launchable;
+    MainWindowApp launchable;
     auto& [delegate, layout, window, app] = launchable;
     QCOMPARE(layout.rootViewController->itemTitle(2), QStringLiteral("Map"));
     LogCapture log;
@@ -110,7 +103,7 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
 
 void tst_Startup::reportScreenSetsTheTabTitles()
 {
-    Launchable launchable;
+    MainWindowApp launchable;
     auto& [delegate, layout, window, app] = launchable;
     // In Czech the looked-up titles differ from the layout's own, so only titles that the
     // report screen really set can match.
@@ -137,7 +130,7 @@ void tst_Startup::launchWriteOfLastIsNotFlushed()
 
 void tst_Startup::goingToTheBackgroundStoresTheMessage()
 {
-    Launchable launchable;
+    MainWindowApp launchable;
     auto& [delegate, layout, window, app] = launchable;
     app.launch();
     auto* report = qobject_cast<QuorvelFirstViewController*>(layout.rootViewController->selectedViewController());
@@ -264,7 +257,7 @@ void tst_Startup::globalLookUsesOurImages()
 // Ctrl+, and the about screen's Settings button open the one device settings dialog.
 void tst_Startup::deviceSettingsFromTheKeyboardAndTheAboutScreen()
 {
-    Launchable launchable;
+    MainWindowApp launchable;
     auto& [delegate, layout, window, app] = launchable;
     app.launch();
     layout.window->activateWindow();
