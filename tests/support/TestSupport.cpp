@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 LogCapture::LogCapture()
 {
@@ -86,6 +87,20 @@ void storeSelectedTemplate(const QString& text)
     d.setStringArray({text}, SettingsKeys::TemplatesArray);
     d.setString(MessageSource::Selected, SettingsKeys::Last);
     d.synchronize();
+}
+
+bool placeSpecialFile(const QString& path, const QString& kind, const QByteArray& content)
+{
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == QLatin1String("zero"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == QLatin1String("folder"))
+        return QDir().mkpath(path);
+    if (kind == QLatin1String("io"))
+        return QFile::link(QStringLiteral("/proc/self/mem"), path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
 std::optional<QString> firstLineOf(QProcess& process, int ms)

@@ -44,6 +44,12 @@ double heapMegabytes();
 class QLabel;
 class QProcess;
 
+// Puts something other than a small regular file at `path`: a FIFO, whose opening would
+// block ("fifo"), a link to the endless /dev/zero ("zero"), a folder ("folder"), a link to a
+// file whose first read fails, even for root ("io"); for any other kind a regular file
+// holding `content`. False when it could not be made.
+bool placeSpecialFile(const QString& path, const QString& kind, const QByteArray& content = {});
+
 // The first line (trimmed) that a program just started prints within `ms`: helper programs
 // print one (READY, an address) once they can be used. None when it did not start or printed
 // no whole line by then.
