@@ -9,6 +9,7 @@
 
 #include "BenchSupport.h"
 #include "coords/GPSUtils.h"
+#include "coords/Truncation.h"
 
 #include <GeographicLib/DMS.hpp>
 
@@ -49,16 +50,8 @@ const std::vector<Pair>& positions()
 
 // --- snprintf writing exactly the strings GPSUtils gives ------------------------------------
 
-std::int32_t truncate32(double x)
-{
-    if (!(x > -2147483649.0))
-        return x != x ? 0 : INT32_MIN;
-    if (!(x < 2147483648.0))
-        return INT32_MAX;
-    return static_cast<std::int32_t>(x);
-}
-
-int magnitude(std::int32_t v) { return v == INT32_MIN ? INT32_MAX : std::abs(v); }
+using Truncation::magnitude;
+using Truncation::truncate32;
 
 int snprintfCoord(char* buf, std::size_t size, int code, char letter, double x)
 {

@@ -1,4 +1,5 @@
 #include "coords/GPSUtils.h"
+#include "coords/Truncation.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,21 +14,8 @@
 
 namespace {
 
-// Truncation toward zero into 32 bits; values outside that range saturate rather than
-// invoking undefined behaviour.
-std::int32_t truncate32(double x)
-{
-    if (!(x > -2147483649.0))
-        return x != x ? 0 : INT32_MIN;
-    if (!(x < 2147483648.0))
-        return INT32_MAX;
-    return static_cast<std::int32_t>(x);
-}
-
-int magnitude(std::int32_t v)
-{
-    return v == INT32_MIN ? INT32_MAX : std::abs(v);
-}
+using Truncation::magnitude;
+using Truncation::truncate32;
 
 class Writer {
 public:

@@ -4,6 +4,7 @@
 #include "platform/foundation/FileDescriptor.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PhoneNumber.h"
+#include "platform/foundation/QuotedPrintable.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,30 +115,9 @@ bool parseProperty(const QByteArray& line, Property& p, QString& why)
     return true;
 }
 
-QByteArray decodeQuotedPrintable(const QByteArray& in)
-{
-    QByteArray out;
-    out.reserve(in.size());
-    auto hex = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        return -1;
-    };
-    for (qsizetype i = 0; i < in.size(); ++i) {
-        if (in.at(i) == '=' && i + 2 < in.size() && hex(in.at(i + 1)) >= 0 && hex(in.at(i + 2)) >= 0) {
-            out += static_cast<char>(hex(in.at(i + 1)) * 16 + hex(in.at(i + 2)));
-            i += 2;
-        } else {
-            out += in.at(i);
-        }
-    }
-    return out;
-}
-
 QString decodeText(const Property& p)
 {
-    const QByteArray bytes = p.encoding == "QUOTED-PRINTABLE" || p.encoding == "Q" ? decodeQuotedPrintable(p.value)
+    const QByteArray bytes = p.encoding == "QUOTED-PRINTABLE" || p.encoding == "Q" ? QuotedPrintable::decode(p.value)
                                                                                    : p.value;
     if (!p.charset.isEmpty() && p.charset.toUpper() != "UTF-8") {
         QStringDecoder decoder(p.charset.constData());

@@ -9,6 +9,7 @@
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
 #include "support/FloodServer.h"
+#include "support/MainWindowApp.h"
 #include "support/TestSupport.h"
 
 #include "platform/devicesettings/DeviceSettingsDialog.h"
@@ -77,10 +78,8 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
 {
     // Whatever an earlier run left under "last", a launch starts from the last message.
     seedStore(QStringLiteral("selected"), QStringLiteral("Hello [] at {}"));
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    MainWindowApp launchable;
+    auto& [delegate, layout, window, app] = launchable;
     QCOMPARE(layout.rootViewController->itemTitle(2), QStringLiteral("Map"));
     LogCapture log;
     app.launch();
@@ -104,10 +103,8 @@ void tst_Startup::launchShowsTheFirstTabWithTheLastMessage()
 
 void tst_Startup::reportScreenSetsTheTabTitles()
 {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    MainWindowApp launchable;
+    auto& [delegate, layout, window, app] = launchable;
     // In Czech the looked-up titles differ from the layout's own, so only titles that the
     // report screen really set can match.
     QVERIFY(StringTable::load(QStringLiteral("cs")));
@@ -133,10 +130,8 @@ void tst_Startup::launchWriteOfLastIsNotFlushed()
 
 void tst_Startup::goingToTheBackgroundStoresTheMessage()
 {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    MainWindowApp launchable;
+    auto& [delegate, layout, window, app] = launchable;
     app.launch();
     auto* report = qobject_cast<QuorvelFirstViewController*>(layout.rootViewController->selectedViewController());
     report->Message->setText(QStringLiteral("Custom [N 1 E 2] near {Town}"));
@@ -262,10 +257,8 @@ void tst_Startup::globalLookUsesOurImages()
 // Ctrl+, and the about screen's Settings button open the one device settings dialog.
 void tst_Startup::deviceSettingsFromTheKeyboardAndTheAboutScreen()
 {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window(layout.window);
-    Application app(&delegate, layout);
+    MainWindowApp launchable;
+    auto& [delegate, layout, window, app] = launchable;
     app.launch();
     layout.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(layout.window));

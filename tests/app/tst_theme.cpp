@@ -15,6 +15,7 @@
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/TableView.h"
 #include "report/QuorvelFirstViewController.h"
+#include "support/MainWindowApp.h"
 #include "support/TestSupport.h"
 #include "templates/TemplatesTableViewController.h"
 
@@ -96,11 +97,7 @@ QList<Text> visibleTexts(QWidget* top, QWidget* within)
 }
 
 // The application as launched, over the palette set before.
-struct Launched {
-    QuorvelAppDelegate delegate;
-    MainLayout layout = loadMainLayout();
-    std::unique_ptr<QWidget> window{layout.window};
-    Application app{&delegate, layout};
+struct Launched : MainWindowApp {
     Launched() { app.launch(); }
 };
 

@@ -59,11 +59,7 @@ private:
 
 void tst_PositionTracking::init()
 {
-    resetStandardStore();
-    UserDefaults& d = UserDefaults::standardUserDefaults();
-    d.setStringArray({QStringLiteral("At [] in {} now")}, SettingsKeys::TemplatesArray);
-    d.setString(QStringLiteral("selected"), SettingsKeys::Last);
-    d.synchronize();
+    storeSelectedTemplate(QStringLiteral("At [] in {} now"));
     h = std::make_unique<ReportHarness>();
     h->show();
 }

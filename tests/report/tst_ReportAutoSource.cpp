@@ -83,11 +83,7 @@ void tst_ReportAutoSource::initTestCase()
 
 void tst_ReportAutoSource::init()
 {
-    resetStandardStore();
-    UserDefaults& d = UserDefaults::standardUserDefaults();
-    d.setStringArray({QStringLiteral("I am at [] in {}.")}, SettingsKeys::TemplatesArray);
-    d.setString(QStringLiteral("selected"), SettingsKeys::Last);
-    d.synchronize();
+    storeSelectedTemplate(QStringLiteral("I am at [] in {}."));
     // No `source`: the automatic choice. gpsd is looked for on a port nobody listens on,
     // whatever the machine runs at 2947.
     writeDeviceSettings({{QStringLiteral("auto-gpsd"), QStringLiteral("127.0.0.1:%1").arg(closedPort_)},

@@ -48,11 +48,7 @@ private slots:
 
 void tst_ReportLiveSources::init()
 {
-    resetStandardStore();
-    UserDefaults& d = UserDefaults::standardUserDefaults();
-    d.setStringArray({QStringLiteral("I am at [] in {}.")}, SettingsKeys::TemplatesArray);
-    d.setString(QStringLiteral("selected"), SettingsKeys::Last);
-    d.synchronize();
+    storeSelectedTemplate(QStringLiteral("I am at [] in {}."));
 }
 
 void tst_ReportLiveSources::cleanup()

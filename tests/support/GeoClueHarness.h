@@ -52,11 +52,7 @@ public:
         bus_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                                                    QStringLiteral("--print-address")});
-        QElapsedTimer t;
-        t.start();
-        while (bus_.waitForStarted(5000) && !bus_.canReadLine() && t.elapsed() < 10000)
-            bus_.waitForReadyRead(200);
-        address_ = QString::fromUtf8(bus_.readLine()).trimmed();
+        address_ = firstLineOf(bus_, 10000).value_or(QString());
         if (address_.isEmpty())
             return fail(why, QStringLiteral("dbus-daemon did not start (Debian package dbus-daemon)"));
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());

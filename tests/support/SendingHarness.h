@@ -5,6 +5,7 @@
 #include "platform/foundation/DeviceSettings.h"
 #include "platform/messaging/MailCompose.h"
 #include "platform/messaging/MessageCompose.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,17 +50,11 @@ public:
     {
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(program, args);
-        if (!process_.waitForStarted(5000))
+        const std::optional<QString> line = firstLineOf(process_);
+        if (!line)
             return false;
-        QElapsedTimer t;
-        t.start();
-        while (!process_.canReadLine() && t.elapsed() < 15000)
-            process_.waitForReadyRead(200);
-        if (!process_.canReadLine())
-            return false;
-        const QString line = QString::fromUtf8(process_.readLine()).trimmed();
         if (firstLine)
-            *firstLine = line;
+            *firstLine = *line;
         return true;
     }
     void stop()

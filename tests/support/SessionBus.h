@@ -4,6 +4,8 @@
 // source registry and address book factory. Each runs with XDG folders of its own under a
 // temporary folder, and stops with its object.
 
+#include "support/TestSupport.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QElapsedTimer>
@@ -40,13 +42,7 @@ public:
         file.close();
         daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                                                       QStringLiteral("--print-address")});
-        if (!daemon_.waitForStarted(5000))
-            return false;
-        QElapsedTimer t;
-        t.start();
-        while (!daemon_.canReadLine() && t.elapsed() < 15000)
-            daemon_.waitForReadyRead(200);
-        address = QString::fromUtf8(daemon_.readLine()).trimmed();
+        address = firstLineOf(daemon_).value_or(QString());
         if (address.isEmpty())
             return false;
         qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());

@@ -3,11 +3,14 @@
 #include "templates/SettingsKeys.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 LogCapture::LogCapture()
 {
@@ -75,6 +78,42 @@ void storeTemplates(const std::optional<QStringList>& templates, std::optional<q
     if (selected)
         d.setInteger(*selected, SettingsKeys::SelectedTemplate);
     d.synchronize();
+}
+
+void storeSelectedTemplate(const QString& text)
+{
+    resetStandardStore();
+    UserDefaults& d = UserDefaults::standardUserDefaults();
+    d.setStringArray({text}, SettingsKeys::TemplatesArray);
+    d.setString(MessageSource::Selected, SettingsKeys::Last);
+    d.synchronize();
+}
+
+bool placeSpecialFile(const QString& path, const QString& kind, const QByteArray& content)
+{
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == QLatin1String("zero"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == QLatin1String("folder"))
+        return QDir().mkpath(path);
+    if (kind == QLatin1String("io"))
+        return QFile::link(QStringLiteral("/proc/self/mem"), path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+std::optional<QString> firstLineOf(QProcess& process, int ms)
+{
+    if (!process.waitForStarted(5000))
+        return std::nullopt;
+    QElapsedTimer t;
+    t.start();
+    while (!process.canReadLine() && t.elapsed() < ms)
+        process.waitForReadyRead(200);
+    if (!process.canReadLine())
+        return std::nullopt;
+    return QString::fromUtf8(process.readLine()).trimmed();
 }
 
 #ifdef __SANITIZE_ADDRESS__

@@ -33,6 +33,8 @@ void resetStandardStore();
 
 // A fresh store holding these templates and this selected index (each only when given), flushed.
 void storeTemplates(const std::optional<QStringList>& templates, std::optional<qint64> selected);
+// A fresh store holding this one template, which the report screen shows when it appears.
+void storeSelectedTemplate(const QString& text);
 
 // Heap in use by this process, in MB: under AddressSanitizer the bytes allocated and not
 // freed (its quarantine of freed blocks would swamp the resident size), else the resident
@@ -40,6 +42,18 @@ void storeTemplates(const std::optional<QStringList>& templates, std::optional<q
 double heapMegabytes();
 
 class QLabel;
+class QProcess;
+
+// Puts something other than a small regular file at `path`: a FIFO, whose opening would
+// block ("fifo"), a link to the endless /dev/zero ("zero"), a folder ("folder"), a link to a
+// file whose first read fails, even for root ("io"); for any other kind a regular file
+// holding `content`. False when it could not be made.
+bool placeSpecialFile(const QString& path, const QString& kind, const QByteArray& content = {});
+
+// The first line (trimmed) that a program just started prints within `ms`: helper programs
+// print one (READY, an address) once they can be used. None when it did not start or printed
+// no whole line by then.
+std::optional<QString> firstLineOf(QProcess& process, int ms = 15000);
 
 // Text that draws as something else when it is taken for markup: a picture read from a file
 // in `folder` (300 pixels high) and a large green "Message delivered" heading.

@@ -10,6 +10,7 @@
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
 #include "report/QuorvelFirstViewController.h"
+#include "support/MainWindowApp.h"
 #include "support/TestSupport.h"
 #include "templates/MessageDetailViewController.h"
 #include "templates/SettingsKeys.h"
@@ -27,22 +28,13 @@ const QStringList kFive{QStringLiteral("I am at [] near {}."), QStringLiteral("P
                         QStringLiteral("Meet me at the station"), QStringLiteral("I need help! My position is [], near {}."),
                         QStringLiteral("Running late, I am at []")};
 
-struct Running {
-    QuorvelAppDelegate delegate;
-    std::unique_ptr<Application> app;
+struct Running : MainWindowApp {
     TabBarController* tabs = nullptr;
 
     Running()
     {
-        MainLayout layout = loadMainLayout();
-        app = std::make_unique<Application>(&delegate, layout);
-        app->launch();
-        tabs = app->rootViewController();
-    }
-    ~Running()
-    {
-        app.reset();
-        delete delegate.window();
+        app.launch();
+        tabs = app.rootViewController();
     }
     QuorvelFirstViewController* report() const { return qobject_cast<QuorvelFirstViewController*>(tabs->viewControllerAt(0)); }
     NavigationController* navigation() const { return qobject_cast<NavigationController*>(tabs->viewControllerAt(1)); }

@@ -42,22 +42,6 @@ const char* const cards[] = {
 // The one person of the second book.
 const char* const workCard = "BEGIN:VCARD\nVERSION:3.0\nFN:Petra Work\nTEL:+420 800 000 009\nEND:VCARD";
 
-struct Recorder : PeoplePickerNavigationControllerDelegate {
-    QList<Person> chosen;
-    void peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController*) override {}
-    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController*,
-                                                                            const Person& p) override
-    {
-        chosen.append(p);
-        return false;
-    }
-    bool peoplePickerNavigationControllerShouldContinueAfterSelectingPerson(PeoplePickerNavigationController*,
-                                                                            const Person&, PersonProperty, int) override
-    {
-        return false;
-    }
-};
-
 const Person* find(const QList<Person>& people, const QString& name)
 {
     for (const Person& p : people)

@@ -269,14 +269,7 @@ private slots:
         QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("device.ini"));
-        if (kind == QLatin1String("fifo"))
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else if (kind == QLatin1String("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
-        else if (kind == QLatin1String("folder"))
-            QVERIFY(QDir().mkpath(file));
-        else
-            writeFile(file, "[g]\nk=v\n" + QByteArray(8 * 1024 * 1024, ';'));
+        QVERIFY(placeSpecialFile(file, kind, "[g]\nk=v\n" + QByteArray(8 * 1024 * 1024, ';')));
         LogCapture log;
         QCOMPARE(DeviceSettings::valueIn(file, QStringLiteral("g"), QStringLiteral("k"), QStringLiteral("fallback")),
                  QStringLiteral("fallback"));

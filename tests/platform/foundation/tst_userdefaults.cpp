@@ -186,25 +186,13 @@ void tst_UserDefaults::specialFilesAreSetAside()
 {
     QFETCH(QString, kind);
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    const QByteArray name = QFile::encodeName(path_);
-    if (kind == QLatin1String("fifo"))
-        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-    else if (kind == QLatin1String("zero"))
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path_));
-    else if (kind == QLatin1String("folder"))
-        QVERIFY(QDir().mkpath(path_));
-    else if (kind == QLatin1String("io"))
-        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path_));
-    else if (kind == QLatin1String("descriptors"))
+    // The huge one is a valid document, only too big: the size alone refuses it, before any
+    // reading.
+    const QByteArray huge = R"({"last": "last", "pad": ")" + QByteArray(8 * 1024 * 1024, 'x') + "\"}";
+    if (kind == QLatin1String("descriptors"))
         QVERIFY(!writeRaw(R"({"last": "kept"})").isEmpty());
-    else {
-        // A valid document, only too big: the size alone refuses it, before any reading.
-        QFile f(path_);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(R"({"last": "last", "pad": ")");
-        f.write(QByteArray(8 * 1024 * 1024, 'x'));
-        f.write("\"}");
-    }
+    else
+        QVERIFY(placeSpecialFile(path_, kind, huge));
     LogCapture log;
     if (kind == QLatin1String("io") || kind == QLatin1String("descriptors"))
         return expectKeptInPlace(kind == QLatin1String("descriptors"), log);

@@ -82,6 +82,16 @@ void rewriteLeaves(QByteArray& b, const std::function<void(TreeNode&, int leaf)>
 
 using Damage = std::function<void(QByteArray&)>;
 
+// Damage that changes only the header's fields.
+Damage headerEdit(std::function<void(Header&)> edit)
+{
+    return [edit](QByteArray& b) {
+        Header h = headerOf(b);
+        edit(h);
+        putHeader(b, h);
+    };
+}
+
 quint32 placeNamed(const PlaceIndex& index, const QString& name)
 {
     for (quint32 i = 0; i < index.count(); ++i)
@@ -237,41 +247,19 @@ private slots:
         QTest::newRow("foreign file")
             << Damage([](QByteArray& b) { b = QByteArray("<?xml version=\"1.0\"?><places/>").repeated(20); })
             << "unknown signature";
-        QTest::newRow("newer version") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.version = 2;
-            putHeader(b, h);
-        }) << "format version 2";
-        QTest::newRow("other machine's layout") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.treeNodeSize += 8;
-            putHeader(b, h);
-        }) << "another kind of machine";
-        QTest::newRow("section outside the file") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.records.offset = h.fileSize;
-            putHeader(b, h);
-        }) << "lie outside the file";
-        QTest::newRow("section size overflows") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.strings.size = ~quint64(0) - 4;
-            putHeader(b, h);
-        }) << "lie outside the file";
-        QTest::newRow("misaligned section") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.points.offset += 4;
-            putHeader(b, h);
-        }) << "lie outside the file";
-        QTest::newRow("place count beyond the sections") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.placeCount += 1;
-            putHeader(b, h);
-        }) << "do not match";
-        QTest::newRow("more sections than places") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.sectionCount = h.placeCount + 1;
-            putHeader(b, h);
-        }) << "do not match";
+        QTest::newRow("newer version") << headerEdit([](Header& h) { h.version = 2; }) << "format version 2";
+        QTest::newRow("other machine's layout")
+            << headerEdit([](Header& h) { h.treeNodeSize += 8; }) << "another kind of machine";
+        QTest::newRow("section outside the file")
+            << headerEdit([](Header& h) { h.records.offset = h.fileSize; }) << "lie outside the file";
+        QTest::newRow("section size overflows")
+            << headerEdit([](Header& h) { h.strings.size = ~quint64(0) - 4; }) << "lie outside the file";
+        QTest::newRow("misaligned section")
+            << headerEdit([](Header& h) { h.points.offset += 4; }) << "lie outside the file";
+        QTest::newRow("place count beyond the sections")
+            << headerEdit([](Header& h) { h.placeCount += 1; }) << "do not match";
+        QTest::newRow("more sections than places")
+            << headerEdit([](Header& h) { h.sectionCount = h.placeCount + 1; }) << "do not match";
         QTest::newRow("name table not terminated") << Damage([](QByteArray& b) {
             const Header h = headerOf(b);
             b[qsizetype(h.strings.offset + h.strings.size - 1)] = 'x';
@@ -356,11 +344,8 @@ private slots:
                     --n.node_type.lr.right;
             });
         }) << "leaves"; // "cover" for a long last leaf, or an empty one for a single entry
-        QTest::newRow("tree cut short") << Damage([](QByteArray& b) {
-            Header h = headerOf(b);
-            h.localityTree.size -= sizeof(TreeNode);
-            putHeader(b, h);
-        }) << "cut short";
+        QTest::newRow("tree cut short")
+            << headerEdit([](Header& h) { h.localityTree.size -= sizeof(TreeNode); }) << "cut short";
         QTest::newRow("stray bytes after a tree") << Damage([](QByteArray& b) {
             // Let the place tree run on into the padding and the section tree behind it.
             Header h = headerOf(b);

@@ -32,6 +32,27 @@ QByteArray bodyOf(const QByteArray& mime)
     return mime.mid(mime.indexOf("\r\n\r\n") + 4);
 }
 
+// A composer addressed to `to` whose outcome is recorded; send() starts it.
+struct Sending {
+    explicit Sending(const QString& to)
+    {
+        composer.setMailComposeDelegate(&outcome);
+        composer.setToRecipients({to});
+    }
+    MailComposeViewController composer;
+    Outcome outcome;
+};
+
+// A plain-text account on the loopback server at `port`; `more` adds keys or replaces these.
+void useLoopbackAccount(quint16 port, const QList<std::pair<QString, QVariant>>& more = {})
+{
+    writeDeviceSettings(QList<std::pair<QString, QVariant>>{{"mail/server", "127.0.0.1"},
+                                                            {"mail/port", port},
+                                                            {"mail/security", "none"},
+                                                            {"mail/from", "q@example.org"}}
+                        + more);
+}
+
 } // namespace
 
 class TestMailCompose : public QObject {
@@ -281,25 +302,17 @@ private slots:
     {
         SmtpServer server;
         QVERIFY(server.start());
-        writeDeviceSettings({{"mail/server", "127.0.0.1"},
-                             {"mail/port", server.port},
-                             {"mail/security", "none"},
-                             {"mail/from", "boss@corp.example"},
-                             {"mail/name", "Eve, Boss"}});
+        useLoopbackAccount(server.port, {{"mail/from", "boss@corp.example"}, {"mail/name", "Eve, Boss"}});
         {
-            MailComposeViewController composer;
-            Outcome outcome;
-            composer.setMailComposeDelegate(&outcome);
-            composer.setToRecipients({QStringLiteral("mum@example.org> NOTIFY=SUCCESS,FAILURE ORCPT=rfc822;spy@evil.example")});
+            Sending refused(QStringLiteral("mum@example.org> NOTIFY=SUCCESS,FAILURE ORCPT=rfc822;spy@evil.example"));
+            auto& [composer, outcome] = refused;
             composer.send();
             QCOMPARE(outcome.calls, 1);
             QCOMPARE(outcome.result, int(MFMailComposeResultFailed));
             QVERIFY2(outcome.error.contains(QStringLiteral("not an e-mail address")), qPrintable(outcome.error));
         }
-        MailComposeViewController composer;
-        Outcome outcome;
-        composer.setMailComposeDelegate(&outcome);
-        composer.setToRecipients({QStringLiteral("Mum <mum@example.org>")});
+        Sending sending(QStringLiteral("Mum <mum@example.org>"));
+        auto& [composer, outcome] = sending;
         composer.send();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 20000);
         QVERIFY2(outcome.result == MFMailComposeResultSent, qPrintable(outcome.error));
@@ -407,16 +420,9 @@ private slots:
         QVERIFY(server.start({QStringLiteral("--auth"), QStringLiteral("quorvel"), QStringLiteral("s3cret-Pa55")}));
         LogCapture log;
         for (const QString& password : {QStringLiteral("wrong-Pa55"), QStringLiteral("s3cret-Pa55")}) {
-            writeDeviceSettings({{"mail/server", "127.0.0.1"},
-                                 {"mail/port", server.port},
-                                 {"mail/security", "none"},
-                                 {"mail/user", "quorvel"},
-                                 {"mail/password", password},
-                                 {"mail/from", "q@example.org"}});
-            MailComposeViewController composer;
-            Outcome outcome;
-            composer.setMailComposeDelegate(&outcome);
-            composer.setToRecipients({QStringLiteral("b@example.org")});
+            useLoopbackAccount(server.port, {{"mail/user", "quorvel"}, {"mail/password", password}});
+            Sending sending(QStringLiteral("b@example.org"));
+            auto& [composer, outcome] = sending;
             composer.send();
             QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 20000);
             const bool right = password.startsWith(u's');
@@ -457,15 +463,9 @@ private slots:
         QCOMPARE(openssl.exitCode(), 0);
         SmtpServer server;
         QVERIFY(server.start({QStringLiteral("--starttls"), cert, key}));
-        writeDeviceSettings({{"mail/server", "127.0.0.1"},
-                             {"mail/port", server.port},
-                             {"mail/security", security},
-                             {"mail/cafile", trustCertificate ? cert : QString()},
-                             {"mail/from", "q@example.org"}});
-        MailComposeViewController composer;
-        Outcome outcome;
-        composer.setMailComposeDelegate(&outcome);
-        composer.setToRecipients({QStringLiteral("b@example.org")});
+        useLoopbackAccount(server.port, {{"mail/security", security}, {"mail/cafile", trustCertificate ? cert : QString()}});
+        Sending sending(QStringLiteral("b@example.org"));
+        auto& [composer, outcome] = sending;
         composer.send();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 20000);
         QVERIFY2(outcome.result == result, qPrintable(outcome.error));
@@ -477,14 +477,9 @@ private slots:
         // A server that accepts the connection and never answers.
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        writeDeviceSettings({{"mail/server", "127.0.0.1"},
-                             {"mail/port", silent.serverPort()},
-                             {"mail/security", "none"},
-                             {"mail/from", "q@example.org"}});
-        MailComposeViewController composer;
-        Outcome outcome;
-        composer.setMailComposeDelegate(&outcome);
-        composer.setToRecipients({QStringLiteral("b@example.org")});
+        useLoopbackAccount(silent.serverPort());
+        Sending sending(QStringLiteral("b@example.org"));
+        auto& [composer, outcome] = sending;
         composer.send();
         QVERIFY(composer.isSending());
         QTest::qWait(200);
@@ -497,15 +492,9 @@ private slots:
     {
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        writeDeviceSettings({{"mail/server", "127.0.0.1"},
-                             {"mail/port", silent.serverPort()},
-                             {"mail/security", "none"},
-                             {"mail/timeout", 2},
-                             {"mail/from", "q@example.org"}});
-        MailComposeViewController composer;
-        Outcome outcome;
-        composer.setMailComposeDelegate(&outcome);
-        composer.setToRecipients({QStringLiteral("b@example.org")});
+        useLoopbackAccount(silent.serverPort(), {{"mail/timeout", 2}});
+        Sending sending(QStringLiteral("b@example.org"));
+        auto& [composer, outcome] = sending;
         QElapsedTimer t;
         t.start();
         composer.send();
@@ -539,10 +528,8 @@ private slots:
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         writeDeviceSettings({{"mail/transport", "sendmail"}, {"mail/sendmail", stub}, {"mail/from", "q@example.org"}});
         QVERIFY(MailComposeViewController::canSendMail());
-        MailComposeViewController composer;
-        Outcome outcome;
-        composer.setMailComposeDelegate(&outcome);
-        composer.setToRecipients({QStringLiteral("b@example.org")});
+        Sending sending(QStringLiteral("b@example.org"));
+        auto& [composer, outcome] = sending;
         composer.setMessageBody(QStringLiteral("x\n.\ny"), false);
         composer.send();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 10000);

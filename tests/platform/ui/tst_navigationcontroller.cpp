@@ -34,6 +34,20 @@ private:
     QString name_;
 };
 
+// Points the screens at `events` while it lives.
+struct Recording {
+    Recording() { g_events = &events; }
+    ~Recording() { g_events = nullptr; }
+    QStringList events;
+};
+
+// A stack holding the screen "root", its screens' events recorded from the start.
+struct Stack {
+    Recording recording;
+    Screen* root = new Screen(QStringLiteral("root"));
+    NavigationController nav{root};
+};
+
 } // namespace
 
 class TestNavigationController : public QObject {
@@ -50,10 +64,9 @@ private slots:
     void segueOrder()
     {
         QFETCH(bool, visible);
-        QStringList events;
-        g_events = &events;
-        auto* root = new Screen(QStringLiteral("root"));
-        NavigationController nav(root);
+        Stack stack;
+        auto& [recording, root, nav] = stack;
+        QStringList& events = recording.events;
         nav.resize(300, 400);
         nav.registerSegue(QStringLiteral("next"), [] { return new Screen(QStringLiteral("detail")); });
         nav.registerSegue(QStringLiteral("back"), nullptr, true);
@@ -77,15 +90,13 @@ private slots:
         QCOMPARE(nav.viewControllers().size(), 1);
         QCOMPARE(nav.topViewController(), root);
         QVERIFY(!nav.navigationBar()->backButton()->isVisibleTo(&nav));
-        g_events = nullptr;
     }
 
     void animatedPushSlidesAndSettles()
     {
-        QStringList events;
-        g_events = &events;
-        auto* root = new Screen(QStringLiteral("root"));
-        NavigationController nav(root);
+        Stack stack;
+        auto& [recording, root, nav] = stack;
+        QStringList& events = recording.events;
         nav.resize(300, 400);
         nav.beginAppearanceTransition(true, false);
         nav.show();
@@ -104,15 +115,12 @@ private slots:
         QTRY_COMPARE(pictures(), 0);
         nav.popViewControllerAnimated(false);
         QCOMPARE(pictures(), 0);
-        g_events = nullptr;
     }
 
     void topItemHidesBackControl()
     {
-        QStringList events;
-        g_events = &events;
-        auto* root = new Screen(QStringLiteral("root"));
-        NavigationController nav(root);
+        Stack stack;
+        auto& [recording, root, nav] = stack;
         auto* detail = new Screen(QStringLiteral("detail"));
         nav.pushViewController(detail, false);
         QVERIFY(nav.navigationBar()->backButton()->isVisibleTo(&nav));
@@ -123,7 +131,6 @@ private slots:
         QVERIFY(!add->isVisibleTo(&nav)); // not the top item
         nav.popViewControllerAnimated(false);
         QVERIFY(add->isVisibleTo(&nav));
-        g_events = nullptr;
     }
 };
 
