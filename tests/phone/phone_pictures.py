@@ -5,7 +5,9 @@ the map.
 
     phone_pictures.py PROGRAM [FOLDER]     (FOLDER: docs/ of the source tree)
 
-Writes phone-portrait.png, phone-keyboard.png, phone-landscape.png and phone-map.png.
+Writes phone-portrait.png, phone-keyboard.png, phone-landscape.png and phone-map.png. The
+map shows street-like tiles drawn by the build's map_screenshots (next to PROGRAM; build its
+target first), else the offline map.
 """
 
 import os
@@ -24,12 +26,30 @@ def take(session, folder, name):
     print("wrote", path, flush=True)
 
 
+def drawn_tiles(session, program):
+    """Tiles around the demo walk, as an MBTiles file the map reads, so nothing is fetched."""
+    tool = os.path.join(os.path.dirname(os.path.abspath(program)), "map_screenshots")
+    if not os.access(tool, os.X_OK):
+        print(f"{tool} is missing: the map shows no tiles", flush=True)
+        return
+    tiles = os.path.join(session.home, "street.mbtiles")
+    subprocess.run([tool, "--mbtiles", tiles], env={**session.env, "QT_QPA_PLATFORM": "offscreen"}, check=True)
+    session.write_config("quorvel/device.ini", f"[map]\nstandard-url=\nstandard-mbtiles={tiles}\n")
+
+
+def with_locality(root):
+    """The locality comes with the position update after the first answer of the geocoder."""
+    s.wait_for("the locality", lambda: s.find(root, "label", "Waiting for locality...") is None, 40)
+
+
 def portrait(program, folder):
     with p.PhoneSession(keyboard=True) as session:
         session.set_screen_keyboard(True)
+        drawn_tiles(session, program)
         app, root = p.report_screen(session, program)
         window = s.children(root)[0]
         settled(window, "the window at its full height")
+        with_locality(root)
         take(session, folder, "portrait")
         height = window.get_extents(s.atspi().CoordType.WINDOW).height
         p.keyboard_shown(session, s.find(root, "text", "Recipient"))
@@ -49,6 +69,7 @@ def landscape(program, folder):
     with p.PhoneSession(width=1440, height=720) as session:
         app, root = p.report_screen(session, program)
         settled(s.children(root)[0], "the window in landscape", lambda size: size[0] > size[1])
+        with_locality(root)
         take(session, folder, "landscape")
         session.stop(app)
 
