@@ -143,6 +143,7 @@ void ScreenKeyboard::askSetting(QWidget* target)
     auto answer = [this, read, target = QPointer<QWidget>(target)] {
         read->disconnect(this);
         read->deleteLater();
+        settingRead_ = nullptr;
         // Only "false" switches the keyboard off. Without the schema (or the program) nobody
         // can have switched it off, and the keyboard's service being there says the session
         // wants one.
