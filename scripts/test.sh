@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test;
-# then builds the fuzzers with clang and runs each for 30 seconds (scripts/fuzz.sh).
+# then builds the fuzzers with clang and runs each for 15 seconds (scripts/fuzz.sh;
+# QUORVEL_FUZZ_SECONDS sets another time).
 # Arguments go to ctest and make it a partial run, without the fuzzers (QUORVEL_FUZZ=1 runs
 # them all the same); QUORVEL_FUZZ=0 leaves them out of a full run.
 set -euo pipefail
@@ -19,5 +20,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" -j "$(nproc)" --output-on-failure "$@"
 fuzz=${QUORVEL_FUZZ:-$([ $# -eq 0 ] && echo 1 || echo 0)}
 if [ "$fuzz" = 1 ]; then
-  bash "$top/scripts/fuzz.sh"
+  QUORVEL_FUZZ_SECONDS=${QUORVEL_FUZZ_SECONDS:-15} bash "$top/scripts/fuzz.sh"
 fi

@@ -1,6 +1,8 @@
-// The network module: TCP connections and host addresses through Qt's network library, for
+// The network module: TCP connections, host addresses and the local server of the single
+// instance through Qt's network library, for
 // programs that must not load that library before they need it.
 #include "platform/foundation/HostAddress.h"
+#include "platform/foundation/LocalLineService.h"
 #include "platform/foundation/ModuleEntry.h"
 #include "platform/foundation/TcpConnection.h"
 
@@ -82,10 +84,12 @@ private:
     quint64 attempt_ = 0;
 };
 
-class NetworkPlugin : public QObject, public QuorvelModule, public TcpModule, public HostAddressModule {
+QObject* serveLocalLines(int listeningFd, int copy, std::function<void(const QByteArray&)> onLine, QObject* parent); // LocalLineServing.cpp
+
+class NetworkPlugin : public QObject, public QuorvelModule, public TcpModule, public HostAddressModule, public LocalLineModule {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID "org.quorvel.TcpModule/1")
-    Q_INTERFACES(QuorvelModule TcpModule HostAddressModule)
+    Q_INTERFACES(QuorvelModule TcpModule HostAddressModule LocalLineModule)
 public:
     void setLogWriter(QuorvelModuleLogWriter writer) override { setModuleLogWriter(writer); }
 
@@ -124,6 +128,11 @@ public:
     }
 
     TcpConnection* createConnection(QObject* parent) override { return new QtTcpConnection(parent); }
+
+    QObject* serveLines(int listeningFd, int copy, std::function<void(const QByteArray&)> onLine, QObject* parent) override
+    {
+        return serveLocalLines(listeningFd, copy, std::move(onLine), parent);
+    }
 };
 
 #include "NetworkModule.moc"

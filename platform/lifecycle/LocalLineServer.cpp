@@ -1,11 +1,12 @@
 #include "platform/lifecycle/LocalLineServer.h"
 #include "platform/foundation/FileDescriptor.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/Modules.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -61,57 +62,6 @@ bool isPrivateFolder(const QByteArray& path, bool followLink)
     const int r = followLink ? ::stat(path.constData(), &st) : ::lstat(path.constData(), &st);
     return r == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
-
-// One peer: its line is read as it arrives, without blocking the window.
-class Peer : public QObject {
-public:
-    Peer(int fd, LocalLineServer* server) : QObject(server), fd_(fd), notifier_(fd, QSocketNotifier::Read, this)
-    {
-        connect(&notifier_, &QSocketNotifier::activated, this, [this, server] { read(server); });
-        // An idle peer must not hold its place (and a descriptor) for long.
-        QTimer::singleShot(LocalLineServer::kPeerDeadlineMs, this, &Peer::finish);
-    }
-    ~Peer() override { ::close(fd_); }
-
-private:
-    void read(LocalLineServer* server)
-    {
-        char chunk[256];
-        const ssize_t n = ::read(fd_, chunk, sizeof chunk);
-        if (n < 0 && (errno == EAGAIN || errno == EINTR))
-            return;
-        if (n <= 0) {
-            finish();
-            return;
-        }
-        buffer_.append(chunk, n);
-        const qsizetype end = buffer_.indexOf('\n');
-        if (end < 0) {
-            if (buffer_.size() > LocalLineServer::kMaximumLine)
-                finish();
-            return;
-        }
-        if (end > LocalLineServer::kMaximumLine) {
-            finish();
-            return;
-        }
-        notifier_.setEnabled(false);
-        emit server->lineReceived(buffer_.left(end).trimmed());
-        // The peer waits for this; it is a few bytes on a local socket, never held up.
-        const char ok[] = "ok\n";
-        [[maybe_unused]] const ssize_t written = ::send(fd_, ok, sizeof ok - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-        finish();
-    }
-    void finish()
-    {
-        notifier_.setEnabled(false);
-        deleteLater();
-    }
-
-    int fd_;
-    QSocketNotifier notifier_;
-    QByteArray buffer_;
-};
 
 } // namespace
 
@@ -185,7 +135,9 @@ LocalLineServer::~LocalLineServer()
 {
     if (fd_ < 0)
         return;
-    delete notifier_;
+    delete serving_;
+    if (copy_ >= 0)
+        ::close(copy_);
     ::close(fd_);
     QFile::remove(path_);
 }
@@ -229,47 +181,32 @@ bool LocalLineServer::listen(const QString& path, QString* why)
         QFile::remove(path);
         return false;
     }
+    // The copy Qt's server will listen on, made now so that serving it later costs no
+    // descriptor more than listening does.
+    copy_ = ::fcntl(socket.get(), F_DUPFD_CLOEXEC, 0);
+    if (copy_ < 0) {
+        *why = lastError();
+        QFile::remove(path);
+        return false;
+    }
     path_ = path;
     fd_ = socket.release();
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &LocalLineServer::accept);
+    // Most runs never hear from a later start: the network library is loaded when one knocks.
+    knock_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(knock_, &QSocketNotifier::activated, this, &LocalLineServer::serve);
     return true;
 }
 
-void LocalLineServer::accept()
+void LocalLineServer::serve()
 {
-    while (peers_ < kMaximumPeers) {
-        const int peer = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (peer < 0) {
-            if (errno == EINTR || errno == ECONNABORTED)
-                continue;
-            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
-                // The waiting peer stays queued and would wake us again at once: rest until a
-                // descriptor may be free.
-                notifier_->setEnabled(false);
-                waitingForDescriptors_ = true;
-                QTimer::singleShot(kPeerDeadlineMs / 4, this, [this] {
-                    waitingForDescriptors_ = false;
-                    if (peers_ < kMaximumPeers)
-                        notifier_->setEnabled(true);
-                });
-            }
-            return; // EAGAIN: all taken; anything else: the next wake-up tries again
-        }
-        if (!peerIsUs(peer)) {
-            ::close(peer);
-            continue;
-        }
-        ++peers_;
-        connect(new Peer(peer, this), &QObject::destroyed, this, &LocalLineServer::peerGone);
+    knock_->setEnabled(false);
+    std::exchange(knock_, nullptr)->deleteLater();
+    QString why;
+    LocalLineModule* module = Modules::get<LocalLineModule>(QStringLiteral("network"), &why);
+    if (!module) {
+        // Later starts wait in the queue, hear nothing and say so.
+        NSLog("LocalLineServer: cannot serve %@ (%@)", path_, why);
+        return;
     }
-    // Full: the others wait in the listen queue until a peer is done.
-    notifier_->setEnabled(false);
-}
-
-void LocalLineServer::peerGone()
-{
-    --peers_;
-    if (!waitingForDescriptors_)
-        notifier_->setEnabled(true);
+    serving_ = module->serveLines(fd_, std::exchange(copy_, -1), [this](const QByteArray& line) { emit lineReceived(line); }, this);
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The single instance's channel where no session bus runs: a Unix socket, readable and
 // writable by the user alone, on which a later start sends one line and waits for "ok".
-// Plain sockets rather than Qt's local sockets, which would bring the network library into
-// every start for a check that takes one system call when nobody listens.
+// A later start asks, and the first binds its socket, with plain system calls: Qt's local
+// sockets would bring the network library into every start for a check that takes one system
+// call when nobody listens. When a later start first knocks, Qt's local server (in the
+// network module) takes the socket over and serves it from then on.
+
+#include "platform/foundation/LocalLineService.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -35,12 +39,9 @@ public:
     // Listens at `path`, replacing a socket left there; false with the reason in `why`.
     bool listen(const QString& path, QString* why);
 
-    // The longest line a peer may send; a peer that sends more without ending it is cut off.
-    static constexpr int kMaximumLine = 1024;
-    // A peer that has not sent its line by then is cut off.
-    static constexpr int kPeerDeadlineMs = 2000;
-    // Peers served at once; further ones wait in the listen queue.
-    static constexpr int kMaximumPeers = 4;
+    static constexpr int kMaximumLine = LocalLines::kMaximumLine;
+    static constexpr int kPeerDeadlineMs = LocalLines::kPeerDeadlineMs;
+    static constexpr int kMaximumPeers = LocalLines::kMaximumPeers;
 
 signals:
     // A peer's line (without blanks around it); the peer is answered "ok" after the
@@ -48,12 +49,11 @@ signals:
     void lineReceived(const QByteArray& line);
 
 private:
-    void accept();
-    void peerGone();
+    void serve();
 
     QString path_;
     int fd_ = -1;
-    QSocketNotifier* notifier_ = nullptr;
-    int peers_ = 0;
-    bool waitingForDescriptors_ = false;
+    int copy_ = -1; // Qt's, until it is handed over
+    QSocketNotifier* knock_ = nullptr;
+    QObject* serving_ = nullptr;
 };
