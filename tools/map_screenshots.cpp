@@ -1,5 +1,7 @@
 // Draws the screenshots of the map and about screens into a folder (docs/):
 //   QT_QPA_PLATFORM=offscreen map_screenshots <folder>
+// or only writes the street-map-like tiles around the demo walk, for pictures taken elsewhere:
+//   QT_QPA_PLATFORM=offscreen map_screenshots --mbtiles <file>
 // The tiles are drawn here, street-map-like and satellite-like, and served from MBTiles
 // files, so that nothing is fetched from a network.
 
@@ -204,12 +206,14 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_CACHE_HOME", (home.path() + QStringLiteral("/cache")).toLocal8Bit());
     QApplication app(argc, argv);
+    const LocationCoordinate2D walk[] = {{50.08690, 14.41940}, {50.08740, 14.42060}, {50.08775, 14.42190}};
+    if (argc > 2 && qstrcmp(argv[1], "--mbtiles") == 0)
+        return writeMBTiles(QString::fromLocal8Bit(argv[2]), walk[2], streetTile, QString()) ? 0 : 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(folder);
     StringTable::load(QStringLiteral("en"));
     Appearance::apply();
 
-    const LocationCoordinate2D walk[] = {{50.08690, 14.41940}, {50.08740, 14.42060}, {50.08775, 14.42190}};
     const QString ini = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quorvel/device.ini";
     QDir().mkpath(QFileInfo(ini).absolutePath());
     const QString standard = home.path() + QStringLiteral("/standard.mbtiles");

@@ -1,4 +1,5 @@
 #include "platform/lifecycle/Application.h"
+#include "platform/ui/ScreenKeyboard.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/FirstFrame.h"
 #include "platform/foundation/LocalizedText.h"
@@ -278,6 +279,7 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     std::unique_ptr<ApplicationDelegate> delegate = makeDelegate();
     MainLayout layout = loadMainLayout();
     std::unique_ptr<DesktopColorScheme> colorScheme;
+    std::unique_ptr<ScreenKeyboard> keyboard;
     Application application(delegate.get(), layout);
     application.launch();
     if (instance) {
@@ -293,9 +295,11 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     if (!action.isEmpty() && actions.perform && layout.window)
         QTimer::singleShot(0, layout.window, [&actions, action, window = layout.window] { actions.perform(action, window); });
     // After the first frame: the answer comes when it comes, and restyles if it says dark.
-    FirstFrame::whenPainted(&application, [&colorScheme] {
+    FirstFrame::whenPainted(&application, [&colorScheme, &keyboard] {
         colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
         colorScheme->follow();
+        keyboard = std::make_unique<ScreenKeyboard>(QDBusConnection::sessionBus());
+        keyboard->follow();
     });
     const int status = QApplication::exec();
     application.terminate();

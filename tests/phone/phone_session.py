@@ -99,3 +99,76 @@ class PhoneSession(atspi_session.Session):
         if self.keyboard:
             out.append("--- squeekboard ---\n" + self._tail(self.squeekboard_log))
         return "\n".join(out)
+
+    def set_screen_keyboard(self, enabled):
+        """The desktop's screen-keyboard setting, as Phosh's own switch writes it."""
+        subprocess.run([_need("gsettings"), "set", "org.gnome.desktop.a11y.applications", "screen-keyboard-enabled",
+                        "true" if enabled else "false"], env=self.env, check=True)
+
+
+# ---- what the phone tests look at ----
+
+def focus(acc):
+    """Gives `acc` the keyboard focus, as a tap would."""
+    if not acc.get_component_iface().grab_focus():
+        raise AssertionError(f"{atspi_session.describe(acc)} did not take the focus")
+    atspi_session.wait_for(f"{atspi_session.describe(acc)} focused", lambda: "focused" in atspi_session.states(acc), 10)
+
+
+def report_screen(session, program):
+    """Starts the application on its demo walk and waits for the report screen; (process, root)."""
+    app = session.start_app(program, ["--demo"])
+    root = atspi_session.find_app(app)
+    atspi_session.wait_for("the report screen", lambda: atspi_session.find(root, "text", "Recipient"))
+    return app, root
+
+
+def keyboard_shown(session, field, expected=True, timeout=15):
+    """Focuses `field` and waits until the keyboard's Visible says `expected`."""
+    focus(field)
+    atspi_session.wait_for(f"the keyboard's Visible {expected}", lambda: session.keyboard_visible() is expected, timeout)
+
+
+# Roles that hold other controls and may lie under them.
+CONTAINER_ROLES = {"application", "frame", "window", "dialog", "alert", "filler", "panel", "layered pane", "scroll pane",
+                   "viewport", "tool bar", "page tab list", "split pane", "internal frame"}
+
+
+def _box(acc):
+    e = acc.get_extents(atspi_session.atspi().CoordType.WINDOW)
+    return (e.x, e.y, e.x + e.width, e.y + e.height)
+
+
+def _clip(a, b):
+    return (max(a[0], b[0]), max(a[1], b[1]), min(a[2], b[2]), min(a[3], b[3]))
+
+
+def _empty(b):
+    return b[2] <= b[0] or b[3] <= b[1]
+
+
+def overlaps(window):
+    """The pairs of shown controls in `window` whose visible parts overlap, each as
+    (description, description): what a user would see drawn over each other. A control counts
+    only with the part its containers show; a control and what it contains are no pair."""
+    controls = []
+
+    def visit(acc, clip, ancestors):
+        box = _clip(_box(acc), clip)
+        if _empty(box):
+            return
+        if acc.get_role_name() not in CONTAINER_ROLES:
+            controls.append((acc, box, ancestors))
+        for child in atspi_session.children(acc):
+            if atspi_session.is_shown(child):
+                visit(child, box, ancestors + (acc,))
+
+    visit(window, _box(window), ())
+    pairs = []
+    for i, (a, abox, aup) in enumerate(controls):
+        for b, bbox, bup in controls[i + 1:]:
+            if any(x is a for x in bup) or any(x is b for x in aup):
+                continue
+            if not _empty(_clip(abox, bbox)):
+                pairs.append((f"{atspi_session.describe(a)} {abox}", f"{atspi_session.describe(b)} {bbox}"))
+    return pairs
