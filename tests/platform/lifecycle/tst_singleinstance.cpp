@@ -140,6 +140,11 @@ private slots:
             qInfo("second start %s ended after %lld ms", qPrintable(arguments.join(u' ')), ms);
         }
         QVERIFY2(waitFor(first, firstErr, "SingleInstance: another start asked for the window", 10000), firstErr.constData());
+        // --demo is applied, not merely received: the running one follows the demo walk.
+        QVERIFY2(waitFor(first, firstErr, "Location source changed to demo", 10000), firstErr.constData());
+        const qsizetype switched = firstErr.indexOf("Location source changed to demo");
+        QVERIFY2(waitFor(first, firstErr, "did update to location", 20000) && firstErr.indexOf("did update to location", switched) > 0,
+                 firstErr.constData());
         QCOMPARE(snapshot(session.userFiles() + QStringLiteral("/config")), before);
 
         // --settings (the launcher's action) opens the device settings in the running one.
@@ -175,6 +180,83 @@ private slots:
         QVERIFY2(waitFor(next, nextErr, kLaunched), nextErr.constData());
         next.terminate();
         QVERIFY(next.waitForFinished(30000));
+    }
+
+    // The socket's request carries the command line and the tokens on one line, within the
+    // server's limit; the lines of earlier versions are still understood.
+    void requestLineRoundTrip_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QVariantMap>("tokens");
+        QTest::addColumn<bool>("fits");
+        const QVariantMap none;
+        QTest::newRow("plain start") << QString() << QStringList() << none << true;
+        QTest::newRow("demo") << "demo" << QStringList{"--demo"} << none << true;
+        QTest::newRow("several options") << "demo" << QStringList{"--demo", "--settings"} << none << true;
+        QTest::newRow("line ends and quotes in an argument")
+            << QString() << QStringList{"--x=\"a\nb\r\"\\"} << none << true;
+        QTest::newRow("both tokens")
+            << QString() << QStringList{"--demo"}
+            << QVariantMap{{"activation-token", "abc-123"}, {"desktop-startup-id", "launcher-1_TIME42"}} << true;
+        QTest::newRow("longer than a line") << QString() << QStringList{QString(1100, u'x')} << none << false;
+    }
+
+    void requestLineRoundTrip()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, arguments);
+        QFETCH(QVariantMap, tokens);
+        QFETCH(bool, fits);
+        const QByteArray line = SingleInstance::requestLine(action, arguments, tokens);
+        QCOMPARE(!line.isEmpty(), fits);
+        if (!fits)
+            return;
+        QVERIFY(line.size() <= 1024);
+        QCOMPARE(line.count('\n'), 1);
+        QVERIFY(line.endsWith('\n'));
+        const SingleInstance::Request request = SingleInstance::parseRequestLine(line.trimmed());
+        QCOMPARE(request.action, action);
+        QCOMPARE(request.arguments, arguments);
+        QCOMPARE(request.tokens, tokens);
+    }
+
+    void earlierRequestLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("activate") << QByteArray("activate") << QString();
+        QTest::newRow("action") << QByteArray("action settings") << "settings";
+        QTest::newRow("unknown") << QByteArray("hello") << QString();
+        QTest::newRow("request that is not JSON") << QByteArray("request {") << QString();
+    }
+
+    void earlierRequestLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, action);
+        const SingleInstance::Request request = SingleInstance::parseRequestLine(line);
+        QCOMPARE(request.action, action);
+        QVERIFY(request.arguments.isEmpty());
+    }
+
+    // The launcher's token is used for the raise and never stays for programs started later.
+    void tokensLeaveTheEnvironment()
+    {
+        QWidget window;
+        window.show();
+        SingleInstance instance(QStringLiteral("org.quorvel.Test"));
+        instance.setWindow(&window);
+        QSignalSpy activated(&instance, &SingleInstance::activated);
+        qputenv("XDG_ACTIVATION_TOKEN", "left-by-the-first-start");
+        qputenv("DESKTOP_STARTUP_ID", "left-too");
+        instance.serve({QString(), {QStringLiteral("--demo")},
+                        {{QStringLiteral("activation-token"), QStringLiteral("from-the-launcher")},
+                         {QStringLiteral("desktop-startup-id"), QStringLiteral("id_TIME1")}}});
+        QVERIFY(!qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
+        QVERIFY(!qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID"));
+        QCOMPARE(activated.size(), 1);
+        QCOMPARE(activated.at(0).at(1).toStringList(), QStringList{QStringLiteral("--demo")});
     }
 
     // A later start shows the window again even when it was minimised or hidden.
