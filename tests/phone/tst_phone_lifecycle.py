@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""A phone's lifecycle in phoc: another application covers Quorvel, a second start comes from
+the launcher, and the first one is uncovered again.
+
+    tst_phone_lifecycle.py PROGRAM [COVERED_SECONDS]
+
+While covered the position is not followed (no position lines in the log) and the message
+being written is stored (a phone may end the process there), a second start
+hands its launcher's activation token to the running window, which passes it to the compositor
+(xdg_activation_v1.activate, seen in the window's Wayland log), and following resumes within a
+few seconds of coming back. Prints what it measured.
+"""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from phone_session import PhoneSession, SessionError  # noqa: E402
+
+POSITION = "locationManager: did update to location"
+TOKEN = "launcher-token-for-the-test"
+# Following stops within a frame's time-out, a grace and one probe: a few seconds.
+SETTLE_S = 5
+RESUME_LIMIT_S = 10
+# The message being written, as the last start left it: stored again on going out of sight.
+MESSAGE = "Pick me up at [] near {}, please."
+STORED = "Storing last used message: " + MESSAGE
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+    return condition
+
+
+def log_lines(process):
+    with open(process.log_path, "rb") as f:
+        return f.read().decode(errors="replace").splitlines()
+
+
+def positions(process):
+    return sum(POSITION in line for line in log_lines(process))
+
+
+def wait_for(what, probe, timeout):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if probe():
+            return True
+        time.sleep(0.1)
+    return check(False, f"timed out waiting for {what}")
+
+
+def main():
+    program = sys.argv[1]
+    covered_s = float(sys.argv[2]) if len(sys.argv) > 2 else 10.0
+    with PhoneSession() as session:
+        # The window's own Wayland requests, to see the activation reach the compositor.
+        session.write_defaults({"lastUsedMessage": MESSAGE})
+        session.env["WAYLAND_DEBUG"] = "client"
+        app = session.start_app(program, ["--demo"])
+        del session.env["WAYLAND_DEBUG"]
+        if not wait_for("the first position", lambda: positions(app) > 0, 60):
+            print(session.app_logs())
+            return 1
+
+        check(not any(STORED in line for line in log_lines(app)), "the message was stored before going out of sight")
+        cover = session.start_client(["weston-flower"])
+        time.sleep(SETTLE_S)
+        check(any(STORED in line for line in log_lines(app)), "the message was not stored on going out of sight")
+        before = positions(app)
+        time.sleep(covered_s)
+        while_covered = positions(app) - before
+        print(f"position lines while covered for {covered_s:.0f} s: {while_covered}", flush=True)
+        check(while_covered == 0, f"followed the position while covered ({while_covered} lines)")
+
+        # The launcher starts Quorvel again (its entry's demo action) while another
+        # application has the screen.
+        session.env["XDG_ACTIVATION_TOKEN"] = TOKEN
+        second = session.start_app(program, ["--demo"])
+        del session.env["XDG_ACTIVATION_TOKEN"]
+        try:
+            second.wait(30)
+        except Exception:
+            check(False, "the second start did not end")
+        check(any("is already running" in line for line in log_lines(second)), "the second start did not find the first")
+        activated = lambda: any(".activate(\"" + TOKEN + "\"" in line and "xdg_activation_v1" in line
+                                for line in log_lines(app))
+        if wait_for("xdg_activation_v1.activate with the launcher's token", activated, 10):
+            print("raised: " + next(line.strip() for line in log_lines(app)
+                                    if ".activate(\"" + TOKEN in line), flush=True)
+
+        session.stop(cover)
+        back = time.monotonic()
+        count = positions(app)
+        if wait_for("a position after coming back", lambda: positions(app) > count, 30):
+            resumed = time.monotonic() - back
+            print(f"following again {resumed:.1f} s after coming back", flush=True)
+            check(resumed < RESUME_LIMIT_S, f"following resumed only after {resumed:.1f} s")
+        if failures:
+            print(session.app_logs())
+    if failures:
+        print(f"{len(failures)} failure(s)")
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main())
+    except SessionError as e:
+        print("FAIL:", e)
+        sys.exit(1)
