@@ -26,6 +26,8 @@ int g_signalPipe[2] = {-1, -1};
 
 volatile sig_atomic_t g_signalled = 0;
 constexpr unsigned kQuitDeadlineSeconds = 3;
+// A portal that runs answers within milliseconds, mostly while the window is being built.
+constexpr int kColorSchemeWaitMs = 150;
 
 void onSignal(int signal)
 {
@@ -286,10 +288,19 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
         sigaction(SIGINT, &sa, nullptr);
     }
 
+    // The desktop's dark preference, asked while the window is built and waited for briefly
+    // before it is shown, so that a dark desktop never sees a light first frame. Only where the
+    // session bus is up already: looking for one would cost more than the frame.
+    std::unique_ptr<DesktopColorScheme> colorScheme;
+    if (instance && instance->onSessionBus()) {
+        colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
+        colorScheme->follow();
+    }
     std::unique_ptr<ApplicationDelegate> delegate = makeDelegate();
     MainLayout layout = loadMainLayout();
-    std::unique_ptr<DesktopColorScheme> colorScheme;
     Application application(delegate.get(), layout);
+    if (colorScheme)
+        colorScheme->settle(kColorSchemeWaitMs);
     application.launch();
     if (layout.window)
         useOwnStartupTokens(layout.window);
@@ -318,11 +329,13 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
             for (const QString& action : requested)
                 actions.perform(action, window);
         });
-    // After the first frame: the answer comes when it comes, and restyles if it says dark.
-    FirstFrame::whenPainted(&application, [&colorScheme] {
-        colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
-        colorScheme->follow();
-    });
+    // Without the bus at start: after the first frame, the answer comes when it comes, and
+    // restyles if it says dark.
+    if (!colorScheme)
+        FirstFrame::whenPainted(&application, [&colorScheme] {
+            colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
+            colorScheme->follow();
+        });
     const int status = QApplication::exec();
     application.terminate();
     delete layout.window;

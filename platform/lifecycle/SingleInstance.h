@@ -33,6 +33,8 @@ public:
     Role claim(const QStringList& arguments = {}, const QString& action = {});
     // How the first instance was found or claimed: "session bus" or the socket's path.
     QString channel() const { return channel_; }
+    // Whether this first instance owns its name on the session bus (which is then up).
+    bool onSessionBus() const { return onBus_; }
 
     // The window a later start raises.
     void setWindow(QWidget* window) { window_ = window; }

@@ -8,10 +8,12 @@ While covered the position is not followed (no position lines in the log) and th
 being written is stored (a phone may end the process there), a second start
 hands its launcher's activation token to the running window, which passes it to the compositor
 (xdg_activation_v1.activate, seen in the window's Wayland log), and following resumes within a
-few seconds of coming back. Prints what it measured.
+few seconds of coming back. The desktop prefers dark (the settings portal's stand-in says so):
+the first frame the compositor shows of the window is already dark. Prints what it measured.
 """
 
 import os
+import subprocess
 import sys
 import time
 
@@ -26,6 +28,10 @@ RESUME_LIMIT_S = 10
 # The message being written, as the last start left it: stored again on going out of sight.
 MESSAGE = "Pick me up at [] near {}, please."
 STORED = "Storing last used message: " + MESSAGE
+
+# The window's background in the light palette is near white, in the dark one near black.
+DARK_LIMIT = 100
+PORTAL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support", "fake_settings_portal.py")
 
 failures = []
 
@@ -55,15 +61,62 @@ def wait_for(what, probe, timeout):
     return check(False, f"timed out waiting for {what}")
 
 
+def grab(session, path):
+    """The output as a grey image: (width, height, bytes), from grim's PPM."""
+    subprocess.run(["grim", "-t", "ppm", path], env=session.env, check=True)
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        end = pos
+        while data[end:end + 1] not in (b" ", b"\n", b"\t", b"\r"):
+            end += 1
+        if end > pos:
+            fields.append(data[pos:end])
+        pos = end + 1
+    width, height = int(fields[1]), int(fields[2])
+    pixels = data[pos:]
+    return width, height, bytes((pixels[i] + pixels[i + 1] + pixels[i + 2]) // 3 for i in range(0, len(pixels), 3))
+
+
+def changed_rows(before, after):
+    """The grey level of what changed between two grabs, averaged; None when nothing did."""
+    width, height, a = before
+    _, _, b = after
+    changed = [b[i] for i in range(0, width * height, 7) if abs(a[i] - b[i]) > 24]
+    if len(changed) < width * height // 7 // 4:
+        return None
+    return sum(changed) / len(changed)
+
+
+def first_frame_level(session, program, args):
+    """Starts the application and returns it with the grey level of the first grab showing it."""
+    path = os.path.join(session.home, "grab.ppm")
+    empty = grab(session, path)
+    app = session.start_app(program, args)
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline:
+        level = changed_rows(empty, grab(session, path))
+        if level is not None:
+            return app, level
+    return app, None
+
+
 def main():
     program = sys.argv[1]
     covered_s = float(sys.argv[2]) if len(sys.argv) > 2 else 10.0
     with PhoneSession() as session:
         # The window's own Wayland requests, to see the activation reach the compositor.
         session.write_defaults({"lastUsedMessage": MESSAGE})
+        portal = session._spawn([sys.executable, PORTAL, session.env["DBUS_SESSION_BUS_ADDRESS"], "1"],
+                                stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        check(portal.stdout.readline().strip() == b"READY", "the settings portal's stand-in did not start")
         session.env["WAYLAND_DEBUG"] = "client"
-        app = session.start_app(program, ["--demo"])
+        app, level = first_frame_level(session, program, ["--demo"])
         del session.env["WAYLAND_DEBUG"]
+        if check(level is not None, "the window never showed"):
+            print(f"first frame shown: grey level {level:.0f} (dark below {DARK_LIMIT})", flush=True)
+            check(level < DARK_LIMIT, f"the first frame on a dark desktop is light (grey level {level:.0f})")
         if not wait_for("the first position", lambda: positions(app) > 0, 60):
             print(session.app_logs())
             return 1

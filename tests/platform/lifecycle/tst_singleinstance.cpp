@@ -81,17 +81,18 @@ private:
     QString busAddress_;
 };
 
-// Waits until the program's standard error holds `text`, keeping what it read in `err`.
-bool waitFor(QProcess& app, QByteArray& err, const QByteArray& text, int ms = 60000)
+// Waits until the program's standard error holds `text` (at `from` or later), keeping what it
+// read in `err`.
+bool waitFor(QProcess& app, QByteArray& err, const QByteArray& text, int ms = 60000, qsizetype from = 0)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!err.contains(text) && timer.elapsed() < ms && app.state() != QProcess::NotRunning) {
+    while (err.indexOf(text, from) < 0 && timer.elapsed() < ms && app.state() != QProcess::NotRunning) {
         app.waitForReadyRead(200);
         err += app.readAllStandardError();
     }
     err += app.readAllStandardError();
-    return err.contains(text);
+    return err.indexOf(text, from) >= 0;
 }
 
 const QByteArray kLaunched = "setting message type to: current";
@@ -143,8 +144,7 @@ private slots:
         // --demo is applied, not merely received: the running one follows the demo walk.
         QVERIFY2(waitFor(first, firstErr, "Location source changed to demo", 10000), firstErr.constData());
         const qsizetype switched = firstErr.indexOf("Location source changed to demo");
-        QVERIFY2(waitFor(first, firstErr, "did update to location", 20000) && firstErr.indexOf("did update to location", switched) > 0,
-                 firstErr.constData());
+        QVERIFY2(waitFor(first, firstErr, "did update to location", 20000, switched), firstErr.constData());
         QCOMPARE(snapshot(session.userFiles() + QStringLiteral("/config")), before);
 
         // --settings (the launcher's action) opens the device settings in the running one.
