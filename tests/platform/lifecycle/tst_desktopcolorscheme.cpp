@@ -70,40 +70,6 @@ private slots:
         QCOMPARE(windowColour(), want);
     }
 
-    // Asked before the window is built and settled before it is shown: the palette is there
-    // when settle() returns, and the late signal changes nothing more.
-    void settledBeforeTheFirstFrame_data()
-    {
-        QTest::addColumn<int>("atStart");
-        QTest::addColumn<bool>("portal");
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("prefer dark") << 1 << true << true;
-        QTest::newRow("prefer light") << 2 << true << false;
-        QTest::newRow("no portal: the wait ends with the bus's answer") << 0 << false << false;
-    }
-
-    void settledBeforeTheFirstFrame()
-    {
-        QFETCH(int, atStart);
-        QFETCH(bool, portal);
-        QFETCH(bool, dark);
-        QApplication::setPalette(light_);
-        if (portal)
-            QVERIFY(portal_.start(Harness::python(), {Harness::script("fake_settings_portal.py"), address_, QString::number(atStart)}));
-        DesktopColorScheme scheme(connection(QTest::currentDataTag()));
-        QSignalSpy answered(&scheme, &DesktopColorScheme::schemeChanged);
-        scheme.follow();
-        QElapsedTimer waited;
-        waited.start();
-        scheme.settle(5000);
-        QVERIFY2(waited.elapsed() < 4000, "settle() waited out its time although the bus answered");
-        QCOMPARE(answered.size(), portal ? 1 : 0);
-        QCOMPARE(windowColour(), dark ? DesktopColorScheme::darkPalette().color(QPalette::Window).name()
-                                      : light_.color(QPalette::Window).name());
-        QTest::qWait(200);
-        QCOMPARE(answered.size(), portal ? 1 : 0);
-    }
-
     // The desktop switches while we run, back and forth.
     void changesWhileRunning()
     {

@@ -183,7 +183,7 @@ private slots:
     }
 
     // The socket's request carries the command line and the tokens on one line, within the
-    // server's limit; the lines of earlier versions are still understood.
+    // server's limit.
     void requestLineRoundTrip_data()
     {
         QTest::addColumn<QString>("action");
@@ -193,7 +193,6 @@ private slots:
         const QVariantMap none;
         QTest::newRow("plain start") << QString() << QStringList() << none << true;
         QTest::newRow("demo") << "demo" << QStringList{"--demo"} << none << true;
-        QTest::newRow("several options") << "demo" << QStringList{"--demo", "--settings"} << none << true;
         QTest::newRow("line ends and quotes in an argument")
             << QString() << QStringList{"--x=\"a\nb\r\"\\"} << none << true;
         QTest::newRow("both tokens")
@@ -212,32 +211,11 @@ private slots:
         QCOMPARE(!line.isEmpty(), fits);
         if (!fits)
             return;
-        QVERIFY(line.size() <= 1024);
-        QCOMPARE(line.count('\n'), 1);
-        QVERIFY(line.endsWith('\n'));
+        QVERIFY(line.size() <= 1024 && line.count('\n') == 1 && line.endsWith('\n'));
         const SingleInstance::Request request = SingleInstance::parseRequestLine(line.trimmed());
         QCOMPARE(request.action, action);
         QCOMPARE(request.arguments, arguments);
         QCOMPARE(request.tokens, tokens);
-    }
-
-    void earlierRequestLines_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("action");
-        QTest::newRow("activate") << QByteArray("activate") << QString();
-        QTest::newRow("action") << QByteArray("action settings") << "settings";
-        QTest::newRow("unknown") << QByteArray("hello") << QString();
-        QTest::newRow("request that is not JSON") << QByteArray("request {") << QString();
-    }
-
-    void earlierRequestLines()
-    {
-        QFETCH(QByteArray, line);
-        QFETCH(QString, action);
-        const SingleInstance::Request request = SingleInstance::parseRequestLine(line);
-        QCOMPARE(request.action, action);
-        QVERIFY(request.arguments.isEmpty());
     }
 
     // The launcher's token is used for the raise and never stays for programs started later.

@@ -504,13 +504,12 @@ void tst_MapView::userLocationFromTheSource()
 
 void tst_MapView::followsOnlyWhileItsWindowCanBeSeen_data()
 {
-    QTest::addColumn<std::function<void(QWidget&)>>("away");
-    QTest::addColumn<std::function<void(QWidget&)>>("back");
+    using Change = std::function<void(QWidget&)>;
+    QTest::addColumn<Change>("away");
+    QTest::addColumn<Change>("back");
     // A minimised window's widgets stay visible to Qt: the window's sight decides.
-    QTest::newRow("minimised") << std::function<void(QWidget&)>([](QWidget& w) { w.showMinimized(); })
-                               << std::function<void(QWidget&)>([](QWidget& w) { w.showNormal(); });
-    QTest::newRow("hidden") << std::function<void(QWidget&)>([](QWidget& w) { w.hide(); })
-                            << std::function<void(QWidget&)>([](QWidget& w) { w.show(); });
+    QTest::newRow("minimised") << Change([](QWidget& w) { w.showMinimized(); }) << Change([](QWidget& w) { w.showNormal(); });
+    QTest::newRow("hidden") << Change([](QWidget& w) { w.hide(); }) << Change([](QWidget& w) { w.show(); });
 }
 
 void tst_MapView::followsOnlyWhileItsWindowCanBeSeen()
@@ -537,7 +536,6 @@ void tst_MapView::followsOnlyWhileItsWindowCanBeSeen()
     QTRY_COMPARE(source.starts, 2);
     QTest::qWait(50);
     QCOMPARE(source.stops, 1);
-    map->setUserLocationSource(nullptr);
 }
 
 void tst_MapView::turningTheViewKeepsCentreAndScale()
