@@ -18,6 +18,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/DeviceSettings.h"
 
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -76,6 +77,9 @@ MainLayout loadMainLayout()
     // The map follows its own manager over the same source: the report screen stops its
     // manager while it is hidden, which is when the map is shown.
     auto* mapLocation = new LocationManagerUserLocationSource(LocationManager::fromDeviceSettings(), window);
+    NotificationCenter::defaultCenter().addObserver(mapLocation, QStringLiteral("locationSourceChanged"), [mapLocation] {
+        mapLocation->setManager(LocationManager::fromDeviceSettings());
+    });
     auto* nearby = new PlaceIndexNearbyPlaces(places, window);
     tabs->addTab(new MapViewController(MapServices{mapLocation, nearby}), QStringLiteral("Map"));
     tabs->addTab(new AboutViewController, QStringLiteral("About"));
@@ -90,13 +94,37 @@ void openDeviceSettings(QWidget* window)
     DeviceSettingsDialog::present(window);
 }
 
+// The demo walk as the position from now on (in memory, as --demo at start), for the report
+// screen and the map alike.
+static void useDemoPosition()
+{
+    const QString group = QStringLiteral("location");
+    const QString key = QStringLiteral("source");
+    const QString demo = QStringLiteral("demo");
+    if (DeviceSettings::value(group, key).trimmed() == demo)
+        return;
+    DeviceSettings::setOverride(group, key, demo);
+    NotificationCenter::defaultCenter().postNotificationName(QStringLiteral("locationSourceChanged"));
+}
+
 LaunchActions launchActions()
 {
     return {[](const QStringList& arguments) {
-                return CommandLine::parse(arguments).settings ? QStringLiteral("settings") : QString();
+                const CommandLine::Outcome outcome = CommandLine::parse(arguments);
+                QStringList actions;
+                // A command line a running instance cannot use asks for its window alone.
+                if (outcome.exitStatus)
+                    return actions;
+                if (outcome.demo)
+                    actions << QStringLiteral("demo");
+                if (outcome.settings)
+                    actions << QStringLiteral("settings");
+                return actions;
             },
             [](const QString& action, QWidget* window) {
                 if (action == QLatin1String("settings"))
                     openDeviceSettings(window);
+                else if (action == QLatin1String("demo"))
+                    useDemoPosition();
             }};
 }

@@ -17,7 +17,7 @@ MainLayout loadMainLayout();
 // Opens the device settings dialog over `window` (--settings, Ctrl+, and the about screen's
 // Settings button all come here).
 void openDeviceSettings(QWidget* window);
-// What the command line can ask a start for: "settings" (--settings, the launcher entry's
-// action of that name) opens the device settings over the window, in the running instance
-// when there is one.
+// What the command line can ask a start for, in the running instance when there is one:
+// "demo" (--demo) switches the position to the demo walk, "settings" (--settings) opens the
+// device settings over the window; the launcher entry's actions of those names run them.
 LaunchActions launchActions();

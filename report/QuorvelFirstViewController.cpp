@@ -1,4 +1,5 @@
 #include "report/QuorvelFirstViewController.h"
+#include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
 #include "platform/ui/NavigationBar.h"
@@ -18,6 +19,9 @@ QuorvelFirstViewController::QuorvelFirstViewController(ReportServices services, 
     : ViewController(parent), services_(std::move(services))
 {
     setObjectName(QStringLiteral("QuorvelFirstViewController"));
+    // A later start with --demo, handed to this one.
+    NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("locationSourceChanged"),
+                                                    [this] { locationSourceChanged(); });
 }
 
 QuorvelFirstViewController::~QuorvelFirstViewController() = default;
@@ -89,15 +93,7 @@ void QuorvelFirstViewController::viewDidLoad()
             geocoder = services_.makeGeocoder();
     }
     if (locationManager) {
-        connect(locationManager.get(), &LocationManager::statusChanged, this,
-                &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
-        connect(locationManager.get(), &LocationManager::activeSourceChanged, this,
-                &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
-        connect(locationManager.get(), &LocationManager::satellitesChanged, this,
-                &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
-        locationManager->setDesiredAccuracy(kLocationAccuracyBest);
-        locationManager->setDelegate(this);
-        locationManager->setDistanceFilter(10.0);
+        setUpLocationManager();
         locationManager->startUpdatingLocation();
     }
     updatePositionSourceLines();
@@ -106,6 +102,36 @@ void QuorvelFirstViewController::viewDidLoad()
         phoneNumber->setPlaceholderText(localizedText("contactPhone"));
         phoneNumber->setKeyboardType(KeyboardType::PhonePad);
     }
+}
+
+void QuorvelFirstViewController::setUpLocationManager()
+{
+    connect(locationManager.get(), &LocationManager::statusChanged, this,
+            &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
+    connect(locationManager.get(), &LocationManager::activeSourceChanged, this,
+            &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
+    connect(locationManager.get(), &LocationManager::satellitesChanged, this,
+            &QuorvelFirstViewController::updatePositionSourceLines, Qt::UniqueConnection);
+    locationManager->setDesiredAccuracy(kLocationAccuracyBest);
+    locationManager->setDelegate(this);
+    locationManager->setDistanceFilter(10.0);
+}
+
+void QuorvelFirstViewController::locationSourceChanged()
+{
+    // Not made yet: it will read the new source when the view loads.
+    if (!locationManager || !services_.makeLocationManager)
+        return;
+    const bool following = locationManager->isUpdating();
+    locationManager->stopUpdatingLocation();
+    locationManager = services_.makeLocationManager();
+    if (!locationManager)
+        return;
+    NSLog("Location source changed to %@", locationManager->sourceName());
+    setUpLocationManager();
+    if (following)
+        locationManager->startUpdatingLocation();
+    updatePositionSourceLines();
 }
 
 void QuorvelFirstViewController::viewWillAppear(bool animated)
@@ -259,26 +285,22 @@ void QuorvelFirstViewController::shiftView(int dy)
 
 void QuorvelFirstViewController::followWindow()
 {
-    QWidget* w = window();
-    if (w == watchedWindow_)
+    if (sight_)
         return;
-    if (watchedWindow_)
-        watchedWindow_->removeEventFilter(this);
-    watchedWindow_ = w;
-    if (w && w != this)
-        w->installEventFilter(this);
+    // Parented to this screen, so it goes with it.
+    sight_ = new WindowSight(this);
+    connect(sight_, &WindowSight::changed, this, &QuorvelFirstViewController::windowVisibilityChanged);
 }
 
 bool QuorvelFirstViewController::windowCanBeSeen() const
 {
-    const QWidget* w = watchedWindow_ ? watchedWindow_.data() : window();
-    return w && w->isVisible() && !w->isMinimized();
+    return sight_ ? sight_->canBeSeen() : WindowSight::canBeSeenNow(window());
 }
 
 void QuorvelFirstViewController::windowVisibilityChanged()
 {
-    // Nobody can see the position while the window is minimised or hidden: the source is
-    // closed (which turns the desktop's location indicator off) until it comes back.
+    // Nobody can see the position while the window is minimised, hidden or covered: the
+    // source is closed (which turns the desktop's location indicator off) until it comes back.
     if (!locationManager || !isAppearing())
         return;
     if (windowCanBeSeen())
@@ -294,10 +316,5 @@ bool QuorvelFirstViewController::eventFilter(QObject* watched, QEvent* event)
     // The label's colour is its own, so a light/dark switch does not reach it by itself.
     if (isViewLoaded() && watched == view() && event->type() == QEvent::ApplicationPaletteChange && shownReadiness_)
         showSendReadiness(*shownReadiness_);
-    if (watched == watchedWindow_ && watched != this
-        && (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
-        // The window's visibility is settled once the event has been handled.
-        QTimer::singleShot(0, this, &QuorvelFirstViewController::windowVisibilityChanged);
-    }
     return ViewController::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@
 #include "platform/messaging/MessageCompose.h"
 #include "platform/contacts/PeoplePicker.h"
 #include "platform/ui/TextField.h"
+#include "platform/foundation/WindowSight.h"
 #include "report/ReportServices.h"
 #include "platform/ui/ViewController.h"
 
@@ -119,7 +120,7 @@ public:
     void updatePositionSourceLines();
     // The accuracy and age of the last fix beside the coordinates, marked when coarse or old.
     void updateFixQuality();
-    // Whether the window the screen is in can be seen (neither hidden nor minimised).
+    // Whether the window the screen is in can be seen (neither hidden, minimised nor covered).
     bool windowCanBeSeen() const;
 
     std::unique_ptr<LocationManager> locationManager;
@@ -131,10 +132,14 @@ public:
 
 private:
     void followWindow();
+    // Wires the manager to this screen (its lines, delegate, accuracy and filter).
+    void setUpLocationManager();
+    // The device settings name another source: a new manager over it, following as before.
+    void locationSourceChanged();
     void windowVisibilityChanged();
 
     QPointer<QPropertyAnimation> shiftAnimation_;
-    QPointer<QWidget> watchedWindow_;
+    QPointer<WindowSight> sight_;
     // The question before sending a demo, coarse or old position, and its answer.
     QPointer<AlertView> sendConfirmation_;
     bool sendConfirmed_ = false;

@@ -6,6 +6,8 @@
 #include "platform/foundation/Log.h"
 #include "platform/lifecycle/SingleInstance.h"
 #include "platform/lifecycle/DesktopColorScheme.h"
+#include "platform/lifecycle/StartupToken.h"
+#include "platform/foundation/WindowSight.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -25,6 +27,8 @@ int g_signalPipe[2] = {-1, -1};
 
 volatile sig_atomic_t g_signalled = 0;
 constexpr unsigned kQuitDeadlineSeconds = 3;
+// A portal that runs answers within milliseconds, mostly while the window is being built.
+constexpr int kColorSchemeWaitMs = 150;
 
 void onSignal(int signal)
 {
@@ -47,8 +51,15 @@ Application::Application(ApplicationDelegate* delegate, MainLayout layout)
     : delegate_(delegate), layout_(layout)
 {
     g_application = this;
-    if (layout_.window)
+    if (layout_.window) {
         layout_.window->installEventFilter(this);
+        // Covered by another application, on a phone's overview or behind its lock screen is
+        // going to the background too, though Wayland never says minimised: a phone may end
+        // the process there.
+        auto* sight = new WindowSight(layout_.window);
+        sight_ = sight;
+        connect(sight, &WindowSight::changed, this, [this](bool seen) { seen ? enterForeground() : enterBackground(); });
+    }
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
             if (terminated_ || background_)
@@ -82,6 +93,7 @@ Application::~Application()
         FirstFrame::painted();
     if (g_application == this)
         g_application = nullptr;
+    delete sight_.data();
 }
 
 Application* Application::sharedApplication()
@@ -217,6 +229,7 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
 {
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
     QCoreApplication::setOrganizationName(QStringLiteral("quorvel"));
+    keepStartupIdForHandOver();
     // The command line is answered before the GUI exists, so that --help, --version and a
     // refusal work without a display. A plain start, from a launcher, skips this.
     if (handleArguments && argc > 1) {
@@ -239,13 +252,13 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
     StringTable::load(language);
     StringTable::loadQtTexts(QLocale(language));
 
-    const QString action = actions.requested ? actions.requested(QCoreApplication::arguments()) : QString();
+    const QStringList requested = actions.requested ? actions.requested(QCoreApplication::arguments()) : QStringList();
     // Before anything reads or writes the user's settings: a second start only raises the
-    // first one's window (and hands it the action it was started for).
+    // first one's window (and hands it its command line).
     std::unique_ptr<SingleInstance> instance;
     if (const QString id = QGuiApplication::desktopFileName(); !id.isEmpty()) {
         instance = std::make_unique<SingleInstance>(id);
-        switch (instance->claim(action)) {
+        switch (instance->claim(QCoreApplication::arguments().mid(1), requested.value(0))) {
         case SingleInstance::Role::First:
             break;
         case SingleInstance::Role::AlreadyRunning:
@@ -276,28 +289,55 @@ int applicationMain(int argc, char** argv, const std::function<std::unique_ptr<A
         sigaction(SIGINT, &sa, nullptr);
     }
 
+    // The desktop's dark preference, asked while the window is built and waited for briefly
+    // before it is shown, so that a dark desktop never sees a light first frame. Only where the
+    // session bus is up already: looking for one would cost more than the frame.
+    std::unique_ptr<DesktopColorScheme> colorScheme;
+    if (instance && instance->onSessionBus()) {
+        colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
+        colorScheme->follow();
+    }
     std::unique_ptr<ApplicationDelegate> delegate = makeDelegate();
     MainLayout layout = loadMainLayout();
-    std::unique_ptr<DesktopColorScheme> colorScheme;
     std::unique_ptr<ScreenKeyboard> keyboard;
     Application application(delegate.get(), layout);
+    if (colorScheme)
+        colorScheme->settle(kColorSchemeWaitMs);
     application.launch();
+    if (layout.window)
+        useOwnStartupTokens(layout.window);
     if (instance) {
         instance->setWindow(layout.window);
         if (actions.perform)
             QObject::connect(instance.get(), &SingleInstance::activated, &application,
-                             [&actions, window = layout.window](const QString& asked) {
-                                 if (!asked.isEmpty())
-                                     actions.perform(asked, window);
-                             });
+                             [&actions, window = layout.window](const QString& asked, const QStringList& arguments) {
+                                 // The command line says it all; a launcher calling on the bus
+                                 // names its action alone.
+                                 QStringList wanted;
+                                 if (!arguments.isEmpty() && actions.requested)
+                                     wanted = actions.requested(QStringList{QCoreApplication::arguments().value(0)} + arguments);
+                                 else if (!asked.isEmpty())
+                                     wanted = {asked};
+                                 for (const QString& action : std::as_const(wanted))
+                                     actions.perform(action, window);
+                             },
+                             // After the later start has had its answer: a dialog opened here
+                             // must not keep it waiting.
+                             Qt::QueuedConnection);
     }
-    // The action this start was asked for, over the window once it is up.
-    if (!action.isEmpty() && actions.perform && layout.window)
-        QTimer::singleShot(0, layout.window, [&actions, action, window = layout.window] { actions.perform(action, window); });
-    // After the first frame: the answer comes when it comes, and restyles if it says dark.
+    // The actions this start was asked for, over the window once it is up.
+    if (!requested.isEmpty() && actions.perform && layout.window)
+        QTimer::singleShot(0, layout.window, [&actions, requested, window = layout.window] {
+            for (const QString& action : requested)
+                actions.perform(action, window);
+        });
+    // After the first frame: without the bus at start, the colour scheme's answer comes when it
+    // comes, and restyles if it says dark; the on-screen keyboard of a phone session.
     FirstFrame::whenPainted(&application, [&colorScheme, &keyboard] {
-        colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
-        colorScheme->follow();
+        if (!colorScheme) {
+            colorScheme = std::make_unique<DesktopColorScheme>(QDBusConnection::sessionBus());
+            colorScheme->follow();
+        }
         keyboard = std::make_unique<ScreenKeyboard>(QDBusConnection::sessionBus());
         keyboard->follow();
     });

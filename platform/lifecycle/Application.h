@@ -64,7 +64,8 @@ public:
     void setStatusBarStyle(int style, bool animated);
     int statusBarStyle() const { return statusBarStyle_; }
 
-    // Background and foreground, as the window is minimised or hidden and shown again.
+    // Background and foreground, as the window goes out of sight (minimised, hidden, covered)
+    // and comes back.
     void enterBackground();
     void enterForeground();
     void terminate();
@@ -78,17 +79,19 @@ private:
     bool background_ = false;
     bool terminated_ = false;
     bool awaitingFirstFrame_ = false;
+    QPointer<QObject> sight_;
     int statusBarStyle_ = 0;
     InterfaceOrientation deviceOrientation_ = InterfaceOrientation::Portrait;
     InterfaceOrientation interfaceOrientation_ = InterfaceOrientation::Portrait;
 };
 
 // Actions a start can be asked for on its command line (the desktop entry's actions, such as
-// the device settings): `requested` names the one the arguments ask for ("" for none);
-// `perform` runs it over the window once the window is up, in this start or, when the
-// application runs already, in the running one.
+// the demo position or the device settings): `requested` names those the arguments ask for
+// (none for a plain start); `perform` runs one over the window once the window is up, in this
+// start or, when the application runs already, in the running one, which is handed the
+// later start's whole command line.
 struct LaunchActions {
-    std::function<QString(const QStringList& arguments)> requested;
+    std::function<QStringList(const QStringList& arguments)> requested;
     std::function<void(const QString& action, QWidget* window)> perform;
 };
 

@@ -4,6 +4,8 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDeadlineTimer>
+#include <QThread>
 
 namespace {
 
@@ -38,14 +40,30 @@ void DesktopColorScheme::follow()
                  SLOT(settingChanged(QString, QString, QDBusVariant)));
     QDBusMessage read = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Read"));
     read << kNamespace << kKey;
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(read), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        const QDBusPendingReply<QDBusVariant> reply = *w;
-        // No portal, or one without the key: the platform theme's palette stays.
-        if (!reply.isError())
-            apply(reply.value().variant());
-        w->deleteLater();
-    });
+    pending_ = new QDBusPendingCallWatcher(bus_.asyncCall(read), this);
+    connect(pending_, &QDBusPendingCallWatcher::finished, this, &DesktopColorScheme::answered);
+}
+
+void DesktopColorScheme::answered(QDBusPendingCallWatcher* watcher)
+{
+    if (watcher != pending_)
+        return;
+    pending_ = nullptr;
+    const QDBusPendingReply<QDBusVariant> reply = *watcher;
+    // No portal, or one without the key: the platform theme's palette stays.
+    if (!reply.isError())
+        apply(reply.value().variant());
+    watcher->deleteLater();
+}
+
+void DesktopColorScheme::settle(int waitMs)
+{
+    // The bus's own thread fills the reply in; its signal would only come from the event loop.
+    const QDeadlineTimer deadline(waitMs);
+    while (pending_ && !pending_->isFinished() && !deadline.hasExpired())
+        QThread::msleep(1);
+    if (pending_ && pending_->isFinished())
+        answered(pending_);
 }
 
 void DesktopColorScheme::settingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value)

@@ -4,6 +4,7 @@
 // portal's "color-scheme"). Asked without waiting, so the first frame never waits for it.
 
 #include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QObject>
 #include <QPalette>
@@ -21,6 +22,10 @@ public:
     // palette gives the application darkPalette(); any other answer later gives the
     // platform's palette back. A desktop without the portal changes nothing.
     void follow();
+    // Waits at most `waitMs` for the answer follow() asked for, and applies it here when it
+    // came: asked before the window is built and settled before it is shown, a dark desktop's
+    // first frame is dark. A later answer is applied when it comes, as without this.
+    void settle(int waitMs);
     Scheme scheme() const { return scheme_; }
 
     // Light text on dark grey, with a blue highlight.
@@ -34,8 +39,10 @@ private slots:
 
 private:
     void apply(const QVariant& value);
+    void answered(QDBusPendingCallWatcher* watcher);
 
     QDBusConnection bus_;
     Scheme scheme_ = Scheme::NoPreference;
     std::optional<QPalette> platformPalette_; // set while ours is in use
+    QDBusPendingCallWatcher* pending_ = nullptr; // the first answer, until it is applied
 };

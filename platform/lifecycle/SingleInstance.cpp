@@ -1,5 +1,6 @@
 #include "platform/lifecycle/SingleInstance.h"
 #include "platform/lifecycle/LocalLineServer.h"
+#include "platform/lifecycle/StartupToken.h"
 #include "platform/foundation/Log.h"
 
 #include <QDBusAbstractAdaptor>
@@ -9,15 +10,25 @@
 #include <QDBusReply>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QVariantMap>
 
 namespace {
 
 constexpr int kAnswerMs = 800; // a later start ends within a second either way
-// A later start's request on the socket: one line, "activate" or "action NAME".
+// A later start's request on the socket: one line, "request " and a JSON object with the
+// action, the command line and the tokens. "activate" and "action NAME" are what earlier
+// versions send, and are still served.
 const char kActivate[] = "activate";
 const char kAction[] = "action ";
+const char kRequest[] = "request ";
+const QString kArguments = QStringLiteral("command-line");
+const QString kActionKey = QStringLiteral("action");
+const QString kActivationToken = QStringLiteral("activation-token");
+const QString kStartupId = QStringLiteral("desktop-startup-id");
 
 // The freedesktop application interface, as launchers and the second start call it.
 class ApplicationAdaptor : public QDBusAbstractAdaptor {
@@ -37,25 +48,25 @@ public slots:
 private:
     void activate(const QVariantMap& platformData, const QString& action)
     {
-        // Lets the window manager give the focus to a window raised on someone else's behalf.
-        for (const char* key : {"activation-token", "desktop-startup-id"}) {
-            const QString token = platformData.value(QLatin1String(key)).toString();
-            if (!token.isEmpty())
-                qputenv(key[0] == 'a' ? "XDG_ACTIVATION_TOKEN" : "DESKTOP_STARTUP_ID", token.toUtf8());
-        }
-        instance_->raiseWindow(action);
+        instance_->serve({action, platformData.value(kArguments).toStringList(), platformData});
     }
 
     SingleInstance* instance_;
 };
 
+// The launcher's tokens for the window this start would have opened. Qt's X11 plugin takes
+// DESKTOP_STARTUP_ID out of the environment when it connects, keeping it for the first window;
+// its native interface gives it back.
 QVariantMap startupTokens()
 {
     QVariantMap data;
     if (const QByteArray t = qgetenv("XDG_ACTIVATION_TOKEN"); !t.isEmpty())
-        data.insert(QStringLiteral("activation-token"), QString::fromUtf8(t));
-    if (const QByteArray t = qgetenv("DESKTOP_STARTUP_ID"); !t.isEmpty())
-        data.insert(QStringLiteral("desktop-startup-id"), QString::fromUtf8(t));
+        data.insert(kActivationToken, QString::fromUtf8(t));
+    QByteArray id = qgetenv("DESKTOP_STARTUP_ID");
+    if (id.isEmpty())
+        id = x11StartupId();
+    if (!id.isEmpty())
+        data.insert(kStartupId, QString::fromUtf8(id));
     return data;
 }
 
@@ -87,14 +98,14 @@ QString SingleInstance::objectPath(const QString& id)
     return path;
 }
 
-SingleInstance::Role SingleInstance::claim(const QString& action)
+SingleInstance::Role SingleInstance::claim(const QStringList& arguments, const QString& action)
 {
     if (sessionBusMayBeThere() && QDBusConnection::sessionBus().isConnected())
-        return claimOnSessionBus(action);
-    return claimLocalSocket(action);
+        return claimOnSessionBus(arguments, action);
+    return claimLocalSocket(arguments, action);
 }
 
-SingleInstance::Role SingleInstance::claimOnSessionBus(const QString& action)
+SingleInstance::Role SingleInstance::claimOnSessionBus(const QStringList& arguments, const QString& action)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     channel_ = QStringLiteral("session bus");
@@ -117,7 +128,10 @@ SingleInstance::Role SingleInstance::claimOnSessionBus(const QString& action)
                                                                         : QStringLiteral("ActivateAction"));
     if (!action.isEmpty())
         call << action << QVariant::fromValue(QVariantList());
-    call << startupTokens();
+    QVariantMap platformData = startupTokens();
+    if (!arguments.isEmpty())
+        platformData.insert(kArguments, arguments);
+    call << platformData;
     const QDBusMessage answer = bus.call(call, QDBus::Block, kAnswerMs);
     if (answer.type() == QDBusMessage::ErrorMessage) {
         NSLog("SingleInstance: %@ runs on the session bus but did not answer: %@", id_, answer.errorMessage());
@@ -126,7 +140,7 @@ SingleInstance::Role SingleInstance::claimOnSessionBus(const QString& action)
     return Role::AlreadyRunning;
 }
 
-SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
+SingleInstance::Role SingleInstance::claimLocalSocket(const QStringList& arguments, const QString& action)
 {
     QString why;
     const QString folder = privateSocketFolder(&why);
@@ -142,10 +156,13 @@ SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
         NSLog("SingleInstance: cannot lock %@; starting anyway", lock.fileName());
         return Role::First;
     }
-    // An action name is one line of its own; anything that would break the line is dropped.
-    QString name = action;
-    name.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
-    const QByteArray request = name.isEmpty() ? QByteArray(kActivate) + '\n' : QByteArray(kAction) + name.toUtf8() + '\n';
+    QByteArray request = requestLine(action, arguments, startupTokens());
+    if (request.isEmpty()) {
+        NSLog("SingleInstance: the command line is too long to hand over; asking for the window alone");
+        request = requestLine(action, {}, startupTokens());
+    }
+    if (request.isEmpty())
+        request = QByteArray(kActivate) + '\n';
     switch (askRunningInstance(path, request, kAnswerMs)) {
     case InstanceAnswer::Answered:
         return Role::AlreadyRunning;
@@ -164,25 +181,57 @@ SingleInstance::Role SingleInstance::claimLocalSocket(const QString& action)
         NSLog("SingleInstance: cannot listen at %@ (%@); a later start will open a second window", path, why);
         return Role::First;
     }
-    connect(server_, &LocalLineServer::lineReceived, this, [this](const QByteArray& line) {
-        raiseWindow(line.startsWith(kAction) ? QString::fromUtf8(line.mid(int(sizeof kAction) - 1)) : QString());
-    });
+    connect(server_, &LocalLineServer::lineReceived, this, [this](const QByteArray& line) { serve(parseRequestLine(line)); });
     return Role::First;
+}
+
+QByteArray SingleInstance::requestLine(const QString& action, const QStringList& arguments, const QVariantMap& tokens)
+{
+    QJsonObject request = QJsonObject::fromVariantMap(tokens);
+    if (!action.isEmpty())
+        request.insert(kActionKey, action);
+    if (!arguments.isEmpty())
+        request.insert(kArguments, QJsonArray::fromStringList(arguments));
+    // JSON escapes line ends, so the request stays one line whatever the arguments hold.
+    const QByteArray line = QByteArray(kRequest) + QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n';
+    return line.size() <= LocalLineServer::kMaximumLine ? line : QByteArray();
+}
+
+SingleInstance::Request SingleInstance::parseRequestLine(const QByteArray& line)
+{
+    Request request;
+    if (line.startsWith(kAction)) {
+        request.action = QString::fromUtf8(line.mid(int(sizeof kAction) - 1));
+    } else if (line.startsWith(kRequest)) {
+        const QJsonObject o = QJsonDocument::fromJson(line.mid(int(sizeof kRequest) - 1)).object();
+        request.action = o.value(kActionKey).toString();
+        for (const QJsonValue& v : o.value(kArguments).toArray())
+            request.arguments << v.toString();
+        for (const QString& key : {kActivationToken, kStartupId})
+            if (const QString token = o.value(key).toString(); !token.isEmpty())
+                request.tokens.insert(key, token);
+    }
+    return request;
 }
 
 void SingleInstance::raiseWindow(const QString& action)
 {
-    if (action.isEmpty())
+    serve({action, {}, {}});
+}
+
+void SingleInstance::serve(const Request& request)
+{
+    if (request.action.isEmpty())
         NSLog("SingleInstance: another start asked for the window");
     else
-        NSLog("SingleInstance: another start asked for the window and the action \"%@\"", action);
+        NSLog("SingleInstance: another start asked for the window and the action \"%@\"", request.action);
     if (QWidget* w = window_.data()) {
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->show();
         w->raise();
-        w->activateWindow();
+        activateWithTokens(w, request.tokens.value(kActivationToken).toString(), request.tokens.value(kStartupId).toString());
     }
-    emit activated(action);
+    emit activated(request.action, request.arguments);
 }
 
 #include "SingleInstance.moc"

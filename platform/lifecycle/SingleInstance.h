@@ -2,12 +2,14 @@
 // One running instance per user session. The first start owns the session bus name of the
 // application id (and answers org.freedesktop.Application.Activate there); where no session
 // bus exists it listens on a local socket in the per-user runtime folder instead. A later
-// start asks the first to show its window (and to run the action it was started for, such
-// as a desktop entry's action) and ends, touching nothing of the user's.
+// start hands the first its command line and the launcher's activation token, asks it to
+// show its window and ends, touching nothing of the user's.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <QVariantMap>
 #include <QWidget>
 
 class LocalLineServer;
@@ -26,10 +28,13 @@ public:
     ~SingleInstance() override;
 
     // Decides once, at start: one name request on the session bus, or a look at the socket.
-    // A later start hands `action` (when not empty) to the first.
-    Role claim(const QString& action = {});
+    // A later start hands `arguments` (its command line without the program) and the
+    // launcher's `action` that it asks for (when not empty) to the first.
+    Role claim(const QStringList& arguments = {}, const QString& action = {});
     // How the first instance was found or claimed: "session bus" or the socket's path.
     QString channel() const { return channel_; }
+    // Whether this first instance owns its name on the session bus (which is then up).
+    bool onSessionBus() const { return onBus_; }
 
     // The window a later start raises.
     void setWindow(QWidget* window) { window_ = window; }
@@ -37,17 +42,33 @@ public:
     // The session bus object path of `id`: "/" and its dotted parts ("/org/example/App").
     static QString objectPath(const QString& id);
 
+    // A later start's request on the socket, one line of at most the server's longest line;
+    // empty when the command line cannot be carried in one.
+    static QByteArray requestLine(const QString& action, const QStringList& arguments, const QVariantMap& tokens);
+    // What the first instance makes of a line from the socket.
+    struct Request {
+        QString action;        // a launcher's action ("settings"), as the older line names one
+        QStringList arguments; // the later start's command line
+        QVariantMap tokens;    // "activation-token" and "desktop-startup-id", as on the bus
+    };
+    static Request parseRequestLine(const QByteArray& line);
+
 signals:
-    // Another start asked for the window (after it has been raised), and for `action` when
-    // it was started for one.
-    void activated(const QString& action);
+    // Another start asked for the window (after it has been raised), for `action` when a
+    // launcher named one, with the command line it was started with.
+    void activated(const QString& action, const QStringList& arguments);
 
 public slots:
     void raiseWindow(const QString& action = {});
 
+public:
+    // Raises the window with the launcher's token (which lets the window manager give it the
+    // focus), then tells activated().
+    void serve(const Request& request);
+
 private:
-    Role claimOnSessionBus(const QString& action);
-    Role claimLocalSocket(const QString& action);
+    Role claimOnSessionBus(const QStringList& arguments, const QString& action);
+    Role claimLocalSocket(const QStringList& arguments, const QString& action);
 
     QString id_;
     QString channel_;

@@ -55,6 +55,9 @@ MapView::~MapView()
 void MapView::init()
 {
     setObjectName(QStringLiteral("mapView"));
+    // isVisible() stays true for a minimised or covered window: the window's sight decides.
+    sight_ = new WindowSight(this);
+    connect(sight_, &WindowSight::changed, this, &MapView::updateTracking);
     installMapViewAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -370,7 +373,7 @@ void MapView::setUserLocationSource(UserLocationSource* source)
 
 void MapView::updateTracking()
 {
-    const bool want = showsUserLocation_ && source_ && isVisible();
+    const bool want = showsUserLocation_ && source_ && isVisible() && sight_->canBeSeen();
     if (want == tracking_)
         return;
     tracking_ = want;

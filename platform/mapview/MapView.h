@@ -8,6 +8,7 @@
 #include "platform/geocoding/NearbyPlaces.h"
 #include "platform/mapview/TileMemoryCache.h"
 #include "platform/location/UserLocationSource.h"
+#include "platform/foundation/WindowSight.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -199,6 +200,7 @@ private:
     UserLocation userLocation_;
     QPointer<UserLocationSource> source_;
     bool tracking_ = false;
+    WindowSight* sight_ = nullptr;
 
     const NearbyPlaces* places_ = nullptr;
     QList<NearbyPlace> shownPlaces_;

@@ -5,13 +5,24 @@
 
 LocationManagerUserLocationSource::LocationManagerUserLocationSource(std::unique_ptr<LocationManager> manager,
                                                                      QObject* parent)
-    : UserLocationSource(parent), manager_(std::move(manager))
+    : UserLocationSource(parent)
 {
-    if (manager_) {
-        manager_->setDelegate(this);
-        manager_->setDesiredAccuracy(kLocationAccuracyBest);
-        manager_->setDistanceFilter(10.0);
-    }
+    setManager(std::move(manager));
+}
+
+void LocationManagerUserLocationSource::setManager(std::unique_ptr<LocationManager> manager)
+{
+    const bool following = manager_ && manager_->isUpdating();
+    if (manager_)
+        manager_->stopUpdatingLocation();
+    manager_ = std::move(manager);
+    if (!manager_)
+        return;
+    manager_->setDelegate(this);
+    manager_->setDesiredAccuracy(kLocationAccuracyBest);
+    manager_->setDistanceFilter(10.0);
+    if (following)
+        manager_->startUpdatingLocation();
 }
 
 LocationManagerUserLocationSource::~LocationManagerUserLocationSource() = default;

@@ -21,6 +21,9 @@ public:
     void stopUpdatingLocation() override;
     bool isDemo() const override { return manager_ && manager_->isDemo(); }
     LocationManager* manager() const { return manager_.get(); }
+    // Follows `manager` from now on, in place of the one before (which stops); following goes
+    // on if it was on.
+    void setManager(std::unique_ptr<LocationManager> manager);
 
     void locationManagerDidUpdateToLocation(LocationManager* manager, const Location& location,
                                             const std::optional<Location>& fromLocation) override;

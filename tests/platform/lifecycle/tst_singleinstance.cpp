@@ -81,17 +81,18 @@ private:
     QString busAddress_;
 };
 
-// Waits until the program's standard error holds `text`, keeping what it read in `err`.
-bool waitFor(QProcess& app, QByteArray& err, const QByteArray& text, int ms = 60000)
+// Waits until the program's standard error holds `text` (at `from` or later), keeping what it
+// read in `err`.
+bool waitFor(QProcess& app, QByteArray& err, const QByteArray& text, int ms = 60000, qsizetype from = 0)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!err.contains(text) && timer.elapsed() < ms && app.state() != QProcess::NotRunning) {
+    while (err.indexOf(text, from) < 0 && timer.elapsed() < ms && app.state() != QProcess::NotRunning) {
         app.waitForReadyRead(200);
         err += app.readAllStandardError();
     }
     err += app.readAllStandardError();
-    return err.contains(text);
+    return err.indexOf(text, from) >= 0;
 }
 
 const QByteArray kLaunched = "setting message type to: current";
@@ -140,6 +141,10 @@ private slots:
             qInfo("second start %s ended after %lld ms", qPrintable(arguments.join(u' ')), ms);
         }
         QVERIFY2(waitFor(first, firstErr, "SingleInstance: another start asked for the window", 10000), firstErr.constData());
+        // --demo is applied, not merely received: the running one follows the demo walk.
+        QVERIFY2(waitFor(first, firstErr, "Location source changed to demo", 10000), firstErr.constData());
+        const qsizetype switched = firstErr.indexOf("Location source changed to demo");
+        QVERIFY2(waitFor(first, firstErr, "did update to location", 20000, switched), firstErr.constData());
         QCOMPARE(snapshot(session.userFiles() + QStringLiteral("/config")), before);
 
         // --settings (the launcher's action) opens the device settings in the running one.
@@ -175,6 +180,61 @@ private slots:
         QVERIFY2(waitFor(next, nextErr, kLaunched), nextErr.constData());
         next.terminate();
         QVERIFY(next.waitForFinished(30000));
+    }
+
+    // The socket's request carries the command line and the tokens on one line, within the
+    // server's limit.
+    void requestLineRoundTrip_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QVariantMap>("tokens");
+        QTest::addColumn<bool>("fits");
+        const QVariantMap none;
+        QTest::newRow("plain start") << QString() << QStringList() << none << true;
+        QTest::newRow("demo") << "demo" << QStringList{"--demo"} << none << true;
+        QTest::newRow("line ends and quotes in an argument")
+            << QString() << QStringList{"--x=\"a\nb\r\"\\"} << none << true;
+        QTest::newRow("both tokens")
+            << QString() << QStringList{"--demo"}
+            << QVariantMap{{"activation-token", "abc-123"}, {"desktop-startup-id", "launcher-1_TIME42"}} << true;
+        QTest::newRow("longer than a line") << QString() << QStringList{QString(1100, u'x')} << none << false;
+    }
+
+    void requestLineRoundTrip()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, arguments);
+        QFETCH(QVariantMap, tokens);
+        QFETCH(bool, fits);
+        const QByteArray line = SingleInstance::requestLine(action, arguments, tokens);
+        QCOMPARE(!line.isEmpty(), fits);
+        if (!fits)
+            return;
+        QVERIFY(line.size() <= 1024 && line.count('\n') == 1 && line.endsWith('\n'));
+        const SingleInstance::Request request = SingleInstance::parseRequestLine(line.trimmed());
+        QCOMPARE(request.action, action);
+        QCOMPARE(request.arguments, arguments);
+        QCOMPARE(request.tokens, tokens);
+    }
+
+    // The launcher's token is used for the raise and never stays for programs started later.
+    void tokensLeaveTheEnvironment()
+    {
+        QWidget window;
+        window.show();
+        SingleInstance instance(QStringLiteral("org.quorvel.Test"));
+        instance.setWindow(&window);
+        QSignalSpy activated(&instance, &SingleInstance::activated);
+        qputenv("XDG_ACTIVATION_TOKEN", "left-by-the-first-start");
+        qputenv("DESKTOP_STARTUP_ID", "left-too");
+        instance.serve({QString(), {QStringLiteral("--demo")},
+                        {{QStringLiteral("activation-token"), QStringLiteral("from-the-launcher")},
+                         {QStringLiteral("desktop-startup-id"), QStringLiteral("id_TIME1")}}});
+        QVERIFY(!qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
+        QVERIFY(!qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID"));
+        QCOMPARE(activated.size(), 1);
+        QCOMPARE(activated.at(0).at(1).toStringList(), QStringList{QStringLiteral("--demo")});
     }
 
     // A later start shows the window again even when it was minimised or hidden.

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
@@ -105,6 +106,8 @@ private slots:
     void offlineShowsNearbyPlaces();
     void clickOnPinShowsCallout();
     void userLocationFromTheSource();
+    void followsOnlyWhileItsWindowCanBeSeen_data();
+    void followsOnlyWhileItsWindowCanBeSeen();
     void turningTheViewKeepsCentreAndScale();
     void animatedRegionChange();
     void accessibleDescription_data();
@@ -496,6 +499,42 @@ void tst_MapView::userLocationFromTheSource()
     QCOMPARE(delegate.updates[1].latitude, 50.2);
     QCOMPARE(map.userLocation()->location->coordinate.longitude, 14.5);
     map.hide();
+    QCOMPARE(source.stops, 1);
+}
+
+void tst_MapView::followsOnlyWhileItsWindowCanBeSeen_data()
+{
+    using Change = std::function<void(QWidget&)>;
+    QTest::addColumn<Change>("away");
+    QTest::addColumn<Change>("back");
+    // A minimised window's widgets stay visible to Qt: the window's sight decides.
+    QTest::newRow("minimised") << Change([](QWidget& w) { w.showMinimized(); }) << Change([](QWidget& w) { w.showNormal(); });
+    QTest::newRow("hidden") << Change([](QWidget& w) { w.hide(); }) << Change([](QWidget& w) { w.show(); });
+}
+
+void tst_MapView::followsOnlyWhileItsWindowCanBeSeen()
+{
+    QFETCH(std::function<void(QWidget&)>, away);
+    QFETCH(std::function<void(QWidget&)>, back);
+    FakeSource source;
+    QWidget window;
+    window.resize(360, 640);
+    auto* layout = new QVBoxLayout(&window);
+    auto* map = new MapView(noTiles());
+    layout->addWidget(map);
+    map->setUserLocationSource(&source);
+    map->setShowsUserLocation(true);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(source.starts, 1);
+    away(window);
+    QTRY_COMPARE(source.stops, 1);
+    // The window system's own report of the change comes later; restoring before it would be
+    // undone by it.
+    QTest::qWait(100);
+    back(window);
+    QTRY_COMPARE(source.starts, 2);
+    QTest::qWait(50);
     QCOMPARE(source.stops, 1);
 }
 
