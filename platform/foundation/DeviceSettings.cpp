@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <optional>
@@ -119,7 +120,15 @@ std::optional<QHash<QString, QVariant>> contents(const QString& file)
         return it->values;
     const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
     Parsed parsed{*stamp, {}, nowNs - std::max(stamp->modifiedNs, stamp->changedNs) > kSettledNs};
-    const QSettings settings(file, QSettings::IniFormat);
+    // Qt keeps what it parsed per file name too, and parses again only when the size or the
+    // time in milliseconds changed: a file changed that recently is read under a name of its
+    // own, a link in a private folder of ours.
+    QTemporaryDir fresh;
+    QString readFrom = file;
+    if (!parsed.settled && fresh.isValid()
+        && QFile::link(QFileInfo(file).absoluteFilePath(), fresh.filePath(QStringLiteral("device.ini"))))
+        readFrom = fresh.filePath(QStringLiteral("device.ini"));
+    const QSettings settings(readFrom, QSettings::IniFormat);
     for (const QString& key : settings.allKeys())
         parsed.values.insert(key, settings.value(key));
     parsedFiles().insert(file, parsed);
