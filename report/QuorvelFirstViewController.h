@@ -14,7 +14,6 @@
 #include "platform/ui/ViewController.h"
 
 #include <QPointer>
-#include <QPropertyAnimation>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -97,7 +96,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void shiftView(int dy);
     // SMSLabel's colour for send readiness: the theme's text colour when a recipient is
     // there, its disabled-text colour when not (black and gray on a light desktop).
     void showSendReadiness(bool ready);
@@ -126,14 +124,10 @@ public:
     std::unique_ptr<Geocoder> geocoder;
     std::optional<Placemark> placemark;
 
-    // The running view shift, if any (tests wait for it).
-    QPropertyAnimation* viewShiftAnimation() const { return shiftAnimation_.data(); }
-
 private:
     void followWindow();
     void windowVisibilityChanged();
 
-    QPointer<QPropertyAnimation> shiftAnimation_;
     QPointer<QWidget> watchedWindow_;
     // The question before sending a demo, coarse or old position, and its answer.
     QPointer<AlertView> sendConfirmation_;
