@@ -75,15 +75,23 @@ void keepFocusInView(QScrollArea* area)
     new FocusKeeper(area);
 }
 
+void makePage(QScrollArea* area)
+{
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    // Up and down only: the page is as wide as the window, as it always was.
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (area->widget())
+        area->widget()->setMinimumWidth(1);
+    enableTouchScrolling(area);
+    keepFocusInView(area);
+}
+
 QScrollArea* scrollingPage(QWidget* content, QWidget* parent)
 {
     auto* area = new QScrollArea(parent);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setWidget(content);
-    enableTouchScrolling(area);
-    keepFocusInView(area);
+    makePage(area);
     return area;
 }
 

@@ -24,8 +24,11 @@ void enableTouchScrolling(QAbstractScrollArea* area);
 // changes (the on-screen keyboard takes half the window, the phone turns).
 void keepFocusInView(QScrollArea* area);
 
-// A frameless scroll area around `content` that gives it the whole width and scrolls it up
-// and down once the place is shorter than it needs, by finger too, keeping the focus in view.
+// Makes a scroll area holding its page such a page (below).
+void makePage(QScrollArea* area);
+
+// A frameless scroll area around `content` that gives it the window's width and scrolls it
+// up and down once the place is shorter than it needs, by finger too, keeping the focus in view.
 QScrollArea* scrollingPage(QWidget* content, QWidget* parent = nullptr);
 
 // How far a press may move and still count as a tap: the platform's drag distance, which

@@ -45,10 +45,8 @@ QWidget* ViewController::view()
 
 void ViewController::preparePage(QWidget* view)
 {
-    if (auto* page = view->findChild<QScrollArea*>(QStringLiteral("page"), Qt::FindDirectChildrenOnly)) {
-        enableTouchScrolling(page);
-        keepFocusInView(page);
-    }
+    if (auto* page = view->findChild<QScrollArea*>(QStringLiteral("page"), Qt::FindDirectChildrenOnly))
+        makePage(page);
 }
 
 TabBarController* ViewController::tabBarController() const
