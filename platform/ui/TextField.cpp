@@ -99,6 +99,14 @@ TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
     });
 }
 
+QSize TextView::sizeHint() const
+{
+    QSize hint = QPlainTextEdit::sizeHint();
+    if (minimumHeight() > 0)
+        hint.setHeight(minimumHeight());
+    return hint;
+}
+
 void TextView::updateWrapMode(int changedPosition, int changedLength)
 {
     // Only the paragraphs the change touched can have gained a long run.
