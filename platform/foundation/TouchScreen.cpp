@@ -44,7 +44,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Resize && (watched == area_->viewport() || watched == area_->widget()))
-            show(QApplication::focusWidget());
+            // The window's own, which it keeps while another window is active.
+            show(area_->window()->focusWidget());
         return false;
     }
 
