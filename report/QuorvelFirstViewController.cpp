@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QMouseEvent>
-#include <QPropertyAnimation>
 #include <QTimer>
 
 QuorvelFirstViewController::QuorvelFirstViewController(ReportServices services, QWidget* parent)
@@ -58,6 +57,7 @@ void QuorvelFirstViewController::loadView(QWidget* view)
     connect(sendButton.data(), &QPushButton::clicked, this, [this] { sendSMS(sendButton); });
     connect(contactsButton.data(), &QPushButton::clicked, this, [this] { contactButton(contactsButton); });
     view->installEventFilter(this);
+    ui_->pageContent->installEventFilter(this);
     // The age shown counts in minutes; a finer tick keeps it within a few seconds of true.
     if (!fixAgeTimer_) {
         fixAgeTimer_ = new QTimer(this);
@@ -198,11 +198,9 @@ bool QuorvelFirstViewController::shouldAutorotateToInterfaceOrientation(Interfac
     return orientation != InterfaceOrientation::PortraitUpsideDown;
 }
 
-void QuorvelFirstViewController::textFieldDidBeginEditing(TextField* textField)
+void QuorvelFirstViewController::textFieldDidBeginEditing(TextField*)
 {
     NSLog("V POLI: textFieldDidBeginEditing");
-    if (textField == phoneNumber)
-        shiftView(-165);
 }
 
 bool QuorvelFirstViewController::textFieldShouldEndEditing(TextField*)
@@ -226,23 +224,19 @@ void QuorvelFirstViewController::showSendReadiness(bool ready)
     SMSLabel->setPalette(palette);
 }
 
-void QuorvelFirstViewController::textFieldDidEndEditing(TextField* textField)
+void QuorvelFirstViewController::textFieldDidEndEditing(TextField*)
 {
     NSLog("V POLI: textFieldDidEndEditing");
-    if (textField == phoneNumber)
-        shiftView(165);
 }
 
 void QuorvelFirstViewController::textViewDidBeginEditing(TextView*)
 {
     NSLog("V POLI: textViewDidBeginEditing");
-    shiftView(-165);
 }
 
 void QuorvelFirstViewController::textViewDidEndEditing(TextView*)
 {
     NSLog("V POLI: textViewDidEndEditing");
-    shiftView(165);
 }
 
 void QuorvelFirstViewController::phoneNumberReturn(TextField* sender)
@@ -258,29 +252,6 @@ void QuorvelFirstViewController::backgroundTouched()
         phoneNumber->resignFirstResponder();
     else if (Message && Message->isFirstResponder())
         Message->resignFirstResponder();
-}
-
-void QuorvelFirstViewController::shiftView(int dy)
-{
-    QWidget* v = isViewLoaded() ? view() : nullptr;
-    if (!v)
-        return;
-    // The shift is applied to where a running shift is heading, and the new animation
-    // starts from where the view is now, so quick focus changes never lose a step.
-    QPoint target = v->pos();
-    if (shiftAnimation_ && shiftAnimation_->state() == QAbstractAnimation::Running) {
-        target = shiftAnimation_->endValue().toPoint();
-        shiftAnimation_->stop();
-    }
-    target.ry() += dy;
-    if (!shiftAnimation_ || shiftAnimation_->targetObject() != v) {
-        // Parented to the view, so it goes when the view is unloaded.
-        shiftAnimation_ = new QPropertyAnimation(v, "pos", v);
-        shiftAnimation_->setDuration(500);
-    }
-    shiftAnimation_->setStartValue(v->pos());
-    shiftAnimation_->setEndValue(target);
-    shiftAnimation_->start();
 }
 
 void QuorvelFirstViewController::followWindow()
@@ -311,7 +282,9 @@ void QuorvelFirstViewController::windowVisibilityChanged()
 
 bool QuorvelFirstViewController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isViewLoaded() && watched == view() && event->type() == QEvent::MouseButtonPress)
+    // The background is the view's own and, inside the scrolling page, the page's.
+    const bool background = isViewLoaded() && (watched == view() || (ui_ && watched == ui_->pageContent));
+    if (background && event->type() == QEvent::MouseButtonPress)
         backgroundTouched();
     // The label's colour is its own, so a light/dark switch does not reach it by itself.
     if (isViewLoaded() && watched == view() && event->type() == QEvent::ApplicationPaletteChange && shownReadiness_)

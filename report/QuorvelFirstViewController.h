@@ -15,7 +15,6 @@
 #include "platform/ui/ViewController.h"
 
 #include <QPointer>
-#include <QPropertyAnimation>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -98,7 +97,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void shiftView(int dy);
     // SMSLabel's colour for send readiness: the theme's text colour when a recipient is
     // there, its disabled-text colour when not (black and gray on a light desktop).
     void showSendReadiness(bool ready);
@@ -127,9 +125,6 @@ public:
     std::unique_ptr<Geocoder> geocoder;
     std::optional<Placemark> placemark;
 
-    // The running view shift, if any (tests wait for it).
-    QPropertyAnimation* viewShiftAnimation() const { return shiftAnimation_.data(); }
-
 private:
     void followWindow();
     // Wires the manager to this screen (its lines, delegate, accuracy and filter).
@@ -138,7 +133,6 @@ private:
     void locationSourceChanged();
     void windowVisibilityChanged();
 
-    QPointer<QPropertyAnimation> shiftAnimation_;
     QPointer<WindowSight> sight_;
     // The question before sending a demo, coarse or old position, and its answer.
     QPointer<AlertView> sendConfirmation_;

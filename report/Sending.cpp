@@ -3,6 +3,7 @@
 #include "report/QuorvelFirstViewController.h"
 #include "report/FixQuality.h"
 #include "report/Placeholders.h"
+#include "platform/foundation/TouchScreen.h"
 #include "platform/ui/AlertView.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
@@ -37,7 +38,7 @@ void QuorvelFirstViewController::presentViewController(QDialog* controller, bool
     presented_ = controller;
     controller->setParent(isViewLoaded() ? view()->window() : window(), Qt::Dialog);
     controller->setWindowModality(Qt::WindowModal);
-    controller->show();
+    showFitting(controller);
 }
 
 void QuorvelFirstViewController::dismissViewControllerAnimated(bool)

@@ -1,6 +1,8 @@
 // Takes the report screen's pictures for docs/: with a position (the demo walk, as on a
 // machine without GeoClue or gpsd; in a light and in a dark desktop theme), with the format
-// sheet open, and while the message is edited (view shifted); with `waiting`, the status
+// sheet open, and while the message is edited (kept in view); with `phone`, at a phone's
+// sizes (portrait, keyboard up, landscape, the smallest) while the recipient is typed, and the
+// format sheet on the smallest; with `waiting`, the status
 // line while a source gives no fix; with `satellites`, that line while a receiver sees the
 // sky but has no fix; with `quality`, the accuracy and the age of a fix beside it, and the
 // question before a coarse fix is sent. Run from the source folder:
@@ -8,6 +10,7 @@
 //   build/report_screenshots docs waiting
 //   build/report_screenshots docs satellites
 //   build/report_screenshots docs quality
+//   build/report_screenshots docs phone
 // QUORVEL_SCREENSHOT_LANGUAGE=de takes them in that language (English when unset).
 
 #include "app/QuorvelAppDelegate.h"
@@ -121,6 +124,21 @@ int main(int argc, char** argv)
         delete layout.window;
         return 0;
     }
+    if (mode == "phone") {
+        for (const QSize size : {QSize(360, 720), QSize(360, 400), QSize(720, 360), QSize(360, 294)}) {
+            layout.window->resize(size);
+            screen->phoneNumber->becomeFirstResponder();
+            QTest::qWait(300);
+            layout.window->grab().save(out + QStringLiteral("/report-phone-%1x%2.png").arg(size.width()).arg(size.height()));
+        }
+        screen->phoneNumber->resignFirstResponder();
+        screen->coordBtn->click();
+        QTest::qWait(300);
+        layout.window->grab().save(out + QStringLiteral("/report-phone-format-sheet.png"));
+        ActionSheetPresenter::shared().dismissAll();
+        delete layout.window;
+        return 0;
+    }
     layout.window->grab().save(out + QStringLiteral("/report-position.png"));
     const QPalette light = QApplication::palette();
     QApplication::setPalette(DesktopColorScheme::darkPalette());
@@ -134,7 +152,7 @@ int main(int argc, char** argv)
     layout.window->grab().save(out + QStringLiteral("/report-format-sheet.png"));
     ActionSheetPresenter::shared().dismissAll();
 
-    // Editing the message: the view moves up out of the keyboard's way.
+    // Editing the message: it stays in view.
     screen->locationManager->stopUpdatingLocation();
     screen->Message->becomeFirstResponder();
     QTextCursor c = screen->Message->textCursor();

@@ -2,8 +2,10 @@
 #include "platform/contacts/PeopleOrder.h"
 #include "platform/contacts/ContactsLoader.h"
 #include "platform/foundation/Accessible.h"
+#include "platform/foundation/TouchScreen.h"
 
 #include <QAbstractListModel>
+#include <algorithm>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCollator>
@@ -65,7 +67,8 @@ public:
     {
         QFont small = option.font;
         small.setPointSizeF(small.pointSizeF() * 0.85);
-        return {option.rect.width(), QFontMetrics(option.font).height() + QFontMetrics(small).height() + 10};
+        // Never lower than a finger needs to hit one row and not its neighbour.
+        return {option.rect.width(), std::max(kTouchTarget, QFontMetrics(option.font).height() + QFontMetrics(small).height() + 10)};
     }
 };
 
@@ -360,6 +363,7 @@ void PeoplePickerNavigationController::build()
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setItemDelegate(new PersonDelegate(list_));
     list_->setModel(filter_);
+    enableTouchScrolling(list_);
     layout->addWidget(list_, 1);
     empty_ = new QLabel(this);
     empty_->setObjectName(QStringLiteral("emptyLabel"));

@@ -8,6 +8,7 @@
 #include "platform/foundation/Format.h"
 #include "platform/foundation/Keyring.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/TouchScreen.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -83,6 +84,8 @@ void DeviceSettingsDialog::addSection(SettingsSection* section, const char* tabN
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidget(section);
+    enableTouchScrolling(area);
+    keepFocusInView(area);
     tabs_->addTab(area, section->title());
     sections_.append(section);
     connect(section, &SettingsSection::changed, this, &DeviceSettingsDialog::validate);
@@ -95,7 +98,7 @@ DeviceSettingsDialog* DeviceSettingsDialog::present(QWidget* parent)
         open = new DeviceSettingsDialog({}, parent);
         open->setAttribute(Qt::WA_DeleteOnClose);
     }
-    open->show();
+    showFitting(open);
     open->raise();
     open->activateWindow();
     NSLog("Settings: shown");

@@ -9,6 +9,8 @@
 #include <QImageIOPlugin>
 #include <QImageReader>
 #include <QtPlugin>
+#include <algorithm>
+#include <cmath>
 
 QString imageResourcePath(const QString& name)
 {
@@ -18,15 +20,26 @@ QString imageResourcePath(const QString& name)
     return QFile::exists(path) ? path : QString();
 }
 
-QPixmap imageNamed(const QString& name)
+QPixmap imageNamed(const QString& name, qreal ratio)
 {
-    const QString path = imageResourcePath(name);
+    QString path = imageResourcePath(name);
     if (path.isEmpty())
         return {};
+    int drawnFor = 1;
+    for (int n = std::min(3, int(std::ceil(ratio - 0.01))); n > 1; --n) {
+        const QString sharper = path.chopped(4) + QStringLiteral("@%1x.png").arg(n);
+        if (QFile::exists(sharper)) {
+            path = sharper;
+            drawnFor = n;
+            break;
+        }
+    }
     // Our images are PNG: Qt's own reader, without asking every image-format plugin first.
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
+    pixmap.setDevicePixelRatio(drawnFor);
+    return pixmap;
 }
 
 namespace {

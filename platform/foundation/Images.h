@@ -10,7 +10,10 @@
 #include <QPixmap>
 #include <QString>
 
-// The image named `name` (with or without ".png"), or a null pixmap when there is none.
-QPixmap imageNamed(const QString& name);
+// The image named `name` (with or without ".png"), or a null pixmap when there is none. For
+// a screen of `ratio` device pixels to a logical one it is the picture drawn for that ratio
+// (name@2x.png, name@3x.png) where there is one, marked with its ratio so that it is drawn
+// at the same logical size, pixel for pixel.
+QPixmap imageNamed(const QString& name, qreal ratio = 1);
 // The resource path of that image for style sheets, or an empty string when missing.
 QString imageResourcePath(const QString& name);

@@ -1,15 +1,21 @@
 #include "platform/mapview/MapView.h"
 #include "platform/foundation/LocalizedText.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/TouchScreen.h"
 #include "platform/mapview/MapViewAccessible.h"
 #include "platform/mapview/TileLoader.h"
 
 #include <QAccessible>
 
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QTouchEvent>
 #include <QVariantAnimation>
 #include <QWheelEvent>
 #include <algorithm>
@@ -63,6 +69,23 @@ void MapView::init()
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 64);
     setCursor(Qt::OpenHandCursor);
+    // Fingers pan, pinch and double-tap; the buttons are for one hand and for the mouse.
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    zoomIn_ = new QPushButton(QStringLiteral("+"), this);
+    zoomIn_->setObjectName(QStringLiteral("zoomInButton"));
+    zoomIn_->setAccessibleName(tr("Zoom in"));
+    zoomOut_ = new QPushButton(QStringLiteral("\u2212"), this);
+    zoomOut_->setObjectName(QStringLiteral("zoomOutButton"));
+    zoomOut_->setAccessibleName(tr("Zoom out"));
+    for (QPushButton* b : {zoomIn_, zoomOut_}) {
+        b->setToolTip(b->accessibleName());
+        b->setFixedSize(kTouchTarget, kTouchTarget);
+        // The keys + and - do the same for the keyboard; Tab stays on the map.
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setCursor(Qt::ArrowCursor);
+    }
+    connect(zoomIn_, &QPushButton::clicked, this, [this] { zoomBy(1, true); });
+    connect(zoomOut_, &QPushButton::clicked, this, [this] { zoomBy(-1, true); });
     tiles_ = new TileLoader([this] { return TileLoader::View{center_, zoom_, size()}; }, this);
     connect(tiles_, &TileLoader::tilesChanged, this, &MapView::tilesChangedInLoader);
     connect(tiles_, &TileLoader::availabilityChanged, this, [this] {
@@ -236,6 +259,7 @@ const TileMemoryCache& MapView::memoryCache() const
 void MapView::updateTiles()
 {
     const Camera camera = animating_ ? to_ : Camera{center_, zoom_};
+    tiles_->setDevicePixelRatio(devicePixelRatioF());
     // Nothing is fetched for the first-glance world view of a map nobody sees yet: a region
     // is usually on its way.
     tiles_->request({camera.center, camera.zoom, size()}, hasRegion_ || isVisible());
@@ -467,7 +491,7 @@ void MapView::drawTiles(QPainter& p, const QPointF& topLeft, double tilePx, int 
     const qint64 y0 = std::max<qint64>(0, qint64(std::floor(-topLeft.y() / tilePx)));
     const qint64 y1 = std::min<qint64>(n - 1, qint64(std::floor((height() - topLeft.y()) / tilePx)));
     // Scaled tiles look best smoothed; mid-animation speed matters more.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, !animating_ && std::abs(tilePx - 256.0) > 0.5);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !animating_ && std::abs(tilePx * tiles_->devicePixelRatio() - 256.0) > 0.5);
     const int l = layer();
     const TileMemoryCache& memory = tiles_->memory();
     for (qint64 y = y0; y <= y1; ++y) {
@@ -662,9 +686,19 @@ void MapView::drawOverlayTexts(QPainter& p) const
 
 // ---- input --------------------------------------------------------------------------
 
+void MapView::placeZoomButtons()
+{
+    // At the right edge, above the attribution line.
+    const int x = width() - kTouchTarget - 8;
+    const int bottom = height() - QFontMetrics(font()).height() - 12;
+    zoomOut_->move(x, bottom - kTouchTarget);
+    zoomIn_->move(x, bottom - 2 * kTouchTarget - 4);
+}
+
 void MapView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    placeZoomButtons();
     if (pendingRegion_ && width() > 0 && height() > 0) {
         const CoordinateRegion r = *pendingRegion_;
         setRegion(r, false);
@@ -693,7 +727,8 @@ const PointAnnotation* MapView::annotationAt(QPointF point) const
     double bestY = -1e300;
     for (const auto& a : annotations_) {
         const QPointF pt = pointForCoordinate(a->coordinate());
-        const QRectF hit(pt.x() - 12, pt.y() - 34, 24, 36);
+        // As large as a finger needs, around the pin as drawn (its head above the point).
+        const QRectF hit(pt.x() - kTouchTarget / 2.0, pt.y() - 17 - kTouchTarget / 2.0, kTouchTarget, kTouchTarget);
         if (hit.contains(point) && pt.y() >= bestY) {
             best = a.get();
             bestY = pt.y();
@@ -706,18 +741,42 @@ void MapView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    pressed_ = true;
-    dragging_ = false;
-    pressPos_ = event->position().toPoint();
-    pressCamera_ = {center_, zoom_};
+    pressAt(event->position().toPoint());
 }
 
 void MapView::mouseMoveEvent(QMouseEvent* event)
 {
+    dragTo(event->position().toPoint(), 5);
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return QWidget::mouseReleaseEvent(event);
+    releaseAt(event->position());
+}
+
+void MapView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseDoubleClickEvent(event);
+    zoomBy(1, true);
+}
+
+void MapView::pressAt(QPoint point)
+{
+    pressed_ = true;
+    dragging_ = false;
+    pressPos_ = point;
+    pressCamera_ = {center_, zoom_};
+}
+
+void MapView::dragTo(QPoint point, int slack)
+{
     if (!pressed_)
         return;
-    const QPoint delta = event->position().toPoint() - pressPos_;
-    if (!dragging_ && delta.manhattanLength() < 5)
+    const QPoint delta = point - pressPos_;
+    if (!dragging_ && delta.manhattanLength() < slack)
         return;
     if (!dragging_) {
         dragging_ = true;
@@ -730,10 +789,8 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
     applyCamera({MapGeometry::unproject({m.x() - std::floor(m.x()), std::clamp(m.y(), 0.0, 1.0)}), pressCamera_.zoom});
 }
 
-void MapView::mouseReleaseEvent(QMouseEvent* event)
+void MapView::releaseAt(QPointF point)
 {
-    if (event->button() != Qt::LeftButton || !pressed_)
-        return QWidget::mouseReleaseEvent(event);
     pressed_ = false;
     if (dragging_) {
         dragging_ = false;
@@ -741,7 +798,90 @@ void MapView::mouseReleaseEvent(QMouseEvent* event)
         emit regionDidChangeAnimated(false);
         return;
     }
-    selectAnnotation(annotationAt(event->position()));
+    selectAnnotation(annotationAt(point));
+}
+
+bool MapView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        touchEvent(static_cast<QTouchEvent*>(event));
+        return true;
+    default: return QWidget::event(event);
+    }
+}
+
+void MapView::touchEvent(QTouchEvent* event)
+{
+    const QList<QEventPoint>& points = event->points();
+    // A finger on a zoom button presses the button, as Qt makes a mouse click of it.
+    if (event->type() == QEvent::TouchBegin && points.size() == 1
+        && childAt(points.first().position().toPoint()) != nullptr) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (event->type() == QEvent::TouchCancel) {
+        pressed_ = dragging_ = pinched_ = false;
+        return;
+    }
+    if (points.size() >= 2) {
+        // Two fingers: the zoom follows their distance, about the view's centre.
+        const double distance = QLineF(points.at(0).position(), points.at(1).position()).length();
+        if (!pinched_ || pinchDistance_ <= 0) {
+            pinched_ = true;
+            pressed_ = dragging_ = false;
+            pinchDistance_ = distance;
+            pinchZoom_ = zoom_;
+            animation_->stop();
+            animating_ = false;
+        } else if (distance > 0) {
+            applyCamera({center_, std::clamp(pinchZoom_ + std::log2(distance / pinchDistance_), 0.0, kMaximumZoom)});
+        }
+        if (event->type() == QEvent::TouchEnd)
+            emit regionDidChangeAnimated(false);
+        return;
+    }
+    if (points.isEmpty())
+        return;
+    const QEventPoint& point = points.first();
+    if (pinched_) {
+        // What is left of a pinch neither pans nor taps.
+        if (event->type() == QEvent::TouchEnd) {
+            pinched_ = false;
+            emit regionDidChangeAnimated(false);
+        }
+        return;
+    }
+    const int slack = tapSlack(event);
+    if (event->type() == QEvent::TouchBegin) {
+        pressAt(point.position().toPoint());
+    } else if (event->type() == QEvent::TouchUpdate) {
+        dragTo(point.position().toPoint(), slack);
+    } else if (pressed_) {
+        const bool tap = !dragging_;
+        releaseAt(point.position());
+        if (!tap)
+            return;
+        // A second tap soon after the first and near it zooms in.
+        static const QElapsedTimer clock = [] {
+            QElapsedTimer started;
+            started.start();
+            return started;
+        }();
+        const qint64 now = clock.elapsed();
+        if (lastTapMs_ >= 0 && now - lastTapMs_ <= QGuiApplication::styleHints()->mouseDoubleClickInterval()
+            && QLineF(lastTapPos_, point.position()).length() <= 2 * slack) {
+            lastTapMs_ = -1;
+            zoomBy(1, true);
+            return;
+        }
+        lastTapMs_ = now;
+        lastTapPos_ = point.position();
+    }
 }
 
 void MapView::wheelEvent(QWheelEvent* event)

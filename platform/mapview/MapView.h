@@ -17,6 +17,8 @@
 #include <optional>
 #include <vector>
 
+class QPushButton;
+class QTouchEvent;
 class QVariantAnimation;
 class MapView;
 class TileLoader;
@@ -148,7 +150,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     struct Camera {
@@ -168,6 +172,12 @@ private:
     int layer() const { return mapType_ == MapType::Standard ? 0 : 1; }
     const PointAnnotation* annotationAt(QPointF point) const;
     void zoomBy(double steps, bool animated);
+    // A press, a drag and a release of the mouse or of one finger.
+    void pressAt(QPoint point);
+    void dragTo(QPoint point, int slack);
+    void releaseAt(QPointF point);
+    void touchEvent(QTouchEvent* event);
+    void placeZoomButtons();
     void panBy(QPointF pixels);
 
     void drawBackground(QPainter& p, const QPointF& topLeft, double tilePx, int tz) const;
@@ -209,6 +219,15 @@ private:
     Camera pressCamera_;
     bool dragging_ = false;
     bool pressed_ = false;
+    // Two fingers: their distance and the zoom when the second came down.
+    double pinchDistance_ = 0;
+    double pinchZoom_ = 0;
+    bool pinched_ = false;
+    // The last tap of a finger, for a double tap.
+    QPointF lastTapPos_;
+    qint64 lastTapMs_ = -1;
+    QPushButton* zoomIn_ = nullptr;
+    QPushButton* zoomOut_ = nullptr;
     mutable QPixmap pin_;
     mutable QPixmap demoPin_;
     quint64 frames_ = 0;

@@ -32,7 +32,7 @@ int TileLoader::tileZoom(double zoom) const
         lo = source_->minimumZoom();
         hi = std::max(lo, source_->maximumZoom());
     }
-    return std::clamp(int(std::floor(zoom + 0.5)), lo, hi);
+    return std::clamp(int(std::floor(zoom + std::log2(ratio_) + 0.5)), lo, hi);
 }
 
 QList<TileKey> TileLoader::visibleTiles(const View& view, int tz)

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSize>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -41,8 +42,12 @@ public:
     // Works out again whether the map shows nothing of its tiles.
     void updateOfflineState();
 
-    // The zoom of the tiles for a view's zoom (rounded, within the source's range).
+    // The zoom of the tiles for a view's zoom (rounded, within the source's range). On a
+    // screen of two or three device pixels to the logical one the tiles are those of the
+    // next zoom levels, so that each tile pixel falls on a device pixel, not blown up.
     int tileZoom(double zoom) const;
+    void setDevicePixelRatio(qreal ratio) { ratio_ = std::max<qreal>(1, ratio); }
+    qreal devicePixelRatio() const { return ratio_; }
     // The tiles that cover `view` at `tileZoom`, nearest its centre first; none when they
     // would be too small to be worth drawing.
     static QList<TileKey> visibleTiles(const View& view, int tileZoom);
@@ -70,4 +75,5 @@ private:
     QHash<quint64, qint64> failed_;   // tile id -> when it failed (ms since start)
     QElapsedTimer clock_;
     bool offline_ = false;
+    qreal ratio_ = 1;
 };

@@ -1,10 +1,12 @@
 #include "platform/messaging/ComposerDialog.h"
+#include "platform/foundation/TouchScreen.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,12 +19,20 @@ ComposerDialog::ComposerDialog(const QString& objectName, const QString& title, 
 
 void ComposerDialog::buildFrame(QFormLayout* form, bool withSave)
 {
-    auto* layout = new QVBoxLayout(this);
+    // What is written scrolls when the window is short (the on-screen keyboard up, a phone
+    // on its side); the buttons beneath stay in reach.
+    auto* outer = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("composerContent"));
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollingPage(content, this), 1);
     layout->addLayout(form);
     bodyField_ = new QPlainTextEdit(this);
     bodyField_->setObjectName(QStringLiteral("body"));
     bodyField_->setAccessibleName(tr("Message"));
     bodyField_->setTabChangesFocus(true);
+    enableTouchScrolling(bodyField_);
     layout->addWidget(bodyField_, 1);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
@@ -47,7 +57,7 @@ void ComposerDialog::buildFrame(QFormLayout* form, bool withSave)
     sendButton_ = buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole);
     sendButton_->setObjectName(QStringLiteral("sendButton"));
     sendButton_->setDefault(true);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
     connect(cancelButton_, &QPushButton::clicked, this, &ComposerDialog::reject);
     connect(sendButton_, &QPushButton::clicked, this, [this] { send(); });
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewAccessible.h"
+#include "platform/foundation/TouchScreen.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -20,7 +21,6 @@ constexpr int kScrollMs = 150;
 // A drag counts as a swipe once it has gone this far sideways and little up or down.
 constexpr int kSwipeDistance = 30;
 constexpr int kSwipeSlack = 20;
-constexpr int kTapSlack = 10;
 
 void repolish(QWidget* widget)
 {
@@ -114,7 +114,9 @@ void TableViewCell::mousePressEvent(QMouseEvent* event)
         return;
     }
     pressed_ = true;
-    pressPos_ = event->position().toPoint();
+    // On the screen, not in the row: a finger's drag scrolls the row along under it, and a
+    // drag up and aside must not look like a swipe.
+    pressPos_ = event->globalPosition().toPoint();
     setHighlighted(true);
 }
 
@@ -126,10 +128,11 @@ void TableViewCell::mouseReleaseEvent(QMouseEvent* event)
     }
     pressed_ = false;
     setHighlighted(false);
-    const QPoint d = event->position().toPoint() - pressPos_;
+    const QPoint d = event->globalPosition().toPoint() - pressPos_;
     if (d.x() <= -kSwipeDistance && std::abs(d.y()) <= kSwipeSlack)
         emit swipedLeft(this);
-    else if (std::abs(d.x()) <= kTapSlack && std::abs(d.y()) <= kTapSlack && rect().contains(event->position().toPoint()))
+    else if (const int slack = tapSlack(event);
+             std::abs(d.x()) <= slack && std::abs(d.y()) <= slack && rect().contains(event->position().toPoint()))
         emit tapped(this);
 }
 
@@ -143,6 +146,7 @@ TableView::TableView(QWidget* parent) : QScrollArea(parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::StrongFocus);
+    enableTouchScrolling(this);
     content_ = new QWidget;
     content_->setObjectName(QStringLiteral("tableContent"));
     rowsLayout_ = new QVBoxLayout(content_);

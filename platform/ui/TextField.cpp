@@ -1,5 +1,6 @@
 #include "platform/ui/TextField.h"
 #include "platform/foundation/LocalizedText.h"
+#include "platform/foundation/TouchScreen.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -91,10 +92,19 @@ bool hasLongUnbrokenRun(const QString& text)
 TextView::TextView(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
+    enableTouchScrolling(this);
     connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
         textCached_ = false;
         updateWrapMode(position, added);
     });
+}
+
+QSize TextView::sizeHint() const
+{
+    QSize hint = QPlainTextEdit::sizeHint();
+    if (minimumHeight() > 0)
+        hint.setHeight(minimumHeight());
+    return hint;
 }
 
 void TextView::updateWrapMode(int changedPosition, int changedLength)

@@ -91,6 +91,9 @@ public:
     bool isFirstResponder() const { return hasFocus(); }
     bool becomeFirstResponder();
     bool resignFirstResponder();
+    // Asks for no more height than its minimum, where one is set: the room left over goes to
+    // it anyway, and a page that scrolls (a phone) does not scroll for a height it only likes.
+    QSize sizeHint() const override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

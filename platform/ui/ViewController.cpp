@@ -2,7 +2,10 @@
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/TabBarController.h"
 
+#include "platform/foundation/TouchScreen.h"
+
 #include <QResizeEvent>
+#include <QScrollArea>
 
 void NavigationItem::setTitle(const QString& title)
 {
@@ -38,6 +41,12 @@ QWidget* ViewController::view()
         viewDidLoad();
     }
     return view_.data();
+}
+
+void ViewController::preparePage(QWidget* view)
+{
+    if (auto* page = view->findChild<QScrollArea*>(QStringLiteral("page"), Qt::FindDirectChildrenOnly))
+        makePage(page);
 }
 
 TabBarController* ViewController::tabBarController() const

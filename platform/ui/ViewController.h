@@ -81,7 +81,12 @@ protected:
     {
         ui = std::make_unique<Layout>();
         ui->setupUi(view);
+        preparePage(view);
     }
+    // A layout's scroll area named "page" holds what scrolls when the window is shorter than
+    // the screen (a phone on its side, the on-screen keyboard up): by finger too, keeping
+    // the field being edited in view.
+    static void preparePage(QWidget* view);
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -342,6 +342,17 @@
     </message>
 </context>
 <context>
+    <name>MapView</name>
+    <message>
+        <source>Zoom in</source>
+        <translation>Přiblížit</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddálit</translation>
+    </message>
+</context>
+<context>
     <name>MessageComposeViewController</name>
     <message>
         <source>%1 cannot be sent to: %2</source>

@@ -343,6 +343,17 @@
         </message>
     </context>
     <context>
+        <name>MapView</name>
+        <message>
+            <source>Zoom in</source>
+            <translation>Vergrößern</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Verkleinern</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageComposeViewController</name>
     <message>
         <source>%1 cannot be sent to: %2</source>

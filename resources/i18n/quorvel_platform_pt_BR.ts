@@ -343,6 +343,17 @@
         </message>
     </context>
     <context>
+        <name>MapView</name>
+        <message>
+            <source>Zoom in</source>
+            <translation>Aumentar o zoom</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Diminuir o zoom</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageComposeViewController</name>
     <message>
         <source>%1 cannot be sent to: %2</source>

@@ -1,5 +1,7 @@
-// Every screen at a phone's 360x640 in the languages whose texts run longest (German) and
-// whose words do (Polish): nothing cut off, no text cut, no control over another.
+// Every screen at a phone's sizes (portrait, with the keyboard up, landscape, the smallest
+// window a phone application must fit) in the languages whose texts run longest (German)
+// and whose words do (Polish): the window takes the size, nothing cut off, no text cut, no
+// control over another, and each text field stays in view once it has the focus.
 
 #include "app/QuorvelAppDelegate.h"
 #include "platform/contacts/PeoplePicker.h"
@@ -8,6 +10,7 @@
 #include "platform/messaging/MailCompose.h"
 #include "platform/messaging/MessageCompose.h"
 #include "platform/lifecycle/Application.h"
+#include "platform/ui/ActionSheet.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/TableView.h"
@@ -16,6 +19,7 @@
 #include "support/TestSupport.h"
 #include "templates/TemplatesTableViewController.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -37,24 +41,45 @@ void tst_ScreenLayout::phoneScreensFit_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("screen");
+    QTest::addColumn<QSize>("size");
+    const QList<QSize> sizes{{360, 640}, {360, 720}, {360, 400}, {720, 360}, {360, 294}};
     for (const char* language : {"de", "pl"})
-        for (const char* screen : {"report", "templates", "template", "map", "about", "sms", "mail", "contacts", "settings"})
-            QTest::addRow("%s %s", language, screen) << QString::fromLatin1(language) << QString::fromLatin1(screen);
+        for (const char* screen : {"report", "formats", "templates", "template", "map", "about", "sms", "mail", "contacts", "settings"})
+            for (const QSize& size : sizes)
+                // Polish at the narrowest and the shortest only: its words are long, its lines not.
+                if (language[0] == 'd' || size.height() == 640 || size.height() == 294)
+                    QTest::addRow("%s %s %dx%d", language, screen, size.width(), size.height())
+                        << QString::fromLatin1(language) << QString::fromLatin1(screen) << size;
 }
 
 void tst_ScreenLayout::phoneScreensFit()
 {
     QFETCH(QString, language);
     QFETCH(QString, screen);
+    QFETCH(QSize, size);
     QVERIFY(StringTable::load(language));
     resetStandardStore();
-    const auto check = [](QWidget* window) {
-        window->resize(360, 640);
+    const auto check = [size](QWidget* window) {
+        window->resize(size);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::qWait(300); // the position source's status settles
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        const QStringList problems = layoutProblems(window);
+        // A window that refuses the size runs off a phone's screen.
+        QCOMPARE(window->size(), size);
+        QStringList problems = layoutProblems(window);
+        problems += focusProblems(window);
+        // What a finger taps is at least 40 by 40 logical pixels.
+        for (const char* name : {"coordBtn", "contactsButton", "zoomInButton", "zoomOutButton", "tableViewCell"})
+            for (const QWidget* target : window->findChildren<QWidget*>(QLatin1String(name)))
+                if (target->isVisibleTo(window) && (target->width() < 40 || target->height() < 40))
+                    problems << QStringLiteral("%1: %2x%3, too small for a finger").arg(QLatin1String(name))
+                                    .arg(target->width()).arg(target->height());
+        if (auto* people = window->findChild<QAbstractItemView*>(QStringLiteral("people")); people && people->model()->rowCount() > 0)
+            if (const int h = people->visualRect(people->model()->index(0, 0)).height(); h < 40)
+                problems << QStringLiteral("people: rows %1 px high, too small for a finger").arg(h);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     };
     if (screen == QLatin1String("sms")) {
@@ -97,7 +122,8 @@ void tst_ScreenLayout::phoneScreensFit()
     app->launch();
     TabBarController* tabs = app->rootViewController();
     const QStringList tabScreens{"report", "templates", "map", "about"};
-    tabs->setSelectedIndex(screen == QLatin1String("template") ? 1 : tabScreens.indexOf(screen));
+    const bool formats = screen == QLatin1String("formats");
+    tabs->setSelectedIndex(screen == QLatin1String("template") ? 1 : formats ? 0 : tabScreens.indexOf(screen));
     if (screen == QLatin1String("template")) {
         auto* navigation = qobject_cast<NavigationController*>(tabs->viewControllerAt(1));
         auto* list = qobject_cast<TemplatesTableViewController*>(navigation->viewControllers().first());
@@ -108,7 +134,17 @@ void tst_ScreenLayout::phoneScreensFit()
         QTRY_COMPARE(navigation->viewControllers().size(), 2);
         QTest::qWait(400); // the push slides in
     }
+    if (formats) {
+        // The format sheet over the report screen, at the window's size from the start.
+        delegate.window()->resize(size);
+        auto* report = tabs->viewControllerAt(0)->findChild<QPushButton*>(QStringLiteral("coordBtn"));
+        QVERIFY(report);
+        report->click();
+        QTRY_VERIFY(ActionSheetPresenter::shared().topSheet());
+        QTest::qWait(300);
+    }
     check(delegate.window());
+    ActionSheetPresenter::shared().dismissAll();
     app.reset();
     delete delegate.window();
 }

@@ -35,6 +35,8 @@ private slots:
     void terminatingBySignalStoresTheMessage_data();
     void terminatingBySignalStoresTheMessage();
     void globalLookUsesOurImages();
+    void imagesSharpAtEveryScale_data();
+    void imagesSharpAtEveryScale();
     void deviceSettingsFromTheKeyboardAndTheAboutScreen();
 };
 
@@ -225,6 +227,35 @@ void tst_Startup::terminatingBySignalStoresTheMessage()
     UserDefaults after(home.filePath(QStringLiteral("quorvel/defaults.json")));
     QCOMPARE(after.stringForKey(SettingsKeys::LastUsedMessage), QStringLiteral("Meet me at [], {}"));
     QCOMPARE(after.stringForKey(SettingsKeys::Last), MessageSource::Current);
+}
+
+// On a screen of two or three device pixels to a logical one each picture is one drawn for
+// it, as many pixels as the screen has, not the plain one blown up.
+void tst_Startup::imagesSharpAtEveryScale_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("ratio");
+    for (const char* name : {"navbar_bg", "button_back", "button_normal", "greenButton", "greenButtonHighlight"})
+        for (int ratio : {2, 3})
+            QTest::addRow("%s at %d", name, ratio) << QString::fromLatin1(name) << ratio;
+}
+
+void tst_Startup::imagesSharpAtEveryScale()
+{
+    QFETCH(QString, name);
+    QFETCH(int, ratio);
+    const QPixmap plain = imageNamed(name);
+    QVERIFY(!plain.isNull());
+    QCOMPARE(plain.devicePixelRatio(), 1.0);
+    const QPixmap sharp = imageNamed(name, ratio);
+    QCOMPARE(sharp.devicePixelRatio(), qreal(ratio));
+    QCOMPARE(sharp.size(), plain.size() * ratio);
+    QCOMPARE(sharp.deviceIndependentSize(), QSizeF(plain.size()));
+    // Drawn for the ratio: its edges are not the plain picture's pixels repeated.
+    const QImage blownUp = plain.toImage().scaled(sharp.size()).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(sharp.toImage().convertToFormat(QImage::Format_ARGB32) != blownUp);
+    // Between the two, a ratio that is not whole takes the sharper picture.
+    QCOMPARE(imageNamed(name, ratio - 0.5).devicePixelRatio(), qreal(ratio));
 }
 
 void tst_Startup::globalLookUsesOurImages()

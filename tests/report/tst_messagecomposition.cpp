@@ -419,6 +419,9 @@ void tst_MessageComposition::onlyAChangedSegmentIsAChange()
     QFETCH(QString, presses);
     QFETCH(bool, emptied);
     screen_->show();
+    // Laid out, as it is before anybody can click: the page that scrolls sizes its content
+    // from the event loop.
+    QVERIFY(QTest::qWaitForWindowExposed(screen_));
     screen_->MessageSegment->setSelectedSegmentIndex(0);
     screen_->phoneNumber->setText(QStringLiteral("+420 777 123 456"));
     const QList<QPushButton*> segments = screen_->MessageSegment->findChildren<QPushButton*>();

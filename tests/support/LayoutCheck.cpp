@@ -1,6 +1,8 @@
 #include "support/LayoutCheck.h"
+#include "platform/ui/OverlayPanel.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLabel>
@@ -66,6 +68,16 @@ QRect occupied(const QWidget* w)
                                label->sizeHint().boundedTo(contents.size()), contents);
 }
 
+// The alert or sheet a control is part of, if any: such a panel covers the screen beneath
+// it on purpose.
+const QWidget* panelOf(const QWidget* w)
+{
+    for (const QWidget* p = w; p; p = p->parentWidget())
+        if (qobject_cast<const OverlayPanel*>(p))
+            return p;
+    return nullptr;
+}
+
 } // namespace
 
 QStringList layoutProblems(const QWidget* root)
@@ -108,11 +120,40 @@ QStringList layoutProblems(const QWidget* root)
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
             const auto& [a, ra] = controls.at(i);
             const auto& [b, rb] = controls.at(j);
-            if (a->isAncestorOf(b) || b->isAncestorOf(a))
+            if (a->isAncestorOf(b) || b->isAncestorOf(a) || panelOf(a) != panelOf(b))
                 continue;
             if (ra.intersects(rb))
                 problems << QStringLiteral("%1 overlaps %2").arg(nameOf(a), nameOf(b));
         }
+    }
+    return problems;
+}
+
+QStringList focusProblems(QWidget* root)
+{
+    QStringList problems;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w);
+        if (!field || w->window() != root->window() || !w->isVisibleTo(root) || !w->isEnabled()
+            || w->focusPolicy() == Qt::NoFocus || isInternal(w, root))
+            continue;
+        w->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        // A field taller than the place it is shown in needs only its top in view.
+        QRect rect(w->mapTo(root, QPoint(0, 0)), w->size());
+        for (const QWidget* p = w->parentWidget(); p && p != root; p = p->parentWidget()) {
+            auto* area = p->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(p->parentWidget()) : nullptr;
+            if (!area || p != area->viewport())
+                continue;
+            const QRect port(p->mapTo(root, QPoint(0, 0)), p->size());
+            rect.setHeight(std::min(rect.height(), port.height()));
+            if (!port.contains(rect)) {
+                problems << QStringLiteral("%1: out of view when focused").arg(nameOf(w));
+                break;
+            }
+        }
+        if (!root->rect().contains(rect))
+            problems << QStringLiteral("%1: outside the window when focused").arg(nameOf(w));
     }
     return problems;
 }

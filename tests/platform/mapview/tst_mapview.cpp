@@ -1,15 +1,18 @@
 // The map view against real tile sources: a tile server on loopback that this test runs,
 // MBTiles files it writes, and no tiles at all.
 #include "platform/mapview/MapView.h"
+#include "platform/mapview/TileLoader.h"
 #include "platform/foundation/LocalizedText.h"
 #include "support/TestSupport.h"
 #include "support/TileServer.h"
 
 #include <QAccessible>
 #include <QDir>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QTest>
 #include <QVBoxLayout>
 #include <cmath>
@@ -110,6 +113,12 @@ private slots:
     void followsOnlyWhileItsWindowCanBeSeen();
     void turningTheViewKeepsCentreAndScale();
     void animatedRegionChange();
+    void fingersAndButtonsZoom_data();
+    void fingersAndButtonsZoom();
+    void pinsAreEasyToHit_data();
+    void pinsAreEasyToHit();
+    void tilesMatchTheScreensPixels_data();
+    void tilesMatchTheScreensPixels();
     void accessibleDescription_data();
     void accessibleDescription();
     void pinsAreNamedChildren();
@@ -477,6 +486,119 @@ void tst_MapView::clickOnPinShowsCallout()
     map.selectAnnotation(raw);
     QTest::keyClick(&map, Qt::Key_Escape);
     QCOMPARE(map.selectedAnnotation(), nullptr);
+}
+
+// Pinching, a double tap and the zoom buttons, as a finger on a touch screen does them.
+void tst_MapView::fingersAndButtonsZoom_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("direction");
+    QTest::newRow("fingers apart") << QStringLiteral("pinch 60 180") << 1;
+    QTest::newRow("fingers together") << QStringLiteral("pinch 180 60") << -1;
+    QTest::newRow("double tap") << QStringLiteral("double tap") << 1;
+    QTest::newRow("two taps far apart") << QStringLiteral("two taps") << 0;
+    QTest::newRow("zoom in button") << QStringLiteral("zoomInButton") << 1;
+    QTest::newRow("zoom out button") << QStringLiteral("zoomOutButton") << -1;
+}
+
+void tst_MapView::fingersAndButtonsZoom()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, direction);
+    static QPointingDevice* finger = QTest::createTouchDevice();
+    MapView map(noTiles());
+    map.resize(360, 640);
+    map.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&map));
+    showRegion(map, kPrague, 5000);
+    QTRY_VERIFY(!map.isAnimatingRegion());
+    const double before = map.zoomLevel();
+    QWindow* window = map.windowHandle();
+    const QPoint mid(180, 320);
+    if (gesture.startsWith(QLatin1String("pinch"))) {
+        const QStringList gap = gesture.split(u' ');
+        const int from = gap.at(1).toInt() / 2, to = gap.at(2).toInt() / 2;
+        QTest::touchEvent(window, finger).press(0, mid - QPoint(from, 0), window).press(1, mid + QPoint(from, 0), window);
+        for (int i = 1; i <= 6; ++i) {
+            const int half = from + (to - from) * i / 6;
+            QTest::touchEvent(window, finger).move(0, mid - QPoint(half, 0), window).move(1, mid + QPoint(half, 0), window);
+        }
+        QTest::touchEvent(window, finger).release(0, mid - QPoint(to, 0), window).release(1, mid + QPoint(to, 0), window);
+    } else if (gesture.endsWith(QLatin1String("taps")) || gesture.endsWith(QLatin1String("tap"))) {
+        const QPoint second = gesture == QLatin1String("two taps") ? mid + QPoint(120, 0) : mid + QPoint(2, 2);
+        QTest::touchEvent(window, finger).press(0, mid, window);
+        QTest::touchEvent(window, finger).release(0, mid, window);
+        QTest::qWait(60);
+        QTest::touchEvent(window, finger).press(0, second, window);
+        QTest::touchEvent(window, finger).release(0, second, window);
+    } else {
+        auto* button = map.findChild<QPushButton*>(gesture);
+        QVERIFY(button && button->isVisible());
+        QVERIFY(!button->accessibleName().isEmpty());
+        QVERIFY(button->width() >= 40 && button->height() >= 40);
+        QVERIFY(map.rect().contains(button->geometry()));
+        QTest::touchEvent(window, finger).press(0, button->geometry().center(), window);
+        QTest::touchEvent(window, finger).release(0, button->geometry().center(), window);
+    }
+    QTRY_VERIFY(!map.isAnimatingRegion());
+    if (direction > 0)
+        QVERIFY2(map.zoomLevel() > before + 0.5, qPrintable(QString::number(map.zoomLevel() - before)));
+    else if (direction < 0)
+        QVERIFY2(map.zoomLevel() < before - 0.5, qPrintable(QString::number(map.zoomLevel() - before)));
+    else
+        QCOMPARE(map.zoomLevel(), before);
+}
+
+// A pin is hit anywhere in a square a finger covers around it, and not beyond.
+void tst_MapView::pinsAreEasyToHit_data()
+{
+    QTest::addColumn<QPoint>("offset"); // from the pin's point
+    QTest::addColumn<bool>("hits");
+    QTest::newRow("head") << QPoint(0, -23) << true;
+    QTest::newRow("left of the head") << QPoint(-20, -23) << true;
+    QTest::newRow("right of the head") << QPoint(20, -23) << true;
+    QTest::newRow("above the head") << QPoint(0, -38) << true;
+    QTest::newRow("below the point") << QPoint(0, 4) << true;
+    QTest::newRow("too far left") << QPoint(-24, -17) << false;
+    QTest::newRow("too far below") << QPoint(0, 8) << false;
+}
+
+void tst_MapView::pinsAreEasyToHit()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(bool, hits);
+    MapView map(noTiles());
+    map.resize(360, 640);
+    showRegion(map, kPrague, 800);
+    auto pin = std::make_unique<PointAnnotation>();
+    pin->setCoordinate(kPrague);
+    const PointAnnotation* raw = pin.get();
+    map.addAnnotation(std::move(pin));
+    QTest::mouseClick(&map, Qt::LeftButton, {}, map.pointForCoordinate(kPrague).toPoint() + offset);
+    QCOMPARE(map.selectedAnnotation(), hits ? raw : nullptr);
+}
+
+// On a screen of two or three device pixels to the logical one, the tiles are those of the
+// next zoom level, so that a tile's pixel falls on a device pixel.
+void tst_MapView::tilesMatchTheScreensPixels_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("tileZoom");
+    QTest::newRow("ratio 1") << 1.0 << 10.2 << 10;
+    QTest::newRow("ratio 2") << 2.0 << 10.2 << 11;
+    QTest::newRow("ratio 3") << 3.0 << 10.2 << 12;
+    QTest::newRow("ratio 2, deepest tiles") << 2.0 << 19.4 << 19;
+}
+
+void tst_MapView::tilesMatchTheScreensPixels()
+{
+    QFETCH(double, ratio);
+    QFETCH(double, zoom);
+    QFETCH(int, tileZoom);
+    TileLoader loader([] { return TileLoader::View{}; });
+    loader.setDevicePixelRatio(ratio);
+    QCOMPARE(loader.tileZoom(zoom), tileZoom);
 }
 
 void tst_MapView::userLocationFromTheSource()

@@ -166,6 +166,47 @@ private slots:
         QVERIFY(f.rows.selected.isEmpty());
     }
 
+    // A finger on a touch screen: a drag up or down scrolls the list and neither selects,
+    // opens nor deletes a row; a tap still selects.
+    void fingerOnTheList_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("scrolls");
+        QTest::addColumn<bool>("taps");
+        QTest::newRow("drag up") << QPoint(100, 180) << QPoint(100, 20) << true << false;
+        QTest::newRow("drag up and aside") << QPoint(200, 180) << QPoint(160, 30) << true << false;
+        QTest::newRow("tap") << QPoint(100, 60) << QPoint(100, 60) << false << true;
+    }
+    void fingerOnTheList()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(bool, scrolls);
+        QFETCH(bool, taps);
+        static QPointingDevice* finger = QTest::createTouchDevice();
+        Fixture f(30);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+        QWindow* window = f.table.window()->windowHandle();
+        const QPoint offset = f.table.viewport()->mapTo(f.table.window(), QPoint(0, 0));
+        QTest::touchEvent(window, finger).press(0, from + offset, window);
+        constexpr int steps = 8;
+        for (int i = 1; i <= steps; ++i) {
+            QTest::qWait(15);
+            QTest::touchEvent(window, finger).move(0, from + offset + (to - from) * i / steps, window);
+        }
+        QTest::touchEvent(window, finger).release(0, to + offset, window);
+        if (scrolls)
+            QTRY_VERIFY(f.table.verticalScrollBar()->value() > 0);
+        QTest::qWait(100);
+        QCOMPARE(f.rows.selected.isEmpty(), !taps);
+        QCOMPARE(f.selectedRow() >= 0, taps);
+        for (int row = 0; row < 30; ++row)
+            QVERIFY(!f.cell(row)->showsDeleteConfirmation());
+        QVERIFY(f.rows.committed.isEmpty());
+        QTest::qWait(1500); // the list's glide ends before the next row
+    }
+
     void keyboard()
     {
         Fixture f(4);
