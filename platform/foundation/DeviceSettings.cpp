@@ -90,6 +90,7 @@ struct Parsed {
     // File times advance in ticks of a few milliseconds: a second edit of the same size within
     // one tick leaves the stamp as it was. A file changed that recently is read again.
     bool settled = false;
+    QByteArray bytes; // what was parsed, while not settled
 };
 
 constexpr qint64 kSettledNs = 2'000'000'000;
@@ -119,15 +120,25 @@ std::optional<QHash<QString, QVariant>> contents(const QString& file)
     if (it != parsedFiles().constEnd() && it->settled && it->stamp == *stamp)
         return it->values;
     const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
-    Parsed parsed{*stamp, {}, nowNs - std::max(stamp->modifiedNs, stamp->changedNs) > kSettledNs};
-    // Qt keeps what it parsed per file name too, and parses again only when the size or the
-    // time in milliseconds changed: a file changed that recently is read under a name of its
-    // own, a link in a private folder of ours.
-    QTemporaryDir fresh;
+    Parsed parsed{*stamp, {}, nowNs - std::max(stamp->modifiedNs, stamp->changedNs) > kSettledNs, {}};
     QString readFrom = file;
-    if (!parsed.settled && fresh.isValid()
-        && QFile::link(QFileInfo(file).absoluteFilePath(), fresh.filePath(QStringLiteral("device.ini"))))
-        readFrom = fresh.filePath(QStringLiteral("device.ini"));
+    std::optional<QTemporaryDir> fresh;
+    if (!parsed.settled) {
+        // Within one tick the stamp cannot tell two versions apart; the bytes can.
+        const PrivateFiles::ReadResult read = PrivateFiles::readRegularFile(file);
+        if (read.status == PrivateFiles::ReadResult::Ok) {
+            if (it != parsedFiles().constEnd() && it->stamp == *stamp && it->bytes == read.bytes)
+                return it->values;
+            parsed.bytes = read.bytes;
+        }
+        // Qt keeps what it parsed per file name too, and parses again only when the size or
+        // the time in milliseconds changed: a changed file is read under a name of its own, a
+        // link in a private folder of ours.
+        fresh.emplace();
+        if (fresh->isValid()
+            && QFile::link(QFileInfo(file).absoluteFilePath(), fresh->filePath(QStringLiteral("device.ini"))))
+            readFrom = fresh->filePath(QStringLiteral("device.ini"));
+    }
     const QSettings settings(readFrom, QSettings::IniFormat);
     for (const QString& key : settings.allKeys())
         parsed.values.insert(key, settings.value(key));
